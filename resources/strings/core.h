@@ -110,8 +110,9 @@ inline constexpr Text kViscosityFailed{
     1205, "Chyba v zadání!\r\nZřejmě došlo k prekročení mezní hodnoty měrné hmotnosti nebo teploty."};
 inline constexpr Text kTextNotStorable{
     1206, "Text pole \"%1\" obsahuje znak, který program nedokáže uložit:\r\n%2\r\nOpravte text."};
-inline constexpr Text kNumberFieldInvalid{
-    1207, "Číslo výpočtu musí být celé kladné číslo!\r\nOpravte číslo výpočtu."};
+inline constexpr Text kDescriptionLabel{1210, "Poznámka"};
+inline constexpr Text kCompanyLabel{1211, "Firma / Útvar"};
+inline constexpr Text kMeasuringPointLabel{1212, "Měřicí místo"};
 
 // Water and steam.
 inline constexpr Text kSaturatedSteamNeedsProperties{

@@ -1,3 +1,146 @@
-int main() {
-  return 0;
+// pramo-calc: runs calculations from JSON inputs and prints their results as JSON.
+//
+//   pramo-calc INPUT.json | -        one object, or an array of objects (a batch)
+//   pramo-calc --jsonl INPUT | -     one object per line, one result line per input line
+//   pramo-calc --cln FILE.cln        the inputs of an export file
+//
+// Exit status: 0 every calculation produced a result, 1 some failed, 2 unusable input.
+
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "app/InputPage.h"
+#include "core/CalculationBlockCodec.h"
+#include "core/InputGathering.h"
+#include "tools/calc_json.h"
+
+namespace {
+
+using nlohmann::json;
+using namespace pramo;
+
+constexpr int kAllResults = 0, kSomeFailed = 1, kUnusable = 2;
+
+struct Options {
+  bool jsonLines = false;
+  std::string clnPath;
+  std::string inputPath;
+};
+
+int Usage() {
+  std::cerr << "usage: pramo-calc [--jsonl] INPUT.json|-\n       pramo-calc --cln FILE.cln\n";
+  return kUnusable;
+}
+
+int Unusable(const std::string& key, const std::string& reason) {
+  std::cerr << (key.empty() ? std::string("input") : "key \"" + key + "\"") << ": " << reason << "\n";
+  return kUnusable;
+}
+
+bool ReadAll(const std::string& path, std::string& text) {
+  if (path == "-") {
+    text.assign(std::istreambuf_iterator<char>(std::cin), {});
+    return true;
+  }
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  text.assign(std::istreambuf_iterator<char>(in), {});
+  return true;
+}
+
+// One calculation from its state: the page filled from it, the gathering, the result.
+json Calculate(CalculationState state, bool& ok) {
+  MessageRecorder messages(Answer::Ok);
+  InputForm form = FormFromState(state, NumberTexts::Exact);
+  DerivedValues derived;
+  const GatherContext context{messages, true, "", 1, TodayDayCount()};
+  ok = GatherInputs(form, state, derived, context);
+  json out{{"ok", ok}, {"messages", tools::MessagesJson(messages.Shown())}, {"results", json::array()}};
+  if (ok) out["results"].push_back(tools::GatheredFields(state));
+  return out;
+}
+
+int RunStates(const std::vector<CalculationState>& states, bool asArray, bool jsonLines) {
+  bool allOk = true;
+  json batch = json::array();
+  for (const auto& state : states) {
+    bool ok = false;
+    json result = Calculate(state, ok);
+    allOk = allOk && ok;
+    if (jsonLines)
+      std::cout << result.dump() << "\n";
+    else
+      batch.push_back(std::move(result));
+  }
+  if (!jsonLines) std::cout << (asArray ? batch : batch.at(0)).dump(2) << "\n";
+  return allOk ? kAllResults : kSomeFailed;
+}
+
+int RunCln(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  CalculationBlock block{};
+  if (!in || !in.read(reinterpret_cast<char*>(block.data()), block.size()))
+    return Unusable("", "cannot read a 973-byte calculation block from " + path);
+  if (!IsKnownVersionTag(BlockVersionTag(block)))
+    return Unusable("", path + " is not an export file of the program");
+  return RunStates({DecodeBlock(block)}, false, false);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--jsonl") {
+      options.jsonLines = true;
+    } else if (arg == "--cln" && i + 1 < argc) {
+      options.clnPath = argv[++i];
+    } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
+      return Usage();
+    } else if (options.inputPath.empty()) {
+      options.inputPath = arg;
+    } else {
+      return Usage();
+    }
+  }
+  if (!options.clnPath.empty()) return options.inputPath.empty() ? RunCln(options.clnPath) : Usage();
+  if (options.inputPath.empty()) return Usage();
+
+  std::string text;
+  if (!ReadAll(options.inputPath, text)) return Unusable("", "cannot read " + options.inputPath);
+
+  std::vector<json> inputs;
+  bool asArray = false;
+  try {
+    if (options.jsonLines) {
+      std::istringstream lines(text);
+      for (std::string line; std::getline(lines, line);)
+        if (line.find_first_not_of(" \t\r") != std::string::npos) inputs.push_back(json::parse(line));
+    } else {
+      json doc = json::parse(text);
+      asArray = doc.is_array();
+      if (asArray)
+        inputs.assign(doc.begin(), doc.end());
+      else
+        inputs.push_back(std::move(doc));
+    }
+  } catch (const json::exception& e) {
+    return Unusable("", std::string("not valid JSON: ") + e.what());
+  }
+  if (inputs.empty() && !asArray) return Unusable("", "no calculation given");
+
+  std::vector<CalculationState> states;
+  for (const auto& input : inputs) {
+    CalculationState state;
+    if (auto unusable = tools::ReadInputs(input, state)) return Unusable(unusable->key, unusable->reason);
+    states.push_back(std::move(state));
+  }
+  return RunStates(states, asArray, options.jsonLines);
 }

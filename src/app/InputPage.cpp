@@ -1,0 +1,109 @@
+#include "app/InputPage.h"
+
+#include <charconv>
+#include <cstdio>
+
+#include "core/Units.h"
+
+namespace pramo {
+namespace {
+
+std::string NumberText(double value, NumberTexts numbers) {
+  char buffer[40];
+  if (numbers == NumberTexts::Exact) {
+    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return error == std::errc() ? std::string(buffer, end) : std::string();
+  }
+  std::snprintf(buffer, sizeof buffer, "%.15g", value);
+  return buffer;
+}
+
+// In the older lists the element materials 6 and 7 stand in each other's place.
+int ElementMaterialItem(const CalculationState& s) {
+  if (!UsesOldMaterialLists(s.VersionTag)) return s.ElementMaterial;
+  if (s.ElementMaterial == 6) return 7;
+  if (s.ElementMaterial == 7) return 6;
+  return s.ElementMaterial;
+}
+
+}  // namespace
+
+bool UsesOldMaterialLists(const std::string& versionTag) {
+  return versionTag == "ver2.2" || versionTag == "ver3.3" || versionTag == "ver3.4";
+}
+
+InputForm FormFromState(const CalculationState& s, NumberTexts numbers) {
+  auto text = [numbers](double v) { return NumberText(v, numbers); };
+  InputForm f;
+  f.cbDruhVypoctu = static_cast<int>(s.CalcKind);
+  f.CBPrimarniPrvek = static_cast<int>(s.Element);
+  f.CBTekutina5 = static_cast<int>(s.Fluid);
+
+  f.ETlak = text(s.PressureEntered);
+  f.CBJednTlakH = s.PressureUnit;
+
+  // The boxes first, with the page's rules, so that every edit whose box is on shows the value as typed.
+  f.ChBProvozniTeplota = s.TemperatureGiven;
+  f.ChBMernaHmotnost = s.DensityGiven;
+  f.ChBDynamickaViskozita = s.ViscosityGiven;
+  f.ChBSuchyVzduch = s.FlowAsDryAir;
+  f.ChBIzentropickyExponent = s.KappaGiven;
+  f.ChBDifTlakMax = s.DpMaxGiven;
+  ApplyPageRules(f);
+
+  f.EProvozniTeplota = text(f.ChBProvozniTeplota ? s.TemperatureEntered : s.Temperature);
+  f.CBJednProvozniTeplota = f.ChBProvozniTeplota ? s.TemperatureUnit : 0;
+  f.EMernaHmotnost = text(f.ChBMernaHmotnost ? s.DensityEntered : s.Density);
+  f.CBJednMernaHmotnost = f.ChBMernaHmotnost ? s.DensityUnit : 0;
+  f.EDynamickaViskozita = text(f.ChBDynamickaViskozita ? s.ViscosityEntered : s.Viscosity * 1e6);
+  f.CBJednViskozita = f.ChBDynamickaViskozita ? s.ViscosityUnit : 0;
+  f.EVlhkost = text(s.Humidity);
+  f.EIzentropickyExponent7 = f.ChBIzentropickyExponent ? text(s.KappaEntered) : std::string();
+
+  f.EPrutokProvozni = text(s.FlowEntered);
+  f.EPrutokMax = text(s.FlowMaxEntered);
+  f.EPrutokMin = text(s.FlowMinEntered);
+  f.CBFlowUnit = FlowUnitItemOfKind(s.FlowUnit);
+
+  f.EDifTlakMax = text(s.DpMaxEntered);
+  f.CBJednDifTlakMaxH = s.DpUnit;
+  f.EPrumerPotrubiPri20C = text(s.PipeDiameterEntered);
+  f.CBJednPrumerPotrubiPri20C = s.PipeDiameterUnit;
+  f.ePrumerOtvoru_d20 = text(s.Bore20 * 1000.0);
+
+  f.cbMaterialPrimPrvku = ElementMaterialItem(s);
+  f.cbMaterialPotrubi = s.PipeMaterial;
+  f.chbTvarovka = s.Fittings;
+  f.ChBNejistota05 = s.AddedUncertaintyShortLengths != 0;
+  f.ChBNejistota02 = s.AddedUncertaintyOffset != 0;
+
+  f.EPopis = s.Description;
+  for (std::size_t i = 0; i < 4; ++i) {
+    if (s.CascadeRange[i] == 0) continue;
+    char accuracy[40];
+    std::snprintf(accuracy, sizeof accuracy, "%4.3f", s.CascadeAccuracy[i]);
+    f.SGKaskada2.cells[1][i + 1] = text(s.CascadeRange[i]);
+    f.SGKaskada2.cells[2][i + 1] = accuracy;
+  }
+  f.CBUtvar = s.Company;
+  f.EMericiMisto = s.MeasuringPoint;
+  return f;
+}
+
+void ApplyPageRules(InputForm& f) {
+  const auto fluid = static_cast<FluidKind>(f.CBTekutina5);
+  const auto kind = static_cast<CalculationKind>(f.cbDruhVypoctu);
+  const bool userFluid = fluid == FluidKind::Gas || fluid == FluidKind::Liquid;
+  if (fluid != FluidKind::SaturatedSteam) f.ChBProvozniTeplota = true;
+  if (userFluid) f.ChBMernaHmotnost = f.ChBDynamickaViskozita = true;
+  if (fluid != FluidKind::Gas) {
+    f.ChBIzentropickyExponent = false;
+    f.EIzentropickyExponent7.clear();
+  }
+  if (fluid != FluidKind::HumidAir || kind == CalculationKind::Flow) f.ChBSuchyVzduch = false;
+  if (kind == CalculationKind::Dp) f.ChBDifTlakMax = false;
+  if (kind == CalculationKind::Flow) f.ChBDifTlakMax = true;
+  f.EDifTlakMaxVisible = kind != CalculationKind::Dp;
+}
+
+}  // namespace pramo

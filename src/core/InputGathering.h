@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/CalculationState.h"
+#include "core/InputForm.h"
+#include "core/Messages.h"
+
+namespace pramo {
+
+// What the gathering needs besides the input page: who computes, where and when.
+struct GatherContext {
+  Messages& messages;
+  bool showMessages = true;  // a calculation run shows the two messages that an export keeps quiet
+  std::string designer;      // full name of the logged-in user
+  std::uint16_t installation = 1;
+  double today = 0;  // day count from 30 December 1899
+};
+
+// Fills the calculation state from the input page: every value as typed with its unit, in base units,
+// the derived working values and the fluid properties the user left to the program. Bad inputs are
+// marked in the form. Returns false when the input-error flag was raised.
+bool GatherInputs(InputForm& form, CalculationState& state, DerivedValues& derived,
+                  const GatherContext& context);
+
+// The texts and the identification of the calculation (description, company, measuring point, designer,
+// number, date). Part of every gathering; storing repeats it alone. Returns false when a text holds a
+// character that cannot be stored (the user is told which).
+bool GatherTexts(const InputForm& form, CalculationState& state, const GatherContext& context);
+
+// Day count (from 30 December 1899) of today's local date.
+double TodayDayCount();
+
+}  // namespace pramo

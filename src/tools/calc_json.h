@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "core/CalculationState.h"
+#include "core/Messages.h"
+
+namespace pramo::tools {
+
+// Input that cannot be used at all: the key it concerns and why.
+struct UnusableInput {
+  std::string key;
+  std::string reason;
+};
+
+// Sets the input fields of a new calculation from one JSON object whose keys are the state's field names,
+// each in the unit of that field. Unknown keys, wrong types and list indices outside their list are
+// unusable input.
+std::optional<UnusableInput> ReadInputs(const nlohmann::json& input, CalculationState& state);
+
+// The gathered fields of a state by their names.
+nlohmann::json GatheredFields(const CalculationState& state);
+
+nlohmann::json MessagesJson(const std::vector<Message>& messages);
+
+}  // namespace pramo::tools

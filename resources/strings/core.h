@@ -129,4 +129,64 @@ inline constexpr Text kDensityMustBeTyped{1303, "Nelze vypočítat měrnou hmotn
 inline constexpr Text kBadIndexSettings{
     1400, "Chybné nastavení parametrů zadání nebo nastavení!\r\nOpravte parametry."};
 
+// Fitting check boxes, by the version tag's generation of straight-length tables and the element group.
+inline constexpr Text kFittingCurrentOrifice[] = {
+    {1800, "Koleno 90° nebo dvě kolena, S>30D"},
+    {1801, "Dvě kolena 90° v rovině, 30D>=S>10D"},
+    {1802, "Dvě kolena 90° v rovině, 10D>=S"},
+    {1803, "Dvě kolena 90° v kolmých rov., 30D>=S>5D"},
+    {1804, "Dvě kolena 90° v kolmých rov., 5D>S"},
+    {1805, "Jednoduchý T kus 90°"},
+    {1806, "Koleno 45°, dvě kolena 45° S>=2D"},
+    {1807, "Soustředné zúžení ze 2D na D"},
+    {1808, "Soustředné rozšíření z 0,5D na D"},
+    {1809, "Zcela otevřené šoupě"},
+    {1810, "Náhlé symetrické zúžení"},
+    {1811, "Teploměrová jímka <=0,03D"},
+};
+inline constexpr Text kFittingCurrentNozzle[] = {
+    {1815, "Koleno 90° nebo T kus"},
+    {1816, "Více kolen v rovině"},
+    {1817, "Více kolen v různých rovinách"},
+    {1818, "Zúžení ze 2D na D"},
+    {1819, "Rozšíření z 0,5D na D"},
+    {1820, "Zcela otevřený přímý ventil"},
+    {1821, "Zcela otevřené šoupě"},
+    {1822, "Náhlé symetrické zúžení"},
+    {1823, "Teploměrová jímka <=0,03D"},
+    {1824, "Teploměrová jímka 0,03-0,13D"},
+};
+inline constexpr Text kFittingCurrentVenturiTube[] = {
+    {1830, "Koleno 90°"},
+    {1831, "Více kolen"},
+    {1832, "Zúžení potrubí z 1,33D na D"},
+    {1833, "Rozšíření z 0,67D na D"},
+    {1834, "Zúžení z 3D na D"},
+    {1835, "Rozšíření z 0,75D na D"},
+    {1836, "Zcela otevřené šoupě"},
+};
+// Older tables: orifice plates and nozzles share one list.
+inline constexpr Text kFittingOlderOrificeNozzle[] = {
+    {1840, "Koleno 90° nebo T kus"},
+    {1841, "Více kolen v rovině"},
+    {1842, "Více kolen v různých rovinách"},
+    {1843, "Zúžení ze 2D na D"},
+    {1844, "Rozšíření z 0,5D na D"},
+    {1845, "Plně otevřený přímý ventil"},
+    {1846, "Plně otevřené šoupě"},
+    {1847, "Náhlé symetrické zúžení"},
+    {1848, "Teploměrová jímka <=0,03D"},
+    {1849, "Teploměrová jímka 0,03-0,13D"},
+};
+inline constexpr Text kFittingOlderVenturiTube[] = {
+    {1850, "Koleno 90°"},
+    {1851, "Více kolen v rovině"},
+    {1852, "Více kolen v různých rovinách"},
+    {1853, "Zúžení ze 3D na D"},
+    {1854, "Rozšíření z 0,75D na D"},
+    {1855, "Plně otevřené šoupě"},
+};
+inline constexpr Text kPipeMaterialLabel{1860, "Materiál potrubí"};
+inline constexpr Text kInletCylinderMaterialLabel{1861, "Materiál vstupního válce"};
+
 }  // namespace pramo::str

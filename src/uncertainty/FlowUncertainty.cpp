@@ -1,8 +1,250 @@
 #include "uncertainty/FlowUncertainty.h"
 
-namespace pramo {
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <string>
+#include <string_view>
 
-// The uncertainty model comes with its own change; until then the uncertainty fields stay as they are.
-void ComputeFlowUncertainties(CalculationState&, DerivedValues&, double) {}
+#include "core/Numerics.h"
+#include "strings/uncertainty.h"
+
+namespace pramo {
+namespace {
+
+constexpr double kPipeDiameterUncertainty = 0.4;
+constexpr double kBoreUncertainty = 0.07;
+constexpr double kUncertaintyLimit = 100;
+constexpr double kSmallestAccuracy = 0.0001;
+constexpr int kCascadeSlots = 4;
+constexpr int kRangeRow = 1;
+constexpr int kAccuracyRow = 2;
+
+// A result that cannot be trusted (above 100 %, or not finite because β reached 1) is reported as 100.
+double LimitTo100(double value) {
+  return value <= kUncertaintyLimit ? value : kUncertaintyLimit;
+}
+
+// A cell's number: blanks around, "," or "." as the decimal separator, optional sign and exponent,
+// whatever the locale.
+// TODO(merge): replace by ReadNumber of core/Units.h, which reads numbers by the same rule.
+std::optional<double> ReadCellNumber(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return std::nullopt;
+  std::string normalised(text.substr(first, text.find_last_not_of(" \t") - first + 1));
+  for (char& c : normalised) {
+    if (c == ',') c = '.';
+  }
+  std::string_view digits = normalised;
+  if (digits.front() == '+') {
+    digits.remove_prefix(1);
+    if (digits.empty() || digits.front() == '-') return std::nullopt;
+  }
+  double value = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  if (error != std::errc() || end != digits.data() + digits.size() || !std::isfinite(value))
+    return std::nullopt;
+  return value;
+}
+
+bool IsBlank(const std::string& text) {
+  return text.find_first_not_of(" \t") == std::string::npos;
+}
+
+// Applies a value read from the grid to the state, noting a change for the texts-changed flag.
+void Store(double& field, double value, bool& textsChanged) {
+  if (field != value) textsChanged = true;
+  field = value;
+}
+
+}  // namespace
+
+double DischargeCoefficientUncertainty(ElementKind kind, double beta, double pipeDiameter, double reD) {
+  switch (kind) {
+    case ElementKind::OrificeCorner:
+    case ElementKind::OrificeDD2:
+    case ElementKind::OrificeFlange: {
+      double u = beta <= 0.2 ? 0.7 - beta : beta <= 0.6 ? 0.5 : 1.667 * beta - 0.5;
+      // Pipes below 2.8 in (71.12 mm) and low Reynolds numbers at large β widen the uncertainty.
+      if (pipeDiameter < 0.07112) u += 0.9 * (0.75 - beta) * (2.8 - 1000 * pipeDiameter / 25.4);
+      if (beta > 0.5 && reD < 10000) u += 0.5;
+      return u;
+    }
+    case ElementKind::NozzleIsa1932:
+      return beta <= 0.6 ? 0.8 : 2 * beta - 0.4;
+    case ElementKind::NozzleLongRadius:
+      return 2.0;
+    case ElementKind::VenturiCast:
+      return 0.7;
+    case ElementKind::VenturiMachined:
+      return 1.0;
+    case ElementKind::VenturiWelded:
+      return 1.5;
+    case ElementKind::VenturiNozzle:
+      return 1.2 + 1.5 * Power(beta, 4);
+  }
+  return 0;
+}
+
+double ExpansibilityUncertainty(FluidKind fluid, ElementKind kind, double beta, double dp, double pressure) {
+  if (!IsGas(fluid)) return 0;
+  double factor = 0;
+  if (IsOrifice(kind)) {
+    factor = 3.5;
+  } else if (IsNozzle(kind)) {
+    factor = 2;
+  } else {
+    factor = 4 + 100 * Power(beta, 8);
+  }
+  return factor * dp / pressure;
+}
+
+double ExpansibilityUncertaintyAt(const CalculationState& state, double dp) {
+  if (!IsGas(state.Fluid)) return 0;
+  const double deviation = (0.41 + 0.35 * Power(state.Beta, 4)) * (state.Dp - dp) /
+                           (state.Kappa * state.Pressure * state.Epsilon) * 100;
+  return std::sqrt(state.UncertaintyEpsilon * state.UncertaintyEpsilon + deviation * deviation);
+}
+
+double CombinedFlowUncertainty(const CalculationState& state, double epsilonUncertainty,
+                               double dpUncertainty) {
+  // The additional uncertainties add to that of C before squaring; they are not independent of it.
+  const double coefficient =
+      state.UncertaintyC + state.AddedUncertaintyShortLengths + state.AddedUncertaintyOffset;
+  const double beta4 = Power(state.Beta, 4);
+  const double pipeWeight = 2 * beta4 / (1 - beta4);
+  const double boreWeight = 2 / (1 - beta4);
+  const double sum = coefficient * coefficient + epsilonUncertainty * epsilonUncertainty +
+                     pipeWeight * pipeWeight * state.UncertaintyD * state.UncertaintyD +
+                     boreWeight * boreWeight * state.UncertaintyBore * state.UncertaintyBore +
+                     dpUncertainty * dpUncertainty / 4 + state.DensityAccuracy * state.DensityAccuracy / 4;
+  return std::sqrt(sum);
+}
+
+void ComputeFlowUncertainties(CalculationState& state, DerivedValues& derived, double dpMin, double dpMax) {
+  state.UncertaintyC =
+      DischargeCoefficientUncertainty(state.Element, state.Beta, state.PipeDiameter, state.ReD);
+  state.UncertaintyEpsilon =
+      ExpansibilityUncertainty(state.Fluid, state.Element, state.Beta, state.Dp, state.Pressure);
+  state.UncertaintyD = kPipeDiameterUncertainty;
+  state.UncertaintyBore = kBoreUncertainty;
+
+  const double accuracy = state.DpTransmitterAccuracy;
+  state.UncertaintyDp = LimitTo100(accuracy * dpMax / state.Dp);
+  state.FlowUncertainty =
+      LimitTo100(CombinedFlowUncertainty(state, state.UncertaintyEpsilon, state.UncertaintyDp));
+
+  derived.EpsilonUncertaintyMax = ExpansibilityUncertaintyAt(state, dpMax);
+  state.FlowUncertaintyMax =
+      LimitTo100(CombinedFlowUncertainty(state, derived.EpsilonUncertaintyMax, accuracy));
+
+  derived.EpsilonUncertaintyMin = ExpansibilityUncertaintyAt(state, dpMin);
+  derived.DpUncertaintyMin = LimitTo100(accuracy * dpMax / dpMin);
+  state.FlowUncertaintyMin =
+      LimitTo100(CombinedFlowUncertainty(state, derived.EpsilonUncertaintyMin, derived.DpUncertaintyMin));
+}
+
+void ComputeFlowUncertainties(CalculationState& state, DerivedValues& derived, double dpMin) {
+  ComputeFlowUncertainties(state, derived, dpMin, state.CascadeRange[0]);
+}
+
+UncertaintyCurves ComputeUncertaintyCurves(const CalculationState& state) {
+  const double dpMax = state.CascadeRange[0];
+  const double accuracy = state.DpTransmitterAccuracy;
+  // The transmitter that measures dp: the first of 4, 3, 2 whose range reaches dp, else transmitter 1.
+  const auto cascadeDpUncertainty = [&](double dp) {
+    for (int slot = kCascadeSlots - 1; slot >= 1; --slot) {
+      const double range = state.CascadeRange[slot];
+      if (range != 0 && range >= dp) return state.CascadeAccuracy[slot] * range / dp;
+    }
+    return accuracy * dpMax / dp;
+  };
+  // A term above 100 % leaves the point without a value, as does a result above 100 % (or not finite).
+  const auto pointValue = [&](double epsilonUncertainty, double dpUncertainty) {
+    if (!(epsilonUncertainty <= kUncertaintyLimit && dpUncertainty <= kUncertaintyLimit)) return 0.0;
+    const double u = CombinedFlowUncertainty(state, epsilonUncertainty, dpUncertainty);
+    return u <= kUncertaintyLimit ? u : 0.0;
+  };
+
+  UncertaintyCurves curves{};
+  if (!(dpMax > 0)) return curves;
+  for (int k = 1; k <= kCurvePoints; ++k) {
+    const double fraction = k / 100.0;
+    if (fraction * state.MassFlowMax < state.MassFlowMinAllowed) continue;
+    const double dp = fraction * fraction * dpMax;
+    const double epsilonUncertainty = ExpansibilityUncertaintyAt(state, dp);
+    curves.single[k - 1] = pointValue(epsilonUncertainty, accuracy * dpMax / dp);
+    curves.cascade[k - 1] = pointValue(epsilonUncertainty, cascadeDpUncertainty(dp));
+  }
+  return curves;
+}
+
+double Transmitter1Range(const CalculationState& state, int selectedSeriesEntry) {
+  if (state.CalcKind == CalculationKind::Dp) return state.Dp;
+  if (state.DpMaxGiven) return state.DpMax;
+  const bool entryChosen =
+      selectedSeriesEntry >= 0 && selectedSeriesEntry < static_cast<int>(state.DpSeries.size());
+  return state.DpSeries[entryChosen ? selectedSeriesEntry : 0];
+}
+
+bool ReadCascadeGrid(CascadeGrid& grid, CalculationState& state, int selectedSeriesEntry, Messages& messages,
+                     bool& textsChanged) {
+  state.CascadeRange[0] = Transmitter1Range(state, selectedSeriesEntry);
+  state.CascadeAccuracy[0] = state.DpTransmitterAccuracy;
+
+  // Transmitter n sits in column n of the grid and at index n - 1 of the state's arrays.
+  for (int transmitter = kCascadeSlots; transmitter >= 2; --transmitter) {
+    std::string& cell = grid.cells[kRangeRow][transmitter];
+    double range = 0;
+    if (IsBlank(cell)) {
+      cell.clear();
+    } else if (const auto value = ReadCellNumber(cell)) {
+      range = *value;
+    } else {
+      cell.clear();
+      grid.selectedRow = kRangeRow;
+      grid.selectedColumn = transmitter;
+      Tell(messages, MessageKind::Error, str::kCascadeRangeInvalid);
+      return false;
+    }
+    Store(state.CascadeRange[transmitter - 1], range, textsChanged);
+  }
+
+  for (int transmitter = kCascadeSlots; transmitter >= 2; --transmitter) {
+    std::string& cell = grid.cells[kAccuracyRow][transmitter];
+    double accuracy = 0;
+    if (state.CascadeRange[transmitter - 1] == 0) {
+      cell.clear();
+    } else if (const auto value = ReadCellNumber(cell)) {
+      accuracy = *value;
+    } else {
+      grid.selectedRow = kAccuracyRow;
+      grid.selectedColumn = transmitter;
+      Tell(messages, MessageKind::Error, str::kCascadeAccuracyInvalid);
+      return false;
+    }
+    Store(state.CascadeAccuracy[transmitter - 1], accuracy, textsChanged);
+  }
+
+  for (int transmitter = 2; transmitter <= kCascadeSlots; ++transmitter) {
+    if (state.CascadeRange[transmitter - 1] != 0 &&
+        state.CascadeAccuracy[transmitter - 1] < kSmallestAccuracy) {
+      Tell(messages, MessageKind::Error, str::kCascadeAccuracyTooSmall,
+           Format(str::kCascadeAccuracyTooSmall, {std::to_string(transmitter)}));
+    }
+  }
+  return true;
+}
+
+bool CheckCascade(const CalculationState& state, Messages& messages) {
+  for (int slot = 1; slot < kCascadeSlots; ++slot) {
+    const double range = state.CascadeRange[slot];
+    if (range != 0 && !(range < state.CascadeRange[0])) {
+      Tell(messages, MessageKind::Warning, str::kCascadeRangeNotBelowDpMax);
+      return false;
+    }
+  }
+  return true;
+}
 
 }  // namespace pramo

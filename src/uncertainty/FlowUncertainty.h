@@ -1,12 +1,68 @@
 #pragma once
 
+#include <array>
+
 #include "core/CalculationState.h"
+#include "core/InputForm.h"
+#include "core/Messages.h"
 
 namespace pramo {
 
-// Uncertainties of C, ε and Δp and of the flow at the operating, minimum and maximum flow, stored in the
-// state (and the minimum/maximum flow terms in the derived values). dpMin is the differential pressure
-// at the minimum flow, (qm_min/qm_max)²·Δp_max.
+// Relative uncertainties in %. The discharge coefficient's uncertainty of the element alone, without the
+// additional uncertainties of the shortened straight lengths and of the larger offset.
+double DischargeCoefficientUncertainty(ElementKind kind, double beta, double pipeDiameter, double reD);
+
+// Uncertainty of ε at the operating point (u_ε0); 0 for water and liquids.
+double ExpansibilityUncertainty(FluidKind fluid, ElementKind kind, double beta, double dp, double pressure);
+
+// Uncertainty of ε at another differential pressure dp: u_ε0 widened by the deviation of ε between the
+// operating point and dp; 0 for water and liquids. Reads UncertaintyEpsilon, Beta, Dp, Kappa, Pressure
+// and Epsilon of the state.
+double ExpansibilityUncertaintyAt(const CalculationState& state, double dp);
+
+// The flow uncertainty combined from the state's coefficient and diameter terms, the given ε and Δp
+// terms and the density accuracy. May exceed 100 or be infinite for β at or above 1.
+double CombinedFlowUncertainty(const CalculationState& state, double epsilonUncertainty,
+                               double dpUncertainty);
+
+// UncertaintyC, UncertaintyEpsilon, UncertaintyD, UncertaintyBore, UncertaintyDp and the flow
+// uncertainty at the operating, minimum and maximum flow, each at most 100; the terms at minimum and
+// maximum flow go to the derived values. dpMax is the differential pressure at the maximum flow (the one
+// the result was sized for), dpMin the one at the minimum flow, (qm_min/qm_max)²·dpMax.
+void ComputeFlowUncertainties(CalculationState& state, DerivedValues& derived, double dpMin, double dpMax);
+// The same with the differential pressure at the maximum flow taken from cascade transmitter 1.
 void ComputeFlowUncertainties(CalculationState& state, DerivedValues& derived, double dpMin);
+
+inline constexpr int kCurvePoints = 100;
+
+// Flow uncertainty at 1 % … 100 % of the maximum flow (element k-1 for k %); 0 where the point has no
+// value (a term or the result above 100 %, or a flow below the minimum the Reynolds number permits).
+using UncertaintyCurve = std::array<double, kCurvePoints>;
+
+struct UncertaintyCurves {
+  UncertaintyCurve single;   // transmitter 1 alone over the whole range
+  UncertaintyCurve cascade;  // the transmitter of the cascade that covers each point
+};
+
+// Both curves from the state's results and its cascade as last read (ReadCascadeGrid); transmitter 1's
+// range is the differential pressure at the maximum flow.
+UncertaintyCurves ComputeUncertaintyCurves(const CalculationState& state);
+
+// Range of cascade transmitter 1: the differential pressure at the maximum flow of the shown result. In
+// the Δp kind that is the computed Dp (the maximum flow is the operating flow there); otherwise the typed
+// maximum when given, else the series value of the chosen series entry (entry 0 when none of 0..9 is).
+double Transmitter1Range(const CalculationState& state, int selectedSeriesEntry);
+
+// Reads the cascade grid into CascadeRange and CascadeAccuracy: transmitter 1 from Transmitter1Range and
+// DpTransmitterAccuracy, transmitters 2 to 4 from the grid's cells. A cell that does not hold a number
+// is selected, the reading stops with its message and false is returned; the state keeps what was read
+// before. An accuracy below 0.0001 for a used transmitter is reported but read. textsChanged is set when
+// a range or accuracy of transmitters 2 to 4 differs from the state's previous value.
+bool ReadCascadeGrid(CascadeGrid& grid, CalculationState& state, int selectedSeriesEntry, Messages& messages,
+                     bool& textsChanged);
+
+// Every used cascade transmitter 2 to 4 must have a range below that of transmitter 1; otherwise the
+// warning is shown and false returned.
+bool CheckCascade(const CalculationState& state, Messages& messages);
 
 }  // namespace pramo

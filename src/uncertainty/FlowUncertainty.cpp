@@ -1,12 +1,12 @@
 #include "uncertainty/FlowUncertainty.h"
 
-#include <charconv>
 #include <cmath>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/Numerics.h"
+#include "core/Units.h"
 #include "strings/uncertainty.h"
 
 namespace pramo {
@@ -23,28 +23,6 @@ constexpr int kAccuracyRow = 2;
 // A result that cannot be trusted (above 100 %, or not finite because β reached 1) is reported as 100.
 double LimitTo100(double value) {
   return value <= kUncertaintyLimit ? value : kUncertaintyLimit;
-}
-
-// A cell's number: blanks around, "," or "." as the decimal separator, optional sign and exponent,
-// whatever the locale.
-// TODO(merge): replace by ReadNumber of core/Units.h, which reads numbers by the same rule.
-std::optional<double> ReadCellNumber(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return std::nullopt;
-  std::string normalised(text.substr(first, text.find_last_not_of(" \t") - first + 1));
-  for (char& c : normalised) {
-    if (c == ',') c = '.';
-  }
-  std::string_view digits = normalised;
-  if (digits.front() == '+') {
-    digits.remove_prefix(1);
-    if (digits.empty() || digits.front() == '-') return std::nullopt;
-  }
-  double value = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-  if (error != std::errc() || end != digits.data() + digits.size() || !std::isfinite(value))
-    return std::nullopt;
-  return value;
 }
 
 bool IsBlank(const std::string& text) {
@@ -198,7 +176,7 @@ bool ReadCascadeGrid(CascadeGrid& grid, CalculationState& state, int selectedSer
     double range = 0;
     if (IsBlank(cell)) {
       cell.clear();
-    } else if (const auto value = ReadCellNumber(cell)) {
+    } else if (const auto value = ReadNumber(cell)) {
       range = *value;
     } else {
       cell.clear();
@@ -215,7 +193,7 @@ bool ReadCascadeGrid(CascadeGrid& grid, CalculationState& state, int selectedSer
     double accuracy = 0;
     if (state.CascadeRange[transmitter - 1] == 0) {
       cell.clear();
-    } else if (const auto value = ReadCellNumber(cell)) {
+    } else if (const auto value = ReadNumber(cell)) {
       accuracy = *value;
     } else {
       grid.selectedRow = kAccuracyRow;

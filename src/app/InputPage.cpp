@@ -83,7 +83,7 @@ InputForm FormFromState(const CalculationState& s, NumberTexts numbers) {
     char accuracy[40];
     std::snprintf(accuracy, sizeof accuracy, "%4.3f", s.CascadeAccuracy[i]);
     f.SGKaskada2.cells[1][i + 1] = text(s.CascadeRange[i]);
-    f.SGKaskada2.cells[2][i + 1] = accuracy;
+    f.SGKaskada2.cells[2][i + 1] = numbers == NumberTexts::Exact ? text(s.CascadeAccuracy[i]) : accuracy;
   }
   f.CBUtvar = s.Company;
   f.EMericiMisto = s.MeasuringPoint;

@@ -88,6 +88,9 @@ struct InputForm {
   CascadeGrid SGKaskada2;
 
   std::set<InputField> marked;  // edits shown yellow
+  // Reading the cascade grid found values other than those stored: the main window's texts-changed flag
+  // takes this over.
+  bool textsChanged = false;
 };
 
 }  // namespace pramo

@@ -10,6 +10,7 @@
 #include "core/Units.h"
 #include "core/WaterSteam.h"
 #include "strings/core.h"
+#include "uncertainty/FlowUncertainty.h"
 
 namespace pramo {
 namespace {
@@ -384,7 +385,7 @@ bool GatherInputs(InputForm& form, CalculationState& state, DerivedValues& deriv
   return Gathering(form, state, derived, context).Run();
 }
 
-bool GatherTexts(const InputForm& form, CalculationState& state, const GatherContext& context) {
+bool GatherTexts(InputForm& form, CalculationState& state, const GatherContext& context) {
   bool ok = StorableText(context.messages, str::kDescriptionLabel, form.EPopis, kDescriptionCapacity,
                          state.Description);
   ok =
@@ -398,7 +399,9 @@ bool GatherTexts(const InputForm& form, CalculationState& state, const GatherCon
   ReadWholeNumber(form.eCisloVypoctuCount, state.NumberCount);
   ReadWholeNumber(form.eCisloVypoctuIdx, state.NumberIndex);
   state.Date = context.today;
-  return ok;
+  return ReadCascadeGrid(form.SGKaskada2, state, context.selectedSeriesEntry, context.messages,
+                         form.textsChanged) &&
+         ok;
 }
 
 double TodayDayCount() {

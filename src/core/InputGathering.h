@@ -15,7 +15,8 @@ struct GatherContext {
   bool showMessages = true;  // a calculation run shows the two messages that an export keeps quiet
   std::string designer;      // full name of the logged-in user
   std::uint16_t installation = 1;
-  double today = 0;  // day count from 30 December 1899
+  double today = 0;              // day count from 30 December 1899
+  int selectedSeriesEntry = -1;  // the entry of the Δp series chosen on the results page, -1 for none
 };
 
 // Fills the calculation state from the input page: every value as typed with its unit, in base units,
@@ -25,9 +26,9 @@ bool GatherInputs(InputForm& form, CalculationState& state, DerivedValues& deriv
                   const GatherContext& context);
 
 // The texts and the identification of the calculation (description, company, measuring point, designer,
-// number, date). Part of every gathering; storing repeats it alone. Returns false when a text holds a
-// character that cannot be stored (the user is told which).
-bool GatherTexts(const InputForm& form, CalculationState& state, const GatherContext& context);
+// number, date) and the cascade grid. Part of every gathering; storing repeats it alone. Returns false when
+// a text holds a character that cannot be stored or a grid cell is no number (the user is told which).
+bool GatherTexts(InputForm& form, CalculationState& state, const GatherContext& context);
 
 // Day count (from 30 December 1899) of today's local date.
 double TodayDayCount();

@@ -321,3 +321,28 @@ TEST_F(Gather, TextsTheCodePageCannotHoldAreRefusedWithAMessage) {
 
 }  // namespace
 }  // namespace pramo
+
+namespace pramo {
+namespace {
+
+TEST_F(Gather, CascadeGridIsReadWithTheInputs) {
+  InputForm f = WaterForm();
+  f.ChBDifTlakMax = true;
+  f.EDifTlakMax = "25";
+  f.CBJednDifTlakMaxH = 1;  // kPa
+  f.SGKaskada2.cells[1][2] = "6300";
+  f.SGKaskada2.cells[2][2] = "0,1";
+  ASSERT_TRUE(Run(f));
+  EXPECT_EQ(state.CascadeRange[0], 25000);
+  EXPECT_EQ(state.CascadeRange[1], 6300);
+  EXPECT_EQ(state.CascadeAccuracy[1], 0.1);
+  EXPECT_TRUE(f.textsChanged);
+
+  f.SGKaskada2.cells[1][3] = "šest";
+  EXPECT_FALSE(Run(f));
+  ASSERT_EQ(recorder.Shown().size(), 1u);
+  EXPECT_EQ(recorder.Shown()[0].kind, MessageKind::Error);
+}
+
+}  // namespace
+}  // namespace pramo

@@ -20,19 +20,14 @@ bool IsLiquid(FluidKind fluid) {
   return fluid == FluidKind::Water || fluid == FluidKind::Liquid;
 }
 
-// Reader-Harris/Gallagher equation; a = (19000·β/Re_D)^0.8, m2 = M2' = 2·L2'/(1 − β).
-double OrificeCoefficient(double beta, double reD, double pipeDiameter, double l1, double a, double m2) {
-  const double beta2 = beta * beta;
-  const double beta4 = beta2 * beta2;
-  const double beta8 = beta4 * beta4;
-  double c = 0.5961 + 0.0261 * beta2 - 0.216 * beta8 + 0.000521 * Pow(1e6 * beta / reD, 0.7) +
-             (0.0188 + 0.0063 * a) * Pow(beta, 3.5) * Pow(1e6 / reD, 0.3) +
-             (0.043 + 0.080 * std::exp(-10.0 * l1) - 0.123 * std::exp(-7.0 * l1)) * (1.0 - 0.11 * a) * beta4 /
-                 (1.0 - beta4) -
-             0.031 * (m2 - 0.8 * Pow(m2, 1.1)) * Pow(beta, 1.3);
-  // Pipes below 71.12 mm (2.8 in).
-  if (pipeDiameter < 0.07112) c += 0.011 * (0.75 - beta) * (2.8 - pipeDiameter * 1000.0 / 25.4);
-  return c;
+// (factor·β)^y as Power() forms it, with ln(factor) taken once; the same up to rounding.
+double ScaledPower(double factor, double logFactor, double beta, double logBeta, double y) {
+  if (factor > 0 && beta > 0) return std::exp(y * (logFactor + logBeta));
+  return Pow(factor * beta, y);
+}
+
+double LogOfPositive(double x) {
+  return x > 0 ? std::log(x) : 0.0;
 }
 
 }  // namespace
@@ -56,27 +51,49 @@ double StartExpansibility(FluidKind fluid) {
   return IsLiquid(fluid) ? 1.0 : 0.97;
 }
 
-double DischargeCoefficient(ElementKind kind, double beta, double reD, double pipeDiameter, double l1,
-                            double l2) {
-  // The orifice terms are formed for every element: a Reynolds number of zero or a diameter ratio of one
-  // fails whatever the element, as it always has.
-  const double a = Pow(19000.0 * beta / reD, 0.8);
-  const double m2 = 2.0 * l2 / (1.0 - beta);
+DischargeCoefficientAtReynolds::DischargeCoefficientAtReynolds(ElementKind kind, double reD,
+                                                               double pipeDiameter, double l1, double l2)
+    : m_kind(kind),
+      m_pipeDiameter(pipeDiameter),
+      m_l2(l2),
+      m_per19000(19000.0 / reD),
+      m_perMillion(1e6 / reD) {
+  // The orifice terms are formed for every element: a Reynolds number of zero fails whatever the
+  // element, as it always has.
+  m_fault = !std::isfinite(m_per19000);
+  m_logPer19000 = LogOfPositive(m_per19000);
+  m_logPerMillion = LogOfPositive(m_perMillion);
+  m_perMillionPow03 = Pow(m_perMillion, 0.3);
+  m_perMillionPow115 = Pow(m_perMillion, 1.15);
+  // Corner tappings (L1 = 0) need no exponentials: e^0 is 1.
+  m_upstream =
+      l1 == 0 ? 0.043 + 0.080 - 0.123 : 0.043 + 0.080 * std::exp(-10.0 * l1) - 0.123 * std::exp(-7.0 * l1);
+}
+
+double DischargeCoefficientAtReynolds::operator()(double beta) const {
+  if (m_fault || !std::isfinite(beta)) return kFault;
+  const double logBeta = LogOfPositive(beta);
+  // A = (19000·β/Re_D)^0.8 and M2' = 2·L2'/(1 − β), formed for every element: a diameter ratio of one
+  // fails whatever the element.
+  const double a = ScaledPower(m_per19000, m_logPer19000, beta, logBeta, 0.8);
+  const double m2 = 2.0 * m_l2 / (1.0 - beta);
   if (!std::isfinite(a) || !std::isfinite(m2)) return kFault;
 
+  // β^y as Power() forms it.
+  const auto betaPower = [&](double y) { return beta > 0 ? std::exp(y * logBeta) : 0.0; };
   double c = kFault;
-  switch (kind) {
+  switch (m_kind) {
     case ElementKind::OrificeCorner:
     case ElementKind::OrificeDD2:
     case ElementKind::OrificeFlange:
-      c = OrificeCoefficient(beta, reD, pipeDiameter, l1, a, m2);
+      c = Orifice(beta, logBeta, a, m2);
       break;
     case ElementKind::NozzleIsa1932:
-      c = 0.9900 - 0.2262 * Pow(beta, 4.1) -
-          (0.00175 * beta * beta - 0.0033 * Pow(beta, 4.15)) * Pow(1e6 / reD, 1.15);
+      c = 0.9900 - 0.2262 * betaPower(4.1) -
+          (0.00175 * beta * beta - 0.0033 * betaPower(4.15)) * m_perMillionPow115;
       break;
     case ElementKind::NozzleLongRadius:
-      c = 0.9965 - 0.00653 * Pow(1e6 * beta / reD, 0.5);
+      c = 0.9965 - 0.00653 * ScaledPower(m_perMillion, m_logPerMillion, beta, logBeta, 0.5);
       break;
     case ElementKind::VenturiCast:
       c = 0.984;
@@ -88,28 +105,59 @@ double DischargeCoefficient(ElementKind kind, double beta, double reD, double pi
       c = 0.985;
       break;
     case ElementKind::VenturiNozzle:
-      c = 0.9858 - 0.196 * Pow(beta, 4.5);
+      c = 0.9858 - 0.196 * betaPower(4.5);
       break;
   }
   return std::isfinite(c) ? c : kFault;
 }
 
-double Expansibility(ElementKind kind, FluidKind fluid, double beta, double dp, double p1, double kappa) {
-  if (IsLiquid(fluid)) return 1.0;
-  const double beta4 = beta * beta * beta * beta;
-  double epsilon = kFault;
-  if (IsOrifice(kind)) {
+// Reader-Harris/Gallagher equation.
+double DischargeCoefficientAtReynolds::Orifice(double beta, double logBeta, double a, double m2) const {
+  const double beta2 = beta * beta;
+  const double beta4 = beta2 * beta2;
+  const double beta8 = beta4 * beta4;
+  const double beta35 = beta > 0 ? std::exp(3.5 * logBeta) : 0.0;
+  const double beta13 = beta > 0 ? std::exp(1.3 * logBeta) : 0.0;
+  double c = 0.5961 + 0.0261 * beta2 - 0.216 * beta8 +
+             0.000521 * ScaledPower(m_perMillion, m_logPerMillion, beta, logBeta, 0.7) +
+             (0.0188 + 0.0063 * a) * beta35 * m_perMillionPow03 +
+             m_upstream * (1.0 - 0.11 * a) * beta4 / (1.0 - beta4) -
+             0.031 * (m2 - 0.8 * Pow(m2, 1.1)) * beta13;
+  // Pipes below 71.12 mm (2.8 in).
+  if (m_pipeDiameter < 0.07112) c += 0.011 * (0.75 - beta) * (2.8 - m_pipeDiameter * 1000.0 / 25.4);
+  return c;
+}
+
+ExpansibilityAtPressure::ExpansibilityAtPressure(ElementKind kind, FluidKind fluid, double dp, double p1,
+                                                 double kappa)
+    : m_liquid(IsLiquid(fluid)), m_orifice(IsOrifice(kind)) {
+  if (m_liquid) return;
+  if (m_orifice) {
     // At Δp >= p1 the pressure ratio is not positive and its power is taken as 0.
-    const double ratio = (p1 - dp) / p1;
-    epsilon = 1.0 - (0.351 + 0.256 * beta4 + 0.93 * beta4 * beta4) * (1.0 - Pow(ratio, 1.0 / kappa));
+    m_ratioTerm = 1.0 - Pow((p1 - dp) / p1, 1.0 / kappa);
   } else {
     const double tau = std::fabs((p1 - dp) / p1);
-    const double tau2k = Pow(tau, 2.0 / kappa);
-    const double square = (kappa * tau2k / (kappa - 1.0)) * ((1.0 - beta4) / (1.0 - beta4 * tau2k)) *
-                          ((1.0 - Pow(tau, (kappa - 1.0) / kappa)) / (1.0 - tau));
-    epsilon = std::sqrt(square);
+    m_tau2k = Pow(tau, 2.0 / kappa);
+    m_lead = kappa * m_tau2k / (kappa - 1.0);
+    m_tail = (1.0 - Pow(tau, (kappa - 1.0) / kappa)) / (1.0 - tau);
   }
+}
+
+double ExpansibilityAtPressure::operator()(double beta) const {
+  if (m_liquid) return 1.0;
+  const double beta4 = beta * beta * beta * beta;
+  const double epsilon = m_orifice ? 1.0 - (0.351 + 0.256 * beta4 + 0.93 * beta4 * beta4) * m_ratioTerm
+                                   : std::sqrt(m_lead * ((1.0 - beta4) / (1.0 - beta4 * m_tau2k)) * m_tail);
   return std::isfinite(epsilon) ? epsilon : kFault;
+}
+
+double DischargeCoefficient(ElementKind kind, double beta, double reD, double pipeDiameter, double l1,
+                            double l2) {
+  return DischargeCoefficientAtReynolds(kind, reD, pipeDiameter, l1, l2)(beta);
+}
+
+double Expansibility(ElementKind kind, FluidKind fluid, double beta, double dp, double p1, double kappa) {
+  return ExpansibilityAtPressure(kind, fluid, dp, p1, kappa)(beta);
 }
 
 }  // namespace pramo

@@ -2,6 +2,9 @@
 
 #include <cfenv>
 #include <cmath>
+#if defined(__SSE2__)
+#include <immintrin.h>
+#endif
 
 #include "core/DischargeCoefficient.h"
 #include "core/NumberText.h"
@@ -19,20 +22,45 @@ constexpr double kPiOverFour = 0.7853981633974483;
 constexpr double kPi = 3.141592653589793;
 
 // A division by zero, an invalid operation or an overflow makes a calculation fail. Every value is
-// checked before it is stored, and the processor's sticky exception flags catch a fault in an
-// intermediate value that a later operation hid (x/inf = 0, a NaN base of a power taken as 0).
+// checked before it is stored, so no NaN or infinity reaches the state; the processor's sticky exception
+// flags, read once before an iteration's result is accepted, catch a fault in an intermediate value that
+// a later operation hid (x/inf = 0).
+#if defined(__SSE2__)
+// The core computes with SSE only; its status register is far cheaper to reset and read than the whole
+// floating-point environment (which includes the x87 unit).
+constexpr unsigned kFaultFlags = 0x01 | 0x04 | 0x08;  // invalid operation, division by zero, overflow
+void ClearFaultFlags() {
+  _mm_setcsr(_mm_getcsr() & ~kFaultFlags);
+}
+bool FaultFlagsRaised() {
+  return (_mm_getcsr() & kFaultFlags) != 0;
+}
+#else
+constexpr int kFaultFlags = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
+void ClearFaultFlags() {
+  std::feclearexcept(kFaultFlags);
+}
+bool FaultFlagsRaised() {
+  return std::fetestexcept(kFaultFlags) != 0;
+}
+#endif
+
 class FaultWatch {
  public:
-  FaultWatch() { std::feclearexcept(kFaults); }
+  FaultWatch() { ClearFaultFlags(); }
+  // Forgets the faults so far, once they have been checked for.
+  void Restart() const { ClearFaultFlags(); }
 
+  // True when every value is a finite number.
+  template <class... Values>
+  static bool Finite(Values... values) {
+    return (std::isfinite(values) && ...);
+  }
   // True when the values are finite and no fault has happened since the watch began.
   template <class... Values>
   bool Clean(Values... values) const {
-    return (std::isfinite(values) && ...) && !std::fetestexcept(kFaults);
+    return Finite(values...) && !FaultFlagsRaised();
   }
-
- private:
-  static constexpr int kFaults = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
 };
 
 double AtTemperature(const CalculationState& state, const DerivedValues& derived, double diameter20,
@@ -110,6 +138,13 @@ bool SizeBore(CalculationState& state, DerivedValues& derived, double dpMax) {
   const double a2 = state.Viscosity * state.ReD / (state.PipeDiameter * std::sqrt(2.0 * dp * state.Density));
   if (!watch.Clean(a2)) return false;
 
+  // The equations at this Re_D and Δp, as functions of β. A fault in forming them shows as NaN when they
+  // are used; one that is never used (β reaching 1 at once) does not fail the sizing.
+  const DischargeCoefficientAtReynolds coefficient(state.Element, state.ReD, state.PipeDiameter,
+                                                   derived.TappingL1, derived.TappingL2);
+  const ExpansibilityAtPressure expansibility(state.Element, state.Fluid, dp, state.Pressure, state.Kappa);
+  watch.Restart();
+
   state.C = StartDischargeCoefficient(state.Element);
   state.Epsilon = StartExpansibility(state.Fluid);
   state.Residual = 1.0;
@@ -117,7 +152,7 @@ bool SizeBore(CalculationState& state, DerivedValues& derived, double dpMax) {
     const double x = a2 / (state.C * state.Epsilon);
     const double x2 = x * x;
     const double beta = Power(x2 / (1.0 + x2), 0.25);
-    if (!watch.Clean(x2, beta)) return false;
+    if (!FaultWatch::Finite(x2, beta)) return false;
     state.Beta = beta;
     state.Bore = beta * state.PipeDiameter;
     if (beta == 1.0) {
@@ -126,10 +161,10 @@ bool SizeBore(CalculationState& state, DerivedValues& derived, double dpMax) {
       state.Beta = kBetaBelowOne;
       break;
     }
-    const double c = DischargeCoefficientOf(state, derived, beta, state.ReD);
-    const double epsilon = ExpansibilityOf(state, beta, dp);
+    const double c = coefficient(beta);
+    const double epsilon = expansibility(beta);
     const double residual = std::fabs(a2 - x * c * epsilon) / a2;
-    if (!watch.Clean(c, epsilon, residual)) return false;
+    if (!FaultWatch::Finite(c, epsilon, residual)) return false;
     // A step that gives back the C and ε it started from would be repeated unchanged up to the step limit.
     const bool fixedPoint = c == state.C && epsilon == state.Epsilon;
     state.C = c;
@@ -168,7 +203,7 @@ bool SizeDp(CalculationState& state, DerivedValues& derived) {
     const double dp = dpEpsilon2 / (epsilon * epsilon);
     const double next = ExpansibilityOf(state, beta, dp);
     residual = std::fabs(dpEpsilon2 - next * next * dp) / dpEpsilon2;
-    if (!watch.Clean(dp, next, residual)) return false;
+    if (!FaultWatch::Finite(dp, next, residual)) return false;
     state.Dp = dp;
     state.Epsilon = next;
     state.Residual = residual;
@@ -176,6 +211,7 @@ bool SizeDp(CalculationState& state, DerivedValues& derived) {
     if (next == epsilon) break;
     epsilon = next;
   }
+  if (!watch.Clean()) return false;
   Finish(state, derived, state.Dp);
   return true;
 }
@@ -201,7 +237,7 @@ bool SizeFlow(CalculationState& state, DerivedValues& derived) {
     reD = r * c;
     const double next = DischargeCoefficientOf(state, derived, beta, reD);
     residual = std::fabs(r - reD / next) / r;
-    if (!watch.Clean(reD, next, residual)) return false;
+    if (!FaultWatch::Finite(reD, next, residual)) return false;
     state.C = next;
     state.Residual = residual;
     // An unchanged C would give the same step again up to the step limit.

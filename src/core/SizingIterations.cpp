@@ -108,17 +108,20 @@ bool Prepare(CalculationState& state, DerivedValues& derived, Messages& messages
   const FaultWatch watch;
   const double pipe = AtTemperature(state, derived, state.PipeDiameter20, state.PipeMaterial);
   const double reynoldsPerFlow = kFourOverPi / (pipe * state.Viscosity);
+  const double reD = reynoldsPerFlow * state.MassFlow;
+  const double reDMax = reynoldsPerFlow * state.MassFlowMax;
+  const double reDMin = reynoldsPerFlow * state.MassFlowMin;
   const double velocity = PipeVelocity(state, state.MassFlow, pipe);
   const double velocityMax = PipeVelocity(state, state.MassFlowMax, pipe);
   const TappingSpacing tappings = TappingSpacingOf(state.Element, pipe);
-  if (!watch.Clean(pipe, reynoldsPerFlow, velocity, velocityMax, tappings.l1, tappings.l2)) {
+  if (!watch.Clean(pipe, reD, reDMax, reDMin, velocity, velocityMax, tappings.l1, tappings.l2)) {
     Tell(messages, MessageKind::Error, str::kCalculationFailed);
     return false;
   }
   state.PipeDiameter = pipe;
-  state.ReD = reynoldsPerFlow * state.MassFlow;
-  state.ReDMax = reynoldsPerFlow * state.MassFlowMax;
-  state.ReDMin = reynoldsPerFlow * state.MassFlowMin;
+  state.ReD = reD;
+  state.ReDMax = reDMax;
+  state.ReDMin = reDMin;
   state.Velocity = velocity;
   state.VelocityMax = velocityMax;
   const VelocityRange recommended = RecommendedVelocity(state.Fluid, state.Pressure);

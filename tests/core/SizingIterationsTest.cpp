@@ -310,13 +310,18 @@ TEST(Prepare, RefusesIndicesOutOfRangeWithItsMessage) {
   }
 }
 
-TEST(Prepare, PipeOfZeroDiameterFailsAsACalculation) {
-  Calc run;
-  Load(run, kWater, ElementKind::OrificeFlange, 0.0);
-  EXPECT_FALSE(Prepare(run.state, run.derived, run.messages));
-  ASSERT_EQ(run.messages.Shown().size(), 1u);
-  EXPECT_EQ(run.messages.Shown()[0].id, str::kCalculationFailed.id);
-  ExpectFiniteResults(run.state);
+TEST(Prepare, FloatingPointFaultFailsAsACalculation) {
+  for (auto spoil :
+       {+[](CalculationState& s) { s.PipeDiameter20 = 0; }, +[](CalculationState& s) { s.Viscosity = 0; },
+        +[](CalculationState& s) { s.Density = 0; }, +[](CalculationState& s) { s.MassFlowMax = 1e307; }}) {
+    Calc run;
+    Load(run, kWater, ElementKind::OrificeFlange, 0.1);
+    spoil(run.state);
+    EXPECT_FALSE(Prepare(run.state, run.derived, run.messages));
+    ASSERT_EQ(run.messages.Shown().size(), 1u);
+    EXPECT_EQ(run.messages.Shown()[0].id, str::kCalculationFailed.id);
+    ExpectFiniteResults(run.state);
+  }
 }
 
 // Floating-point faults inside an iteration: the iteration fails, the finishing step does not run and no

@@ -148,7 +148,10 @@ std::vector<std::string> BoreCheckFailureLines() {
 
 std::string BoreDeviationText(std::optional<double> deviation, char decimalSeparator) {
   if (!deviation) return " % ";
-  return " " + ScientificText(*deviation, 6, decimalSeparator) + " % ";
+  std::string text = " ";
+  text += ScientificText(*deviation, 6, decimalSeparator);
+  text += " % ";
+  return text;
 }
 
 }  // namespace pramo

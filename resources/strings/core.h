@@ -129,6 +129,29 @@ inline constexpr Text kDensityMustBeTyped{1303, "Nelze vypočítat měrnou hmotn
 inline constexpr Text kBadIndexSettings{
     1400, "Chybné nastavení parametrů zadání nebo nastavení!\r\nOpravte parametry."};
 
+// Sizing iterations and validity limits: the failure of a calculation and the lines of the error memo.
+inline constexpr Text kCalculationFailed{
+    1500,
+    "Zřejmě chybné zadání parametrů pro výpočet, nebo překročení mezí!\r\nPečlivě zkontrolujte zadání a "
+    "nastavení parametrů."};
+inline constexpr Text kLimitReDMax{1510, "Re_Dmax přesahuje meze!"};
+inline constexpr Text kLimitBore{1511, "Průměr otvoru primárního prvku mimo meze!"};
+inline constexpr Text kLimitPipe{1512, "Průměr potrubí mimo meze!"};
+inline constexpr Text kLimitConvergence{1513, "Výpočet nekonverguje - %1!"};
+inline constexpr Text kLimitBeta{1514, "Beta mimo meze!"};
+inline constexpr Text kLimitMinimumFlow{1515, "Mimimální průtok nevyhovuje!"};
+inline constexpr Text kLimitPressureRatio{1516, "Poměr tlaků p2/p1 < 0.75!"};
+inline constexpr Text kLimitVelocity{1517, "Rychlost mimo %1 - %2 m/s   inf."};
+inline constexpr Text kOldCalculationWrong{1518, "Výpočet je chybný!"};
+// Appended to the memo when a sized bore does not reproduce its maximum flow.
+inline constexpr Text kBoreCheckFailed[] = {
+    {1520, "Chyba výpočtu !"},
+    {1521, "Proveďte prosím export zadání"},
+    {1522, "a zašlete ho do Tavor"},
+    {1523, "na adresu technické podpory uvedenou v nápovědě."},
+    {1524, "Děkujeme."},
+};
+
 // Fitting check boxes, by the version tag's generation of straight-length tables and the element group.
 inline constexpr Text kFittingCurrentOrifice[] = {
     {1800, "Koleno 90° nebo dvě kolena, S>30D"},

@@ -122,10 +122,6 @@ void ComputeFlowUncertainties(CalculationState& state, DerivedValues& derived, d
       LimitTo100(CombinedFlowUncertainty(state, derived.EpsilonUncertaintyMin, derived.DpUncertaintyMin));
 }
 
-void ComputeFlowUncertainties(CalculationState& state, DerivedValues& derived, double dpMin) {
-  ComputeFlowUncertainties(state, derived, dpMin, state.CascadeRange[0]);
-}
-
 UncertaintyCurves ComputeUncertaintyCurves(const CalculationState& state) {
   const double dpMax = state.CascadeRange[0];
   const double accuracy = state.DpTransmitterAccuracy;

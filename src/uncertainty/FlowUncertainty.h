@@ -30,8 +30,6 @@ double CombinedFlowUncertainty(const CalculationState& state, double epsilonUnce
 // maximum flow go to the derived values. dpMax is the differential pressure at the maximum flow (the one
 // the result was sized for), dpMin the one at the minimum flow, (qm_min/qm_max)²·dpMax.
 void ComputeFlowUncertainties(CalculationState& state, DerivedValues& derived, double dpMin, double dpMax);
-// The same with the differential pressure at the maximum flow taken from cascade transmitter 1.
-void ComputeFlowUncertainties(CalculationState& state, DerivedValues& derived, double dpMin);
 
 inline constexpr int kCurvePoints = 100;
 

@@ -100,17 +100,6 @@ TEST(ComputeFlowUncertainties, SteamOrificeAtTheThreeFlows) {
   EXPECT_NEAR(state.FlowUncertaintyMin, 1.1458602085171457, kTolerance);
 }
 
-TEST(ComputeFlowUncertainties, WithoutDpMaxTakesTransmitter1sRange) {
-  CalculationState explicitState = SteamOrifice();
-  CalculationState cascadeState = SteamOrifice();
-  cascadeState.CascadeRange[0] = 40000;
-  DerivedValues a, b;
-  ComputeFlowUncertainties(explicitState, a, 6400, 40000);
-  ComputeFlowUncertainties(cascadeState, b, 6400);
-  EXPECT_EQ(explicitState.FlowUncertaintyMin, cascadeState.FlowUncertaintyMin);
-  EXPECT_EQ(explicitState.FlowUncertainty, cascadeState.FlowUncertainty);
-}
-
 TEST(ComputeFlowUncertainties, WaterHasNoExpansibilityTerms) {
   CalculationState state = WaterOrifice();
   DerivedValues derived;
@@ -154,7 +143,7 @@ TEST(ComputeFlowUncertainties, UncomputableValuesAreStoredAs100) {
 CalculationState Computed(CalculationState state) {
   DerivedValues derived;
   state.CascadeRange[0] = 40000;
-  ComputeFlowUncertainties(state, derived, 6400);
+  ComputeFlowUncertainties(state, derived, 6400, 40000);
   return state;
 }
 

@@ -1,8 +1,8 @@
 #include "app/InputPage.h"
 
 #include <charconv>
-#include <cstdio>
 
+#include "core/NumberText.h"
 #include "core/Units.h"
 
 namespace pramo {
@@ -14,8 +14,7 @@ std::string NumberText(double value, NumberTexts numbers) {
     auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
     return error == std::errc() ? std::string(buffer, end) : std::string();
   }
-  std::snprintf(buffer, sizeof buffer, "%.15g", value);
-  return buffer;
+  return GeneralText(value, 15);
 }
 
 // In the older lists the element materials 6 and 7 stand in each other's place.
@@ -80,10 +79,9 @@ InputForm FormFromState(const CalculationState& s, NumberTexts numbers) {
   f.EPopis = s.Description;
   for (std::size_t i = 0; i < 4; ++i) {
     if (s.CascadeRange[i] == 0) continue;
-    char accuracy[40];
-    std::snprintf(accuracy, sizeof accuracy, "%4.3f", s.CascadeAccuracy[i]);
     f.SGKaskada2.cells[1][i + 1] = text(s.CascadeRange[i]);
-    f.SGKaskada2.cells[2][i + 1] = numbers == NumberTexts::Exact ? text(s.CascadeAccuracy[i]) : accuracy;
+    f.SGKaskada2.cells[2][i + 1] =
+        numbers == NumberTexts::Exact ? text(s.CascadeAccuracy[i]) : FixedText(s.CascadeAccuracy[i], 3);
   }
   f.CBUtvar = s.Company;
   f.EMericiMisto = s.MeasuringPoint;

@@ -3,8 +3,10 @@
 #include <functional>
 #include <map>
 
+#include "app/FlowTable.h"
 #include "core/CodePage1250.h"
 #include "core/Units.h"
+#include "uncertainty/FlowUncertainty.h"
 
 namespace pramo::tools {
 namespace {
@@ -147,18 +149,75 @@ std::optional<UnusableInput> ReadInputs(const json& input, CalculationState& sta
   return std::nullopt;
 }
 
-json GatheredFields(const CalculationState& s) {
-  return json{{"Pressure", s.Pressure},
-              {"Temperature", s.Temperature},
-              {"Density", s.Density},
-              {"Viscosity", s.Viscosity},
-              {"Kappa", s.Kappa},
-              {"MassFlow", s.MassFlow},
-              {"MassFlowMax", s.MassFlowMax},
-              {"MassFlowMin", s.MassFlowMin},
-              {"PipeDiameter20", s.PipeDiameter20},
-              {"DpMax", s.DpMax},
-              {"Bore20", s.Bore20}};
+json ResultJson(const SeriesEntry& entry) {
+  CalculationState s = entry.result;
+  // Transmitter 1 of the cascade measures up to the differential pressure of this result.
+  s.CascadeRange[0] = entry.seriesValue;
+  s.CascadeAccuracy[0] = s.DpTransmitterAccuracy;
+  const UncertaintyCurves curves = ComputeUncertaintyCurves(s);
+  json fittingLengths = json::array();
+  for (double length : s.FittingLengths) fittingLengths.push_back(length);
+  for (auto length : s.FittingLengths11and12) fittingLengths.push_back(static_cast<double>(length));
+  return json{
+      {"SeriesValue", entry.seriesValue},
+      {"Status", entry.status},
+      {"Pressure", s.Pressure},
+      {"Temperature", s.Temperature},
+      {"Density", s.Density},
+      {"Viscosity", s.Viscosity},
+      {"Kappa", s.Kappa},
+      {"MassFlow", s.MassFlow},
+      {"MassFlowMax", s.MassFlowMax},
+      {"MassFlowMin", s.MassFlowMin},
+      {"PipeDiameter", s.PipeDiameter},
+      {"PipeDiameter20", s.PipeDiameter20},
+      {"DpMax", s.DpMax},
+      {"Dp", s.Dp},
+      {"ReD", s.ReD},
+      {"ReDMax", s.ReDMax},
+      {"ReDMin", s.ReDMin},
+      {"Velocity", s.Velocity},
+      {"VelocityMax", s.VelocityMax},
+      {"Epsilon", s.Epsilon},
+      {"C", s.C},
+      {"Beta", s.Beta},
+      {"Bore", s.Bore},
+      {"Bore20", s.Bore20},
+      {"FlowUncertainty", s.FlowUncertainty},
+      {"FlowUncertaintyMax", s.FlowUncertaintyMax},
+      {"FlowUncertaintyMin", s.FlowUncertaintyMin},
+      {"MassFlowMinAllowed", s.MassFlowMinAllowed},
+      {"ReDMinAllowed", s.ReDMinAllowed},
+      {"UpstreamLength", s.UpstreamLength},
+      {"DownstreamLength", s.DownstreamLength},
+      {"FittingLengths", std::move(fittingLengths)},
+      {"PressureLoss", s.PressureLoss},
+      {"Residual", s.Residual},
+      {"VelocityLow", s.VelocityLow},
+      {"VelocityHigh", s.VelocityHigh},
+      {"UncertaintyC", s.UncertaintyC},
+      {"UncertaintyEpsilon", s.UncertaintyEpsilon},
+      {"UncertaintyD", s.UncertaintyD},
+      {"UncertaintyBore", s.UncertaintyBore},
+      {"UncertaintyDp", s.UncertaintyDp},
+      {"LimitFlags", s.LimitFlags},
+      {"LimitMessages", ResultMemo(s, entry.seriesValue)},
+      {"CurveSingle", curves.single},
+      {"CurveCascade", curves.cascade},
+      {"SeriesEntry", entry.text},
+  };
+}
+
+json FlowTableJson(const CalculationState& state) {
+  json rows = json::array();
+  for (const auto& row : FlowCurrentTable(state)) {
+    rows.push_back({{"Percent", row.percent},
+                    {"FlowKgPerHour", row.flowKgPerHour},
+                    {"Dp", row.dp},
+                    {"Current4to20", row.current4to20},
+                    {"Current0to20", row.current0to20}});
+  }
+  return rows;
 }
 
 json MessagesJson(const std::vector<Message>& messages) {

@@ -5,6 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "app/CalculationRun.h"
 #include "core/CalculationState.h"
 #include "core/Messages.h"
 
@@ -21,8 +22,12 @@ struct UnusableInput {
 // unusable input.
 std::optional<UnusableInput> ReadInputs(const nlohmann::json& input, CalculationState& state);
 
-// The gathered fields of a state by their names.
-nlohmann::json GatheredFields(const CalculationState& state);
+// One result of a run by the state's field names, with its series value, status, memo lines, both
+// uncertainty curves and the series list entry.
+nlohmann::json ResultJson(const SeriesEntry& entry);
+
+// The flow and current table of a result.
+nlohmann::json FlowTableJson(const CalculationState& state);
 
 nlohmann::json MessagesJson(const std::vector<Message>& messages);
 

@@ -4,8 +4,12 @@
 //   pramo-calc --jsonl INPUT | -     one object per line, one result line per input line
 //   pramo-calc --cln FILE.cln        the inputs of an export file
 //
+// Options: --result N (which result, from 1, the table and the block are for), --table (add the flow and
+// current table), --block-out FILE (write the computed calculation as an export file; one calculation).
+//
 // Exit status: 0 every calculation produced a result, 1 some failed, 2 unusable input.
 
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -15,6 +19,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "app/CalculationRun.h"
 #include "app/InputPage.h"
 #include "core/CalculationBlockCodec.h"
 #include "core/InputGathering.h"
@@ -29,12 +34,16 @@ constexpr int kAllResults = 0, kSomeFailed = 1, kUnusable = 2;
 
 struct Options {
   bool jsonLines = false;
+  bool table = false;
+  int result = 1;
   std::string clnPath;
   std::string inputPath;
+  std::string blockOut;
 };
 
 int Usage() {
-  std::cerr << "usage: pramo-calc [--jsonl] INPUT.json|-\n       pramo-calc --cln FILE.cln\n";
+  std::cerr << "usage: pramo-calc [--jsonl] [--result N] [--table] [--block-out FILE] INPUT.json|-\n"
+               "       pramo-calc --cln FILE.cln [--result N] [--table] [--block-out FILE]\n";
   return kUnusable;
 }
 
@@ -54,42 +63,60 @@ bool ReadAll(const std::string& path, std::string& text) {
   return true;
 }
 
-// One calculation from its state: the page filled from it, the gathering, the result.
-json Calculate(CalculationState state, bool& ok) {
+// One calculation from its state: the page filled from it, the run, its results.
+json Calculate(CalculationState state, const Options& options, bool& ok) {
   MessageRecorder messages(Answer::Ok);
   InputForm form = FormFromState(state, NumberTexts::Exact);
   DerivedValues derived;
   const GatherContext context{messages, true, "", 1, TodayDayCount()};
-  ok = GatherInputs(form, state, derived, context);
-  json out{{"ok", ok}, {"messages", tools::MessagesJson(messages.Shown())}, {"results", json::array()}};
-  if (ok) out["results"].push_back(tools::GatheredFields(state));
+  const RunOutcome outcome = RunCalculation(form, state, derived, context);
+  ok = !outcome.entries.empty();
+  json results = json::array();
+  for (const auto& entry : outcome.entries) results.push_back(tools::ResultJson(entry));
+  const auto chosen = static_cast<std::size_t>(options.result - 1);
+  if (ok && chosen < outcome.entries.size()) {
+    if (chosen > 0) ChooseSeriesEntry(static_cast<int>(chosen), state, derived, messages);
+    // As when the result is stored: the differential pressure it was sized for becomes the given maximum.
+    if (state.CalcKind == CalculationKind::Bore) state.DpMax = outcome.entries[chosen].seriesValue;
+  }
+  json out{{"ok", ok}, {"messages", tools::MessagesJson(messages.Shown())}, {"results", std::move(results)}};
+  if (options.table && ok) out["table"] = tools::FlowTableJson(state);
+  if (!options.blockOut.empty() && ok) {
+    const CalculationBlock block = EncodeBlock(state);
+    std::ofstream file(options.blockOut, std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(block.data()), block.size());
+    if (!file.flush()) {
+      std::cerr << "cannot write " << options.blockOut << "\n";
+      ok = false;
+    }
+  }
   return out;
 }
 
-int RunStates(const std::vector<CalculationState>& states, bool asArray, bool jsonLines) {
+int RunStates(const std::vector<CalculationState>& states, bool asArray, const Options& options) {
   bool allOk = true;
   json batch = json::array();
   for (const auto& state : states) {
     bool ok = false;
-    json result = Calculate(state, ok);
+    json result = Calculate(state, options, ok);
     allOk = allOk && ok;
-    if (jsonLines)
+    if (options.jsonLines)
       std::cout << result.dump() << "\n";
     else
       batch.push_back(std::move(result));
   }
-  if (!jsonLines) std::cout << (asArray ? batch : batch.at(0)).dump(2) << "\n";
+  if (!options.jsonLines) std::cout << (asArray ? batch : batch.at(0)).dump(2) << "\n";
   return allOk ? kAllResults : kSomeFailed;
 }
 
-int RunCln(const std::string& path) {
+int RunCln(const std::string& path, const Options& options) {
   std::ifstream in(path, std::ios::binary);
   CalculationBlock block{};
   if (!in || !in.read(reinterpret_cast<char*>(block.data()), block.size()))
     return Unusable("", "cannot read a 973-byte calculation block from " + path);
   if (!IsKnownVersionTag(BlockVersionTag(block)))
     return Unusable("", path + " is not an export file of the program");
-  return RunStates({DecodeBlock(block)}, false, false);
+  return RunStates({DecodeBlock(block)}, false, options);
 }
 
 }  // namespace
@@ -100,8 +127,15 @@ int main(int argc, char** argv) {
     const std::string arg = argv[i];
     if (arg == "--jsonl") {
       options.jsonLines = true;
+    } else if (arg == "--table") {
+      options.table = true;
     } else if (arg == "--cln" && i + 1 < argc) {
       options.clnPath = argv[++i];
+    } else if (arg == "--block-out" && i + 1 < argc) {
+      options.blockOut = argv[++i];
+    } else if (arg == "--result" && i + 1 < argc) {
+      options.result = std::atoi(argv[++i]);
+      if (options.result < 1) return Unusable("", "--result takes a result number from 1");
     } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
       return Usage();
     } else if (options.inputPath.empty()) {
@@ -110,7 +144,7 @@ int main(int argc, char** argv) {
       return Usage();
     }
   }
-  if (!options.clnPath.empty()) return options.inputPath.empty() ? RunCln(options.clnPath) : Usage();
+  if (!options.clnPath.empty()) return options.inputPath.empty() ? RunCln(options.clnPath, options) : Usage();
   if (options.inputPath.empty()) return Usage();
 
   std::string text;
@@ -142,5 +176,7 @@ int main(int argc, char** argv) {
     if (auto unusable = tools::ReadInputs(input, state)) return Unusable(unusable->key, unusable->reason);
     states.push_back(std::move(state));
   }
-  return RunStates(states, asArray, options.jsonLines);
+  if (!options.blockOut.empty() && states.size() != 1)
+    return Unusable("", "--block-out writes the export file of one calculation");
+  return RunStates(states, asArray, options);
 }

@@ -1,0 +1,167 @@
+#include "app/CalculationRun.h"
+
+#include "core/NumberText.h"
+#include "core/SizingIterations.h"
+#include "core/Validity.h"
+#include "strings/app.h"
+#include "strings/core.h"
+
+namespace pramo {
+namespace {
+
+std::string Padded(std::string text, std::size_t width) {
+  return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
+}
+
+std::string Fixed(double value, int decimals, std::size_t width, char separator) {
+  return Padded(FixedText(value, decimals, separator), width);
+}
+
+// Density and viscosity as the page and the results show them: fewer decimals for the large values.
+std::string DensityText(double density, char separator) {
+  return FixedText(density, density > 100 ? 2 : 6, separator);
+}
+std::string ViscosityText(double viscosity, char separator) {
+  return FixedText(viscosity * 1e6, viscosity <= 9.99e-4 ? 5 : 2, separator);
+}
+
+void Fail(Messages& messages) {
+  Tell(messages, MessageKind::Error, str::kCalculationFailed);
+}
+
+// Sizes one result of the kind and appends its entry; false when the iteration failed.
+bool SizeAndList(CalculationState& state, DerivedValues& derived, double seriesValue, RunOutcome& outcome,
+                 char separator) {
+  bool ok = false;
+  switch (state.CalcKind) {
+    case CalculationKind::Bore:
+      ok = SizeBore(state, derived, seriesValue);
+      break;
+    case CalculationKind::Dp:
+      ok = SizeDp(state, derived);
+      break;
+    default:
+      ok = SizeFlow(state, derived);
+      break;
+  }
+  if (!ok) return false;
+  if (state.CalcKind != CalculationKind::Bore) seriesValue = DpAtMaximumFlow(state);
+  outcome.entries.push_back(
+      {seriesValue, ResultStatus(state.LimitFlags), SeriesEntryText(state, seriesValue, separator), state});
+  return true;
+}
+
+// The values the program computed go back into the edits the user left empty.
+void WriteBack(InputForm& form, const CalculationState& state, char separator) {
+  if (!state.TemperatureGiven) form.EProvozniTeplota = FixedText(state.Temperature, 2, separator);
+  if (!state.DensityGiven) {
+    form.EMernaHmotnost = DensityText(state.Density, separator);
+    form.CBJednMernaHmotnost = 0;
+  }
+  if (!state.ViscosityGiven) {
+    form.EDynamickaViskozita = ViscosityText(state.Viscosity, separator);
+    form.CBJednViskozita = 0;
+  }
+  if (!state.KappaGiven) form.EIzentropickyExponent7 = FixedText(state.Kappa, 3, separator);
+}
+
+}  // namespace
+
+double DpAtMaximumFlow(const CalculationState& state) {
+  return state.CalcKind == CalculationKind::Dp ? state.Dp : state.DpMax;
+}
+
+std::string SeriesEntryText(const CalculationState& s, double seriesValue, char separator) {
+  const bool bore = s.CalcKind == CalculationKind::Bore;
+  std::string first;
+  if (s.CalcKind == CalculationKind::Flow)
+    first = FixedText(s.MassFlow * 3600.0, 2, separator);
+  else
+    first = Fixed(bore ? seriesValue : s.Dp, 0, 10, separator);
+  const bool noLoss = static_cast<int>(s.Element) > 4 || s.PressureLoss < 0;
+  const std::string fields[] = {
+      std::to_string(ResultStatus(s.LimitFlags)),
+      first,
+      Fixed(s.C, 4, 8, separator),
+      Fixed(s.Beta, 4, 8, separator),
+      Fixed(s.Bore * 1000.0, 3, 8, separator),
+      Fixed(s.FlowUncertainty, 1, 6, separator),
+      bore ? Fixed(s.FlowUncertaintyMin, 1, 8, separator) : "-",
+      bore ? Fixed(s.FlowUncertaintyMax, 1, 8, separator) : "-",
+      Fixed((s.UpstreamLength + s.DownstreamLength) * s.PipeDiameter, 1, 6, separator),
+      noLoss ? "-" : Fixed(s.PressureLoss, 0, 10, separator),
+  };
+  std::string text;
+  for (const auto& field : fields) {
+    if (!text.empty()) text += ';';
+    text += field;
+  }
+  return text;
+}
+
+std::vector<std::string> ResultMemo(const CalculationState& state, double seriesValue, char separator) {
+  std::vector<std::string> lines = ListLimitMessages(state, separator);
+  if (state.CalcKind == CalculationKind::Bore && !CheckBore(state, seriesValue).passed) {
+    for (auto& line : BoreCheckFailureLines()) lines.push_back(std::move(line));
+  }
+  return lines;
+}
+
+bool ChooseSeriesEntry(int index, CalculationState& state, DerivedValues& derived, Messages& messages) {
+  double dpMax = DpAtMaximumFlow(state);
+  if (state.CalcKind == CalculationKind::Bore && !state.DpMaxGiven) {
+    if (index < 0 || index > 9) index = 0;
+    dpMax = state.DpSeries[index];
+    if (!SizeBore(state, derived, dpMax)) {
+      Fail(messages);
+      return false;
+    }
+  }
+  state.CascadeRange[0] = dpMax;
+  state.CascadeAccuracy[0] = state.DpTransmitterAccuracy;
+  return true;
+}
+
+RunOutcome RunCalculation(InputForm& form, CalculationState& state, DerivedValues& derived,
+                          const GatherContext& context, char separator) {
+  RunOutcome outcome;
+  form.marked.clear();
+  if (form.CBTekutina5 == static_cast<int>(FluidKind::Undetermined)) {
+    Tell(context.messages, MessageKind::Error, str::kChooseFluid);
+    outcome.stopped = true;
+    return outcome;
+  }
+  if (!GatherInputs(form, state, derived, context)) {
+    Tell(context.messages, MessageKind::Error, str::kBadInput);
+    state.ResultsValid = false;
+    WriteBack(form, state, separator);
+    return outcome;
+  }
+  if (!Prepare(state, derived, context.messages)) {
+    outcome.stopped = true;
+    return outcome;
+  }
+  if (state.CalcKind == CalculationKind::Bore && !state.DpMaxGiven) {
+    for (double value : state.DpSeries) {
+      if (!SizeAndList(state, derived, value, outcome, separator)) {
+        Fail(context.messages);
+        break;
+      }
+    }
+  } else {
+    if (state.CalcKind == CalculationKind::Dp) state.MassFlowMax = state.MassFlowMin = state.MassFlow;
+    if (!SizeAndList(state, derived, state.DpMax, outcome, separator)) Fail(context.messages);
+  }
+  if (outcome.entries.empty()) {
+    state.ResultsValid = false;
+  } else if (ChooseSeriesEntry(0, state, derived, context.messages)) {
+    state.ResultsValid = true;
+    outcome.clearChangeFlags = true;
+  }
+  WriteBack(form, state, separator);
+  if (state.CalcKind == CalculationKind::Bore) form.ePrumerOtvoru_d20 = BoreEditText(state, separator);
+  outcome.dropDownList = outcome.entries.size() > 1;
+  return outcome;
+}
+
+}  // namespace pramo

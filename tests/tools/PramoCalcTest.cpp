@@ -93,10 +93,12 @@ TEST(PramoCalc, MessagesKeepTheirKindAndLineBreaks) {
       Calc(R"({"Fluid": 1, "PressureEntered": 1, "PressureUnit": 2, "TemperatureEntered": 150})");
   EXPECT_EQ(run.exitCode, 1);
   const json out = json::parse(run.out);
-  ASSERT_EQ(out["messages"].size(), 1u);
+  ASSERT_EQ(out["messages"].size(), 2u);
   EXPECT_EQ(out["messages"][0]["kind"], "warning");
   EXPECT_EQ(out["messages"][0]["text"],
             "Zadanému tlaku a teplotě neodpovídá stav tekutiny.\r\nTekutina je voda!");
+  EXPECT_EQ(out["messages"][1]["kind"], "error");
+  EXPECT_EQ(out["messages"][1]["text"], "Špatně zadáno!");
 }
 
 TEST(PramoCalc, ExportFileInputsAndBrokenFiles) {

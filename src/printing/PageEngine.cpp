@@ -1,0 +1,294 @@
+#include "printing/PageEngine.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <utility>
+
+#include "strings/printing.h"
+
+namespace pramo {
+
+namespace {
+
+constexpr const char* kLineHeightSample = "HkjiL";
+constexpr std::size_t kPrinterNameLength = 32;
+
+// The first characters (not bytes) of a UTF-8 text.
+std::string FirstCharacters(const std::string& text, std::size_t count) {
+  std::size_t end = 0;
+  for (std::size_t characters = 0; end < text.size() && characters < count; ++characters) {
+    do {
+      ++end;
+    } while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80);
+  }
+  return text.substr(0, end);
+}
+
+}  // namespace
+
+PageEngine::PageEngine(PrinterCanvas& printer, PageFrame frame, Messages& messages)
+    : m_printer(printer), m_frame(std::move(frame)), m_messages(messages) {}
+
+PageEngine::PageEngine(PrinterCanvas& printer, PreviewCanvas& preview, int previewWidth, PageFrame frame,
+                       Messages& messages)
+    : m_printer(printer),
+      m_preview(&preview),
+      m_previewWidth(previewWidth),
+      m_frame(std::move(frame)),
+      m_messages(messages) {}
+
+PageCanvas& PageEngine::Target() {
+  return m_preview ? static_cast<PageCanvas&>(*m_preview) : m_printer;
+}
+
+bool PageEngine::Render(const std::function<void(PageEngine&)>& content) {
+  if (!ReadPrinter()) {
+    Tell(m_messages, MessageKind::Error, str::kPrinterAccessError);
+    return false;
+  }
+  if (!PaperFits()) {
+    Tell(m_messages, MessageKind::Warning, str::kPaperTooSmall);
+    return false;
+  }
+  m_pageNumber = 1;
+  if (!m_preview && !m_printer.BeginDocument(m_frame.NumberText)) {
+    Tell(m_messages, MessageKind::Error, str::kPrinterAccessError);
+    return false;
+  }
+  StartTarget();
+
+  ResetRow();
+  StartPage();
+  m_row[kCellHeading].Style = FontStyle::Bold;
+  content(*this);
+
+  if (m_frame.FooterOn) {
+    m_lineHeight = MeasureLineHeight();
+    DrawFooter();
+  }
+  if (m_preview) {
+    m_preview->StorePage();
+    return true;
+  }
+  if (!m_printer.EndDocument()) {
+    Tell(m_messages, MessageKind::Error, str::kPrinterAccessError);
+    return false;
+  }
+  return true;
+}
+
+bool PageEngine::ReadPrinter() {
+  auto settings = m_printer.ReadSettings();
+  if (!settings) {
+    m_printer.SelectCurrentPrinter();
+    settings = m_printer.ReadSettings();
+  }
+  if (!settings) return false;
+  m_printerName = FirstCharacters(settings->DeviceName, kPrinterNameLength);
+  if (settings->PrintQuality < 1 || settings->VerticalResolution < 1) {
+    m_resolutionX = settings->LogicalDpiX;
+    m_resolutionY = settings->LogicalDpiY;
+  } else if (settings->Landscape) {
+    m_resolutionX = settings->VerticalResolution;
+    m_resolutionY = settings->PrintQuality;
+  } else {
+    m_resolutionX = settings->PrintQuality;
+    m_resolutionY = settings->VerticalResolution;
+  }
+  // Every size on the page derives from the resolutions; a printer without any cannot be laid out for.
+  if (m_resolutionX < 1 || m_resolutionY < 1) return false;
+  m_pageWidth = m_printer.PageWidth();
+  m_pageHeight = m_printer.PageHeight();
+  return true;
+}
+
+bool PageEngine::PaperFits() {
+  m_printer.SetFontName(kBodyFontName);
+  m_printer.SetFontStyle(FontStyle::Plain);
+  m_printer.SetFontSize(kBodyFontPoints);
+  m_lineHeight = MeasureLineHeight();
+  m_bottomLimit = m_pageHeight * 0.975 - m_lineHeight;
+  m_topMargin = RoundPixel(m_pageHeight * 0.025);
+
+  // Twenty lines below the header margin, and the widest title of any kind on one line.
+  m_printer.SetFontSize(kTitleFontPoints);
+  bool fits = m_lineHeight * 20 + m_topMargin + 10 <= m_bottomLimit;
+  for (const Text& title : str::kCertificateTitle) {
+    fits = fits && m_printer.TextWidth(Tr(title)) <= m_pageWidth * 0.975;
+  }
+  m_printer.SetFontSize(kBodyFontPoints);
+  ResetRow();
+  return fits;
+}
+
+double PageEngine::LayoutWidth() const {
+  return std::min<double>(m_pageWidth, kA4WidthInches * m_resolutionX);
+}
+
+void PageEngine::StartTarget() {
+  if (!m_preview) {
+    m_layoutUnit = LayoutWidth() / 100;
+    return;
+  }
+  m_previewHeight = RoundPixel(static_cast<double>(m_pageHeight) * m_previewWidth / m_pageWidth *
+                               m_resolutionX / m_resolutionY);
+  m_layoutUnit = m_previewWidth * LayoutWidth() / m_pageWidth / 100;
+  m_preview->StartPages(m_previewWidth, m_previewHeight);
+}
+
+double PageEngine::MeasureLineHeight() {
+  return m_printer.TextHeight(kLineHeightSample);
+}
+
+void PageEngine::SetCertificateFont(int points, const std::string& name) {
+  PageCanvas& target = Target();
+  target.SetFontName(name);
+  target.SetFontSize(points);
+  const double targetWidth = m_preview ? m_previewWidth : m_pageWidth;
+  const double resolution = m_preview ? m_resolutionX : m_resolutionY;
+  const double fontPpi = target.FontPixelsPerInch();
+  if (fontPpi <= 0 || m_pageWidth <= 0) return;
+  target.SetFontSize(RoundPixel(targetWidth * points / (m_pageWidth / resolution) / fontPpi));
+}
+
+int PageEngine::TargetX(double printerX) const {
+  return RoundPixel(m_preview ? printerX * m_previewWidth / m_pageWidth : printerX);
+}
+
+int PageEngine::TargetY(double printerY) const {
+  return RoundPixel(m_preview ? m_previewHeight * printerY / m_pageHeight : printerY);
+}
+
+PixelRect PageEngine::TargetRect(double left, double top, double right, double bottom) const {
+  return {TargetX(left), TargetY(top), TargetX(right), TargetY(bottom)};
+}
+
+void PageEngine::DrawLine(double x0, double y0, double x1, double y1, int printerPen, int previewPen) {
+  PageCanvas& target = Target();
+  target.SetPenWidth(m_preview ? previewPen : printerPen);
+  target.MoveTo(TargetX(x0), TargetY(y0));
+  target.LineTo(TargetX(x1), TargetY(y1));
+}
+
+int PageEngine::FramePen(double resolution) {
+  return RoundPixel(resolution / 25.4 * 0.45);
+}
+
+void PageEngine::StretchBitmap(double left, double top, double right, double bottom, CanvasBitmap& bitmap) {
+  Target().StretchDraw(TargetRect(left, top, right, bottom), bitmap);
+}
+
+void PageEngine::EmitRow() {
+  m_y += RoundPixel(m_lineHeight);
+  // The header's own rows never break a page; the paper check leaves room for them.
+  if (!m_inHeader && m_y + RoundPixel(m_lineHeight) > m_bottomLimit) {
+    EndPage();
+    StartPage();
+    m_y += RoundPixel(m_lineHeight);
+  }
+  PageCanvas& target = Target();
+  const int anchorY = TargetY(m_y);
+  for (TRecPrintTxtFormat& cell : m_row) {
+    if (cell.Text.empty()) continue;
+    target.SetFontStyle(cell.Style);
+    const PixelPoint anchor{RoundPixel(cell.X * m_layoutUnit), anchorY};
+    const PixelPoint at =
+        PlaceText(anchor, target.TextWidth(cell.Text), target.TextHeight(cell.Text), cell.Align);
+    target.DrawText(at.X, at.Y, cell.Text);
+  }
+  for (TRecPrintTxtFormat& cell : m_row) cell.Text.clear();
+}
+
+void PageEngine::StartPage() {
+  const PrintRow saved = m_row;
+  ResetRow();
+  m_inHeader = true;
+  m_lineHeight = MeasureLineHeight();
+  SetCertificateFont(kBodyFontPoints, kBodyFontName);
+  m_y = m_topMargin;
+
+  m_row[kCellLabel].Text = m_frame.ProgramLine;
+  m_row[kCellValue].Align = 1;
+  m_row[kCellValue].Text = m_frame.OwnerName;
+  EmitRow();
+  m_row[kCellLabel].Text = Tr(str::kMakerLine);
+  m_row[kCellValue].Text = m_frame.Today;
+  EmitRow();
+  m_row[kCellValue].Text = Tr(str::kPageLabel) + std::to_string(m_pageNumber);
+  EmitRow();
+  m_y += m_lineHeight;
+
+  SetCertificateFont(kTitleFontPoints, kTitleFontName);
+  m_row[kCellCentre].Style = FontStyle::Bold;
+  m_row[kCellCentre].Align = 2;
+  m_row[kCellCentre].Text = m_frame.Title;
+  EmitRow();
+  m_y += m_lineHeight;
+
+  SetCertificateFont(kBodyFontPoints, kBodyFontName);
+  m_row[kCellLabel].Style = FontStyle::Plain;
+  const auto labelled = [this](const Text& label, const std::string& value) {
+    m_row[kCellLabel].Text = Tr(label);
+    m_row[kCellNote].Text = value;
+    EmitRow();
+  };
+  labelled(str::kNumberLabel, m_frame.NumberText);
+  labelled(str::kDateLabel, m_frame.CalculationDate);
+  if (m_frame.HasOriginRows) {
+    labelled(str::kCompanyLabel, m_frame.Company);
+    labelled(str::kMeasuringPointLabel, m_frame.MeasuringPoint);
+    labelled(str::kDesignerLabel, m_frame.Designer);
+  }
+  m_row[kCellLabel].Text = Tr(str::kDatabaseLabel) + m_frame.DatabasePath;
+  EmitRow();
+  m_y += RoundPixel(m_lineHeight);
+
+  m_inHeader = false;
+  m_row = saved;
+}
+
+void PageEngine::DrawFooter() {
+  PageCanvas& target = Target();
+  const double footerTop = m_bottomLimit + RoundPixel(m_lineHeight * 0.4);
+  target.SetPenWidth(m_preview ? 1 : 2);
+  target.MoveTo(RoundPixel(7 * m_layoutUnit), TargetY(m_bottomLimit));
+  target.LineTo(RoundPixel(93 * m_layoutUnit), TargetY(m_bottomLimit));
+  // The footer is one plain line whatever style the last cell of the page left on the canvas.
+  target.SetFontStyle(FontStyle::Plain);
+  if (m_frame.FooterText.empty()) return;
+  const PixelPoint at = PlaceText({RoundPixel(50 * m_layoutUnit), TargetY(footerTop)},
+                                  target.TextWidth(m_frame.FooterText), 0, 2);
+  target.DrawText(at.X, at.Y, m_frame.FooterText);
+}
+
+void PageEngine::EndPage() {
+  if (m_frame.FooterOn) DrawFooter();
+  if (m_preview) {
+    m_preview->StorePage();
+  } else {
+    m_printer.NewPage();
+  }
+  m_y = m_topMargin;
+  ++m_pageNumber;
+}
+
+int PreviewBitmapWidth(PreviewZoom zoom) {
+  switch (zoom) {
+    case PreviewZoom::Half:
+      return 300;
+    case PreviewZoom::ThreeQuarters:
+      return 450;
+    case PreviewZoom::Full:
+      return 600;
+    case PreviewZoom::OneAndHalf:
+      // Deliberately not 1.5 x 600: the largest preview page is 750 pixels wide.
+      return 750;
+  }
+  return 600;
+}
+
+std::string ZoomEntryText(PreviewZoom zoom) {
+  return Tr(str::kZoomItem[static_cast<int>(zoom)]);
+}
+
+}  // namespace pramo

@@ -22,7 +22,10 @@ std::string ZeroPadded(unsigned long value, int digits) {
 // Calculations numbered before the index existed show installation and running count only.
 std::string HeaderNumberText(const CalculationState& state) {
   std::string text = ZeroPadded(state.NumberInstallation, 2) + ZeroPadded(state.NumberCount, 5);
-  if (IsIndexedTag(state.VersionTag)) text += "-" + ZeroPadded(state.NumberIndex, 2);
+  if (IsIndexedTag(state.VersionTag)) {
+    text += '-';
+    text += ZeroPadded(state.NumberIndex, 2);
+  }
   return text;
 }
 

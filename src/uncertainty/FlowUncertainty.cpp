@@ -77,26 +77,57 @@ double ExpansibilityUncertainty(FluidKind fluid, ElementKind kind, double beta, 
   return factor * dp / pressure;
 }
 
+namespace {
+
+// The flow uncertainty of one result as a function of its expansibility and differential pressure terms.
+// The terms that stay the same along the flow range are worked out once.
+class FlowUncertaintyModel {
+ public:
+  explicit FlowUncertaintyModel(const CalculationState& state)
+      : m_gas(IsGas(state.Fluid)),
+        m_epsilon0(state.UncertaintyEpsilon),
+        m_dpOperating(state.Dp),
+        m_deviationFactor(0.41 + 0.35 * Power(state.Beta, 4)),
+        m_deviationDivisor(state.Kappa * state.Pressure * state.Epsilon) {
+    // The additional uncertainties add to that of C before squaring; they are not independent of it.
+    const double coefficient =
+        state.UncertaintyC + state.AddedUncertaintyShortLengths + state.AddedUncertaintyOffset;
+    const double beta4 = Power(state.Beta, 4);
+    const double pipeWeight = 2 * beta4 / (1 - beta4);
+    const double boreWeight = 2 / (1 - beta4);
+    m_coefficient2 = coefficient * coefficient;
+    m_pipe2 = pipeWeight * pipeWeight * state.UncertaintyD * state.UncertaintyD;
+    m_bore2 = boreWeight * boreWeight * state.UncertaintyBore * state.UncertaintyBore;
+    m_density2 = state.DensityAccuracy * state.DensityAccuracy / 4;
+  }
+
+  // u_ε at a differential pressure: the uncertainty at the operating point and the deviation of ε from it.
+  double EpsilonAt(double dp) const {
+    if (!m_gas) return 0;
+    const double deviation = m_deviationFactor * (m_dpOperating - dp) / m_deviationDivisor * 100;
+    return std::sqrt(m_epsilon0 * m_epsilon0 + deviation * deviation);
+  }
+
+  double Combined(double epsilonUncertainty, double dpUncertainty) const {
+    return std::sqrt(m_coefficient2 + epsilonUncertainty * epsilonUncertainty + m_pipe2 + m_bore2 +
+                     dpUncertainty * dpUncertainty / 4 + m_density2);
+  }
+
+ private:
+  bool m_gas;
+  double m_epsilon0, m_dpOperating, m_deviationFactor, m_deviationDivisor;
+  double m_coefficient2 = 0, m_pipe2 = 0, m_bore2 = 0, m_density2 = 0;
+};
+
+}  // namespace
+
 double ExpansibilityUncertaintyAt(const CalculationState& state, double dp) {
-  if (!IsGas(state.Fluid)) return 0;
-  const double deviation = (0.41 + 0.35 * Power(state.Beta, 4)) * (state.Dp - dp) /
-                           (state.Kappa * state.Pressure * state.Epsilon) * 100;
-  return std::sqrt(state.UncertaintyEpsilon * state.UncertaintyEpsilon + deviation * deviation);
+  return FlowUncertaintyModel(state).EpsilonAt(dp);
 }
 
 double CombinedFlowUncertainty(const CalculationState& state, double epsilonUncertainty,
                                double dpUncertainty) {
-  // The additional uncertainties add to that of C before squaring; they are not independent of it.
-  const double coefficient =
-      state.UncertaintyC + state.AddedUncertaintyShortLengths + state.AddedUncertaintyOffset;
-  const double beta4 = Power(state.Beta, 4);
-  const double pipeWeight = 2 * beta4 / (1 - beta4);
-  const double boreWeight = 2 / (1 - beta4);
-  const double sum = coefficient * coefficient + epsilonUncertainty * epsilonUncertainty +
-                     pipeWeight * pipeWeight * state.UncertaintyD * state.UncertaintyD +
-                     boreWeight * boreWeight * state.UncertaintyBore * state.UncertaintyBore +
-                     dpUncertainty * dpUncertainty / 4 + state.DensityAccuracy * state.DensityAccuracy / 4;
-  return std::sqrt(sum);
+  return FlowUncertaintyModel(state).Combined(epsilonUncertainty, dpUncertainty);
 }
 
 void ComputeFlowUncertainties(CalculationState& state, DerivedValues& derived, double dpMin, double dpMax) {
@@ -133,10 +164,11 @@ UncertaintyCurves ComputeUncertaintyCurves(const CalculationState& state) {
     }
     return accuracy * dpMax / dp;
   };
+  const FlowUncertaintyModel model(state);
   // A term above 100 % leaves the point without a value, as does a result above 100 % (or not finite).
   const auto pointValue = [&](double epsilonUncertainty, double dpUncertainty) {
     if (!(epsilonUncertainty <= kUncertaintyLimit && dpUncertainty <= kUncertaintyLimit)) return 0.0;
-    const double u = CombinedFlowUncertainty(state, epsilonUncertainty, dpUncertainty);
+    const double u = model.Combined(epsilonUncertainty, dpUncertainty);
     return u <= kUncertaintyLimit ? u : 0.0;
   };
 
@@ -146,7 +178,7 @@ UncertaintyCurves ComputeUncertaintyCurves(const CalculationState& state) {
     const double fraction = k / 100.0;
     if (fraction * state.MassFlowMax < state.MassFlowMinAllowed) continue;
     const double dp = fraction * fraction * dpMax;
-    const double epsilonUncertainty = ExpansibilityUncertaintyAt(state, dp);
+    const double epsilonUncertainty = model.EpsilonAt(dp);
     curves.single[k - 1] = pointValue(epsilonUncertainty, accuracy * dpMax / dp);
     curves.cascade[k - 1] = pointValue(epsilonUncertainty, cascadeDpUncertainty(dp));
   }

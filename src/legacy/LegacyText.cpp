@@ -28,14 +28,10 @@ namespace {
 
 using ByteMap = std::array<std::uint8_t, 256>;
 
-bool IsControl(std::uint8_t b) {
-  return b < 0x20 || b == 0x7F;
-}
-
 // Byte of an old encoding -> Windows-1250 byte, built once per encoding from the letter table.
 ByteMap BuildDecodingMap(std::size_t row) {
   ByteMap map{};
-  for (int b = 0; b < 256; ++b) map[b] = IsControl(b) ? ' ' : b < 0x80 ? b : ' ';
+  for (int b = 0; b < 256; ++b) map[b] = b >= 0x20 && b < 0x7F ? b : ' ';  // control bytes too
   for (std::size_t j = 0; j < kLegacyLetterCount; ++j) {
     const std::uint8_t from = kLegacyLetterTable[row][j];
     if (from >= 0x80) map[from] = kLegacyLetterTable[kLegacyWindows1250Row][j];

@@ -84,7 +84,10 @@ bool WriteDiagnosticExport(const std::string& path, CalculationState& state, Der
                              state.AddedUncertaintyShortLengths,
                              ExpansibilityUncertaintyAt(kept, dp)};
     std::string line;
-    for (double field : fields) line += (line.empty() ? "" : ";") + DiagnosticNumber(field);
+    for (double field : fields) {
+      if (!line.empty()) line += ';';
+      line += DiagnosticNumber(field);
+    }
     file << line << "\r\n";
   }
   file.close();

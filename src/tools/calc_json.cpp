@@ -149,18 +149,14 @@ std::optional<UnusableInput> ReadInputs(const json& input, CalculationState& sta
   return std::nullopt;
 }
 
-json ResultJson(const SeriesEntry& entry) {
+void WriteResult(JsonWriter& out, const SeriesEntry& entry) {
   CalculationState s = entry.result;
   // Transmitter 1 of the cascade measures up to the differential pressure of this result.
   s.CascadeRange[0] = entry.seriesValue;
   s.CascadeAccuracy[0] = s.DpTransmitterAccuracy;
   const UncertaintyCurves curves = ComputeUncertaintyCurves(s);
-  json fittingLengths = json::array();
-  for (double length : s.FittingLengths) fittingLengths.push_back(length);
-  for (auto length : s.FittingLengths11and12) fittingLengths.push_back(static_cast<double>(length));
-  return json{
+  const std::pair<const char*, double> numbers[] = {
       {"SeriesValue", entry.seriesValue},
-      {"Status", entry.status},
       {"Pressure", s.Pressure},
       {"Temperature", s.Temperature},
       {"Density", s.Density},
@@ -190,7 +186,6 @@ json ResultJson(const SeriesEntry& entry) {
       {"ReDMinAllowed", s.ReDMinAllowed},
       {"UpstreamLength", s.UpstreamLength},
       {"DownstreamLength", s.DownstreamLength},
-      {"FittingLengths", std::move(fittingLengths)},
       {"PressureLoss", s.PressureLoss},
       {"Residual", s.Residual},
       {"VelocityLow", s.VelocityLow},
@@ -200,30 +195,66 @@ json ResultJson(const SeriesEntry& entry) {
       {"UncertaintyD", s.UncertaintyD},
       {"UncertaintyBore", s.UncertaintyBore},
       {"UncertaintyDp", s.UncertaintyDp},
-      {"LimitFlags", s.LimitFlags},
-      {"LimitMessages", ResultMemo(s, entry.seriesValue)},
-      {"CurveSingle", curves.single},
-      {"CurveCascade", curves.cascade},
-      {"SeriesEntry", entry.text},
   };
-}
-
-json FlowTableJson(const CalculationState& state) {
-  json rows = json::array();
-  for (const auto& row : FlowCurrentTable(state)) {
-    rows.push_back({{"Percent", row.percent},
-                    {"FlowKgPerHour", row.flowKgPerHour},
-                    {"Dp", row.dp},
-                    {"Current4to20", row.current4to20},
-                    {"Current0to20", row.current0to20}});
+  out.BeginObject();
+  out.Key("Status");
+  out.Integer(entry.status);
+  for (const auto& [key, value] : numbers) {
+    out.Key(key);
+    out.Number(value);
   }
-  return rows;
+  out.Key("FittingLengths");
+  out.BeginArray();
+  for (double length : s.FittingLengths) out.Number(length);
+  for (auto length : s.FittingLengths11and12) out.Number(length);
+  out.EndArray();
+  out.Key("LimitFlags");
+  out.BeginArray();
+  for (bool flag : s.LimitFlags) out.Boolean(flag);
+  out.EndArray();
+  out.Key("LimitMessages");
+  out.BeginArray();
+  for (const auto& line : ResultMemo(s, entry.seriesValue)) out.String(line);
+  out.EndArray();
+  out.Key("CurveSingle");
+  out.Numbers(curves.single);
+  out.Key("CurveCascade");
+  out.Numbers(curves.cascade);
+  out.Key("SeriesEntry");
+  out.String(entry.text);
+  out.EndObject();
 }
 
-json MessagesJson(const std::vector<Message>& messages) {
-  json out = json::array();
-  for (const auto& m : messages) out.push_back({{"kind", KindName(m.kind)}, {"text", m.text}});
-  return out;
+void WriteFlowTable(JsonWriter& out, const CalculationState& state) {
+  out.BeginArray();
+  for (const auto& row : FlowCurrentTable(state)) {
+    out.BeginObject();
+    out.Key("Percent");
+    out.Integer(row.percent);
+    const std::pair<const char*, double> values[] = {{"FlowKgPerHour", row.flowKgPerHour},
+                                                     {"Dp", row.dp},
+                                                     {"Current4to20", row.current4to20},
+                                                     {"Current0to20", row.current0to20}};
+    for (const auto& [key, value] : values) {
+      out.Key(key);
+      out.Number(value);
+    }
+    out.EndObject();
+  }
+  out.EndArray();
+}
+
+void WriteMessages(JsonWriter& out, const std::vector<Message>& messages) {
+  out.BeginArray();
+  for (const auto& m : messages) {
+    out.BeginObject();
+    out.Key("kind");
+    out.String(KindName(m.kind));
+    out.Key("text");
+    out.String(m.text);
+    out.EndObject();
+  }
+  out.EndArray();
 }
 
 }  // namespace pramo::tools

@@ -8,6 +8,7 @@
 #include "app/CalculationRun.h"
 #include "core/CalculationState.h"
 #include "core/Messages.h"
+#include "tools/JsonWriter.h"
 
 namespace pramo::tools {
 
@@ -24,11 +25,11 @@ std::optional<UnusableInput> ReadInputs(const nlohmann::json& input, Calculation
 
 // One result of a run by the state's field names, with its series value, status, memo lines, both
 // uncertainty curves and the series list entry.
-nlohmann::json ResultJson(const SeriesEntry& entry);
+void WriteResult(JsonWriter& out, const SeriesEntry& entry);
 
 // The flow and current table of a result.
-nlohmann::json FlowTableJson(const CalculationState& state);
+void WriteFlowTable(JsonWriter& out, const CalculationState& state);
 
-nlohmann::json MessagesJson(const std::vector<Message>& messages);
+void WriteMessages(JsonWriter& out, const std::vector<Message>& messages);
 
 }  // namespace pramo::tools

@@ -9,12 +9,14 @@
 //
 // Exit status: 0 every calculation produced a result, 1 some failed, 2 unusable input.
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <nlohmann/json.hpp>
@@ -64,23 +66,19 @@ bool ReadAll(const std::string& path, std::string& text) {
 }
 
 // One calculation from its state: the page filled from it, the run, its results.
-json Calculate(CalculationState state, const Options& options, bool& ok) {
+bool Calculate(CalculationState state, const Options& options, tools::JsonWriter& out) {
   MessageRecorder messages(Answer::Ok);
   InputForm form = FormFromState(state, NumberTexts::Exact);
   DerivedValues derived;
   const GatherContext context{messages, true, "", 1, TodayDayCount()};
   const RunOutcome outcome = RunCalculation(form, state, derived, context);
-  ok = !outcome.entries.empty();
-  json results = json::array();
-  for (const auto& entry : outcome.entries) results.push_back(tools::ResultJson(entry));
+  bool ok = !outcome.entries.empty();
   const auto chosen = static_cast<std::size_t>(options.result - 1);
   if (ok && chosen < outcome.entries.size()) {
     if (chosen > 0) ChooseSeriesEntry(static_cast<int>(chosen), state, derived, messages);
     // As when the result is stored: the differential pressure it was sized for becomes the given maximum.
     if (state.CalcKind == CalculationKind::Bore) state.DpMax = outcome.entries[chosen].seriesValue;
   }
-  json out{{"ok", ok}, {"messages", tools::MessagesJson(messages.Shown())}, {"results", std::move(results)}};
-  if (options.table && ok) out["table"] = tools::FlowTableJson(state);
   if (!options.blockOut.empty() && ok) {
     const CalculationBlock block = EncodeBlock(state);
     std::ofstream file(options.blockOut, std::ios::binary | std::ios::trunc);
@@ -90,22 +88,53 @@ json Calculate(CalculationState state, const Options& options, bool& ok) {
       ok = false;
     }
   }
-  return out;
+  out.BeginObject();
+  out.Key("ok");
+  out.Boolean(ok);
+  out.Key("messages");
+  tools::WriteMessages(out, messages.Shown());
+  out.Key("results");
+  out.BeginArray();
+  for (const auto& entry : outcome.entries) tools::WriteResult(out, entry);
+  out.EndArray();
+  if (options.table && ok) {
+    out.Key("table");
+    tools::WriteFlowTable(out, state);
+  }
+  out.EndObject();
+  return ok;
 }
 
+// Calculations are independent of each other: a batch is computed on every core, a block at a time, and
+// written in its order.
 int RunStates(const std::vector<CalculationState>& states, bool asArray, const Options& options) {
+  constexpr std::size_t kBlock = 64;
+  const std::size_t workers = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
+  std::vector<std::string> texts(std::min(kBlock, states.size()));
+  std::vector<char> oks(texts.size());
   bool allOk = true;
-  json batch = json::array();
-  for (const auto& state : states) {
-    bool ok = false;
-    json result = Calculate(state, options, ok);
-    allOk = allOk && ok;
-    if (options.jsonLines)
-      std::cout << result.dump() << "\n";
-    else
-      batch.push_back(std::move(result));
+  if (asArray && !options.jsonLines) std::cout << '[';
+  for (std::size_t first = 0; first < states.size(); first += kBlock) {
+    const std::size_t count = std::min(kBlock, states.size() - first);
+    auto work = [&](std::size_t worker) {
+      for (std::size_t i = worker; i < count; i += workers) {
+        tools::JsonWriter out;
+        oks[i] = Calculate(states[first + i], options, out);
+        texts[i] = std::move(out.Text());
+      }
+    };
+    std::vector<std::thread> threads;
+    for (std::size_t w = 1; w < std::min(workers, count); ++w) threads.emplace_back(work, w);
+    work(0);
+    for (auto& thread : threads) thread.join();
+    for (std::size_t i = 0; i < count; ++i) {
+      allOk = allOk && oks[i];
+      if (asArray && !options.jsonLines && first + i > 0) std::cout << ',';
+      std::cout << texts[i];
+      if (options.jsonLines) std::cout << '\n';
+    }
   }
-  if (!options.jsonLines) std::cout << (asArray ? batch : batch.at(0)).dump(2) << "\n";
+  if (!options.jsonLines) std::cout << (asArray ? "]\n" : "\n");
   return allOk ? kAllResults : kSomeFailed;
 }
 
@@ -122,6 +151,7 @@ int RunCln(const std::string& path, const Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
   Options options;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace pramo::tools {
+
+// Writes compact JSON straight into a string. The calculation tool writes hundreds of numbers per result,
+// many thousands of results per batch; building a document tree first would cost more than the
+// calculations. Numbers are written in their shortest form that reads back as the same double.
+class JsonWriter {
+ public:
+  void BeginObject() { Open('{'); }
+  void EndObject() { Close('}'); }
+  void BeginArray() { Open('['); }
+  void EndArray() { Close(']'); }
+  void Key(std::string_view key);
+  void Number(double value);
+  void Integer(long long value);
+  void Boolean(bool value);
+  void String(std::string_view text);
+
+  template <class Container>
+  void Numbers(const Container& values) {
+    BeginArray();
+    for (const auto& v : values) Number(static_cast<double>(v));
+    EndArray();
+  }
+
+  std::string& Text() { return m_out; }
+
+ private:
+  void Separate();
+  void Open(char bracket);
+  void Close(char bracket);
+
+  std::string m_out;
+  bool m_first = true;  // the next value is the first of its object or array
+  bool m_afterKey = false;
+};
+
+}  // namespace pramo::tools

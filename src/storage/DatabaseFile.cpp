@@ -405,11 +405,12 @@ DatabaseCheck CheckDatabase(DatabaseAccess& db) {
       ++check.calculations;
       for (const auto& s : kBlockStrings) checkLength(s.offset, s.capacity);
       const CalculationNumber number = NumberOfBlock(record);
-      const std::string text = NumberText(tag, number);
-      if (number.count > 99999 || number.index > 99) problem(str::kCheckNumberRange, {position, text});
-      if (!numbers.insert(text).second) problem(str::kCheckDuplicateNumber, {position, text});
-      if (IsKnownVersionTag(tag))
+      if (IsKnownVersionTag(tag)) {
+        const std::string text = NumberText(tag, number);
+        if (number.count > 99999 || number.index > 99) problem(str::kCheckNumberRange, {position, text});
+        if (!numbers.insert(text).second) problem(str::kCheckDuplicateNumber, {position, text});
         check.highestRunningCount = std::max(check.highestRunningCount, number.count);
+      }
     } else {
       ++check.freeCalculationSlots;
     }

@@ -4,7 +4,9 @@
 #include <chrono>
 #include <csignal>
 #include <fstream>
+#include <mutex>
 #include <random>
+#include <set>
 #include <sstream>
 #include <thread>
 
@@ -16,6 +18,28 @@ namespace {
 
 constexpr std::size_t kMaxLockFileSize = 4096;
 constexpr const char* kLockHeader = "pramo-writer-lock 1";
+
+// Locks this process holds. A lock file that names this process but is not among them was left behind by
+// a release that failed; it is abandoned like that of a process that is gone.
+std::mutex& HeldMutex() {
+  static std::mutex mutex;
+  return mutex;
+}
+std::set<std::string>& HeldLocks() {
+  static std::set<std::string> held;
+  return held;
+}
+bool HeldHere(const std::string& path) {
+  std::lock_guard guard(HeldMutex());
+  return HeldLocks().count(path) != 0;
+}
+void NoteHeld(const std::string& path, bool held) {
+  std::lock_guard guard(HeldMutex());
+  if (held)
+    HeldLocks().insert(path);
+  else
+    HeldLocks().erase(path);
+}
 
 std::string FirstLineOf(const std::string& path) {
   std::ifstream in(path);
@@ -140,6 +164,20 @@ bool LockIsStale(const std::optional<LockOwner>& owner, double ageSeconds, const
   return !ProcessRuns(owner->processId, owner->processStart);
 }
 
+namespace {
+
+bool LockFileIsStale(FileSystem& fs, const std::string& path, const std::string& text,
+                     const LockPolicy& policy) {
+  const auto age = fs.SecondsSinceModified(path);
+  if (!age) return false;  // gone meanwhile: the next attempt creates it
+  const auto owner = ParseLockFile(text);
+  if (owner && owner->processId == ::getpid() && owner->host == CurrentLockOwner().host && !HeldHere(path))
+    return true;
+  return LockIsStale(owner, *age, policy);
+}
+
+}  // namespace
+
 std::optional<WriterLock> WriterLock::Acquire(FileSystem& fs, const std::string& lockPath,
                                               const LockPolicy& policy) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(policy.waitSeconds);
@@ -148,13 +186,13 @@ std::optional<WriterLock> WriterLock::Acquire(FileSystem& fs, const std::string&
     OpenedFile created = fs.Create(lockPath, true);
     if (created.file) {
       WriterLock lock(fs, lockPath);
+      NoteHeld(lockPath, true);
       if (!WriteOwner(*created.file)) return std::nullopt;  // the lock is released by its destructor
       return lock;
     }
     if (created.status != IoStatus::AlreadyExists) return std::nullopt;
     const std::string seen = ReadLockText(fs, lockPath);
-    const auto age = fs.SecondsSinceModified(lockPath);
-    if (age && LockIsStale(ParseLockFile(seen), *age, policy)) {
+    if (LockFileIsStale(fs, lockPath, seen, policy)) {
       BreakStaleLock(fs, lockPath, seen, policy);
       if (std::chrono::steady_clock::now() >= deadline) return std::nullopt;
       continue;
@@ -185,13 +223,13 @@ WriterLock::~WriterLock() {
 void WriterLock::Release() {
   if (m_path.empty()) return;
   m_fs->Remove(m_path);
+  NoteHeld(m_path, false);
   m_path.clear();
 }
 
 bool LockHeldByLiveWriter(FileSystem& fs, const std::string& lockPath, const LockPolicy& policy) {
-  const auto age = fs.SecondsSinceModified(lockPath);
-  if (!age) return false;
-  return !LockIsStale(ParseLockFile(ReadLockText(fs, lockPath)), *age, policy);
+  if (!fs.Exists(lockPath)) return false;
+  return !LockFileIsStale(fs, lockPath, ReadLockText(fs, lockPath), policy);
 }
 
 }  // namespace pramo

@@ -174,6 +174,7 @@ bool SafeRewrite::Begin() {
   }
   m_begun = true;
   m_status = IoStatus::Ok;
+  m_keptLength = 0;
   m_input = m_db.fs.OpenForReading(m_db.paths.backup);
   if (!m_input.file)
     Fail(m_input.status == IoStatus::ReadFailure ? IoStatus::ReadFailure : IoStatus::OtherFailure);
@@ -192,8 +193,27 @@ const std::uint8_t* SafeRewrite::NextRecord() {
   return record;
 }
 
+void SafeRewrite::Keep() {
+  if (!m_begun || m_status != IoStatus::Ok || !m_reader) return;
+  FlushOutput();
+  const std::uint64_t offset = m_reader->LastOffset();
+  if (m_keptLength > 0 && m_keptFrom + m_keptLength != offset) FlushKept();
+  if (m_keptLength == 0) m_keptFrom = offset;
+  m_keptLength += kRecordSize;
+}
+
+void SafeRewrite::FlushKept() {
+  if (m_status == IoStatus::Ok && m_keptLength > 0 && m_output.file) {
+    const IoStatus copied = m_db.fs.CopyRange(*m_input.file, m_keptFrom, m_keptLength, *m_output.file);
+    if (copied != IoStatus::Ok)
+      Fail(copied == IoStatus::ReadFailure ? IoStatus::ReadFailure : IoStatus::WriteFailure);
+  }
+  m_keptLength = 0;
+}
+
 void SafeRewrite::Write(std::span<const std::uint8_t> record) {
   if (!m_begun || m_status != IoStatus::Ok) return;
+  FlushKept();
   m_pending.insert(m_pending.end(), record.begin(), record.end());
   if (m_pending.size() >= kOutputChunk) FlushOutput();
 }
@@ -233,6 +253,7 @@ bool SafeRewrite::RestoreBackup() {
 
 bool SafeRewrite::End() {
   if (!m_begun) return false;
+  FlushKept();
   FlushOutput();
   if (m_status == IoStatus::Ok && m_output.file && m_output.file->Sync() != IoStatus::Ok)
     Fail(IoStatus::WriteFailure);
@@ -254,6 +275,7 @@ void SafeRewrite::Abandon() {
   if (!m_begun) return;
   m_begun = false;
   m_pending.clear();
+  m_keptLength = 0;
   CloseFiles();
   RestoreBackup();
   m_lock.reset();
@@ -279,7 +301,7 @@ SaveOutcome SaveCalculation(DatabaseAccess& db, const CalculationState& state, S
       if (conflict) break;
       if (!stored && mode == SaveMode::NextIndex && other.installation == number.installation &&
           other.count == number.count && other.index + 1 == number.index) {
-        rewrite.Write(record);
+        rewrite.Keep();
         rewrite.Write(copyRecord);
         stored = true;
         continue;
@@ -293,7 +315,7 @@ SaveOutcome SaveCalculation(DatabaseAccess& db, const CalculationState& state, S
       stored = true;
       continue;
     }
-    rewrite.Write(record);
+    rewrite.Keep();
   }
   if (conflict) {
     rewrite.Abandon();
@@ -331,7 +353,7 @@ bool AddToFirstFreeSlot(DatabaseAccess& db, Slot slot, std::span<const std::uint
   while (const std::uint8_t* bytes = rewrite.NextRecord()) {
     const RecordView record = AsRecord(bytes);
     if (stored || SlotInUse(record, slot)) {
-      rewrite.Write(record);
+      rewrite.Keep();
       continue;
     }
     DatabaseRecord changed;
@@ -353,7 +375,10 @@ bool ChangeRecords(DatabaseAccess& db,
   while (const std::uint8_t* bytes = rewrite.NextRecord()) {
     std::copy_n(bytes, kRecordSize, record.begin());
     change(record);
-    rewrite.Write(record);
+    if (std::equal(record.begin(), record.end(), bytes))
+      rewrite.Keep();
+    else
+      rewrite.Write(record);
   }
   return rewrite.End();
 }

@@ -44,8 +44,9 @@ struct ScanResult {
 ScanResult ScanDatabase(DatabaseAccess& db, const std::function<bool(RecordView)>& visit);
 
 // One rewrite of the whole database file. Begin() takes the writer lock and the file away to the backup;
-// the caller reads the previous records with NextRecord() and writes the new ones with Write(); End()
-// makes the new file durable and puts it in place, or restores the previous file on any failure.
+// the caller reads the previous records with NextRecord() and passes each on unchanged with Keep() or
+// writes new bytes with Write(); End() makes the new file durable and puts it in place, or restores the
+// previous file on any failure.
 class SafeRewrite {
  public:
   explicit SafeRewrite(DatabaseAccess& db) : m_db(db) {}
@@ -54,6 +55,9 @@ class SafeRewrite {
 
   bool Begin();
   const std::uint8_t* NextRecord();
+  // Passes the record NextRecord() returned last into the new file as it is. Runs of kept records are
+  // copied by the file system without passing through the program.
+  void Keep();
   void Write(std::span<const std::uint8_t> record);
   bool End();
   // Stops without changing the database: the previous file goes back in place.
@@ -62,6 +66,7 @@ class SafeRewrite {
  private:
   void Fail(IoStatus status);
   void FlushOutput();
+  void FlushKept();
   void CloseFiles();
   bool RestoreBackup();
 
@@ -70,7 +75,9 @@ class SafeRewrite {
   OpenedFile m_input;
   OpenedFile m_output;
   std::optional<RecordReader> m_reader;
-  std::vector<std::uint8_t> m_pending;
+  std::vector<std::uint8_t> m_pending;  // new bytes not yet written
+  std::uint64_t m_keptFrom = 0;         // a run of kept records not yet copied
+  std::uint64_t m_keptLength = 0;
   IoStatus m_status = IoStatus::Ok;
   bool m_begun = false;
 };

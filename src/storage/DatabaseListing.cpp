@@ -210,7 +210,9 @@ std::vector<std::string> SecondFilterItems(FilterKind kind, const std::vector<st
 }
 
 std::string CounterText(std::size_t shownRow, std::size_t rowCount) {
-  return " " + std::to_string(shownRow) + " / " + std::to_string(rowCount) + " ";
+  std::string text(" ");
+  text.append(std::to_string(shownRow)).append(" / ").append(std::to_string(rowCount)).append(" ");
+  return text;
 }
 
 std::size_t SelectionAfterReversal(std::size_t rowCount, std::size_t selectedRow) {

@@ -109,6 +109,7 @@ const std::uint8_t* RecordReader::Next() {
   }
   const std::uint8_t* record = m_buffer.data() + m_position;
   m_position += kRecordSize;
+  m_delivered += kRecordSize;
   return record;
 }
 

@@ -77,6 +77,8 @@ class RecordReader {
   const std::uint8_t* Next();
   IoStatus Status() const { return m_status; }
   std::size_t TrailingBytes() const { return m_trailing; }
+  // Position in the file of the record Next() returned last.
+  std::uint64_t LastOffset() const { return m_delivered - kRecordSize; }
 
  private:
   File& m_file;
@@ -86,6 +88,7 @@ class RecordReader {
   bool m_atEnd = false;
   std::size_t m_trailing = 0;
   IoStatus m_status = IoStatus::Ok;
+  std::uint64_t m_delivered = 0;
 };
 
 inline RecordView AsRecord(const std::uint8_t* bytes) {

@@ -51,6 +51,9 @@ class FileSystem {
   virtual IoStatus CreateDirectories(const std::string& path) = 0;
   // Names of the regular files in a folder, sorted; empty when it cannot be read.
   virtual std::vector<std::string> FileNames(const std::string& directory) = 0;
+  // Appends `length` bytes of `from`, starting at `offset`, to `to` without passing them through the
+  // program (the kernel copies them, as cp does). The read position of `from` stays where it was.
+  virtual IoStatus CopyRange(File& from, std::uint64_t offset, std::uint64_t length, File& to) = 0;
 };
 
 // The machine's file system.

@@ -117,7 +117,9 @@ void IniFile::SetValue(std::string_view section, std::string_view key, std::stri
   const auto header = SectionLine(section);
   if (!header) {
     if (!m_lines.empty() && !Trim(m_lines.back()).empty()) m_lines.emplace_back();
-    m_lines.push_back("[" + std::string(section) + "]");
+    std::string headerLine("[");
+    headerLine.append(section).append("]");
+    m_lines.push_back(std::move(headerLine));
     m_lines.push_back(line);
     return;
   }

@@ -56,8 +56,9 @@ struct UsageError {
 class StderrMessages : public Messages {
  public:
   Answer Show(const Message& message) override {
-    std::string text = message.text;
-    for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.replace(at, 2, "\n");
+    std::string text;
+    for (char c : message.text)
+      if (c != '\r') text += c;
     std::cerr << KindName(message.kind) << ": " << text << "\n";
     return message.buttons.empty() ? Answer::Ok : message.buttons.front();
   }
@@ -185,8 +186,10 @@ int List(const CommandLine& line, Messages& messages) {
     return kOk;
   }
   std::string text;
-  for (int column = 0; column < kListingColumns; ++column)
-    text += (column ? "\t" : "") + Tr(str::kColumnHeader[column]);
+  for (int column = 0; column < kListingColumns; ++column) {
+    if (column) text += '\t';
+    text += Tr(str::kColumnHeader[column]);
+  }
   text += "\n";
   for (std::size_t row = 0; row < listing.RowCount(); ++row) {
     for (int column = 0; column < kListingColumns; ++column) {

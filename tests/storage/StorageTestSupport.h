@@ -115,6 +115,14 @@ class FaultyFileSystem : public FileSystem {
     return m_local.FileNames(directory);
   }
 
+  IoStatus CopyRange(File& from, std::uint64_t offset, std::uint64_t length, File& to) override {
+    if (Hit(FsOp::Write)) return IoStatus::WriteFailure;
+    auto* source = dynamic_cast<FaultyFile*>(&from);
+    auto* target = dynamic_cast<FaultyFile*>(&to);
+    return m_local.CopyRange(source ? *source->m_inner : from, offset, length,
+                             target ? *target->m_inner : to);
+  }
+
   bool Hit(FsOp op) {
     const int n = ++m_counts[op];
     if (m_failAt > 0 && op == m_failOp && n == m_failAt) {
@@ -146,7 +154,6 @@ class FaultyFileSystem : public FileSystem {
       return m_fs.Hit(FsOp::Close) ? IoStatus::WriteFailure : closed;
     }
 
-   private:
     FaultyFileSystem& m_fs;
     std::unique_ptr<File> m_inner;
   };

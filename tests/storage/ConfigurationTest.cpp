@@ -1,5 +1,6 @@
 #include "storage/Configuration.h"
 
+#include <cstdlib>
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -164,6 +165,27 @@ TEST_F(ConfigurationTest, AFileThatCannotBeWrittenIsToldAboutAndLeftAsItWas) {
     EXPECT_EQ(MessageIds(messages), std::vector<int>{str::kConfigurationNotWritten.id});
     EXPECT_EQ(test::ReadBytes(paths.file), before);
   }
+}
+
+TEST(ConfigurationLocation, FollowsTheEnvironment) {
+  const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+  const char* config = std::getenv("XDG_CONFIG_HOME");
+  const char* allUsers = std::getenv("ALLUSERSPROFILE");
+  const std::string savedConfig = config ? config : "", savedAllUsers = allUsers ? allUsers : "";
+  setenv("HOME", "/home/eva", 1);
+  unsetenv("XDG_CONFIG_HOME");
+  unsetenv("ALLUSERSPROFILE");
+  ConfigurationPaths paths = DefaultConfigurationPaths();
+  EXPECT_EQ(paths.file, "/home/eva/.config/Pramo/Pramo.ini");
+  EXPECT_EQ(paths.defaultDatabaseFolder, "/home/eva/.local/share/Pramo");
+  setenv("XDG_CONFIG_HOME", "/etc/xdg-eva", 1);
+  setenv("ALLUSERSPROFILE", "/srv/shared", 1);
+  paths = DefaultConfigurationPaths();
+  EXPECT_EQ(paths.file, "/etc/xdg-eva/Pramo/Pramo.ini");
+  EXPECT_EQ(paths.defaultDatabaseFolder, "/srv/shared/Pramo");
+  setenv("HOME", home.c_str(), 1);
+  config ? setenv("XDG_CONFIG_HOME", savedConfig.c_str(), 1) : unsetenv("XDG_CONFIG_HOME");
+  allUsers ? setenv("ALLUSERSPROFILE", savedAllUsers.c_str(), 1) : unsetenv("ALLUSERSPROFILE");
 }
 
 TEST(IniFile, EscapesWhatALineCannotHold) {

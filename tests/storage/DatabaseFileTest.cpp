@@ -4,6 +4,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -73,6 +74,24 @@ TEST_F(DatabaseFileTest, ScanOfAMissingFileTellsAccessFailure) {
   auto db = AccessTo(LocalFileSystem(), folder.File("nic.flw"), messages);
   EXPECT_FALSE(ScanDatabase(db, [](RecordView) { return true; }).ok);
   EXPECT_EQ(MessageIds(messages), std::vector<int>{str::kDatabaseAccessFailure.id});
+}
+
+TEST_F(DatabaseFileTest, AScanWaitsWhileALiveWriterHasTheFileAway) {
+  auto db = Access();
+  db.lockPolicy.waitSeconds = 5;
+  auto lock = WriterLock::Acquire(LocalFileSystem(), db.paths.lock, db.lockPolicy);
+  ASSERT_TRUE(lock);
+  std::filesystem::rename(path, db.paths.backup);
+  std::thread writer([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    std::filesystem::rename(db.paths.backup, path);
+    lock->Release();
+  });
+  const ScanResult scan = ScanDatabase(db, [](RecordView) { return true; });
+  writer.join();
+  EXPECT_TRUE(scan.ok);
+  EXPECT_EQ(scan.records, 8u);
+  EXPECT_TRUE(messages.Shown().empty());
 }
 
 TEST_F(DatabaseFileTest, ReadFailureInAScanIsToldAsSuch) {

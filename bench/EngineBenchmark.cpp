@@ -1,6 +1,6 @@
 // Speed of the calculation engine: cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release
-// -DPRAMO_BUILD_BENCHMARKS=ON && cmake --build build-bench --target pramo_bench &&
-// build-bench/bench/pramo_bench
+// -DPRAMO_BUILD_BENCHMARKS=ON && cmake --build build-bench --target EngineBenchmark &&
+// build-bench/bench/EngineBenchmark
 #include <benchmark/benchmark.h>
 
 #include "app/CalculationRun.h"

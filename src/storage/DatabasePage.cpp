@@ -1,0 +1,292 @@
+#include "storage/DatabasePage.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "core/CodePage1250.h"
+#include "strings/storage.h"
+
+namespace pramo {
+namespace {
+
+// Old material lists (eight items) to the current list, for the primary element and for the pipe.
+constexpr std::uint8_t kElementMaterialOfOld[] = {12, 6, 8, 12, 13, 13, 16, 1};
+constexpr std::uint8_t kPipeMaterialOfOld[] = {0, 6, 8, 12, 12, 13, 13, 16};
+
+Answer AskWith(Messages& messages, MessageKind kind, const Text& text, std::vector<Answer> buttons) {
+  return messages.Show(Message{kind, text.id, Tr(text), std::move(buttons)});
+}
+
+void Refuse(Messages& messages, MessageKind kind, const Text& text) {
+  Tell(messages, kind, text);
+}
+
+// Loads the selected calculation for a copy or recomputation and brings it to the current version.
+std::optional<LoadedCalculation> LoadForEditing(DatabaseAccess& db, const std::string& numberText,
+                                                const WorkingSettings& settings) {
+  auto loaded = LoadCalculation(db, numberText, &settings);
+  if (!loaded) return std::nullopt;
+  RaiseOlderVersion(loaded->state, db.messages);
+  return loaded;
+}
+
+std::string LastCharacters(const std::string& utf8, std::size_t count) {
+  const std::size_t total = CharacterCount(utf8);
+  if (total <= count) return utf8;
+  return utf8.substr(FirstCharacters(utf8, total - count).size());
+}
+
+bool ListsAsDatabase(const std::string& name) {
+  if (name.size() <= 4) return false;
+  std::string extension = name.substr(name.size() - 4);
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return extension == ".flw";
+}
+
+}  // namespace
+
+std::uint8_t RemapElementMaterial(std::uint8_t oldIndex) {
+  return oldIndex < std::size(kElementMaterialOfOld) ? kElementMaterialOfOld[oldIndex] : oldIndex;
+}
+
+std::uint8_t RemapPipeMaterial(std::uint8_t oldIndex) {
+  return oldIndex < std::size(kPipeMaterialOfOld) ? kPipeMaterialOfOld[oldIndex] : oldIndex;
+}
+
+void RaiseOlderVersion(CalculationState& state, Messages& messages) {
+  const std::string& tag = state.VersionTag;
+  if (tag == "ver2.2" || tag == "ver3.3") {
+    AskWith(messages, MessageKind::Warning, str::kOlderStandard, {Answer::Yes});
+    state.Fittings = {};
+  }
+  if (tag == "ver2.2" || tag == "ver3.3" || tag == "ver3.4") {
+    AskWith(messages, MessageKind::Warning, str::kOlderProgram, {Answer::Yes});
+    state.ElementMaterial = RemapElementMaterial(state.ElementMaterial);
+    state.PipeMaterial = RemapPipeMaterial(state.PipeMaterial);
+  }
+  state.VersionTag = kCurrentVersionTag;
+}
+
+void NumberAsNew(CalculationState& state, std::uint32_t highestRunningCount, const Signer& signer) {
+  state.VersionTag = kCurrentVersionTag;
+  state.Designer = signer.designer;
+  state.NumberInstallation = signer.installation;
+  state.NumberCount = highestRunningCount + 1;
+  state.NumberIndex = 1;
+}
+
+void NumberAsNextIndex(CalculationState& state, std::uint8_t highestIndex, const Signer& signer) {
+  state.VersionTag = kCurrentVersionTag;
+  state.Designer = signer.designer;
+  state.NumberInstallation = signer.installation;
+  state.NumberIndex = static_cast<std::uint8_t>(highestIndex + 1);
+}
+
+bool ConfirmDiscardUnsaved(Messages& messages) {
+  return AskWith(messages, MessageKind::Warning, str::kUnsavedLost,
+                 {Answer::Yes, Answer::No, Answer::Cancel}) == Answer::Yes;
+}
+
+std::optional<std::string> SelectedNumberText(const DatabaseListing& listing, std::size_t selectedRow,
+                                              bool unsavedChanges, Messages& messages) {
+  if (listing.RowCount() == 0 || listing.Cell(0, 0).empty()) {
+    Refuse(messages, MessageKind::Error, str::kNoCalculationInDatabase);
+    return std::nullopt;
+  }
+  if (selectedRow < 1 || listing.Cell(selectedRow - 1, 0).empty()) {
+    Refuse(messages, MessageKind::Information, str::kSelectCalculation);
+    return std::nullopt;
+  }
+  if (unsavedChanges && !ConfirmDiscardUnsaved(messages)) return std::nullopt;
+  return std::string(listing.Cell(selectedRow - 1, 0));
+}
+
+std::optional<CalculationState> ShowCalculation(DatabaseAccess& db, const DatabaseListing& listing,
+                                                std::size_t selectedRow, bool unsavedChanges) {
+  const auto numberText = SelectedNumberText(listing, selectedRow, unsavedChanges, db.messages);
+  if (!numberText) return std::nullopt;
+  auto loaded = LoadCalculation(db, *numberText, nullptr);
+  if (!loaded) return std::nullopt;
+  return std::move(loaded->state);
+}
+
+std::optional<CalculationState> NewCalculation(Messages& messages, bool settingsChanged,
+                                               std::uint32_t highestRunningCount,
+                                               const WorkingSettings& settings, const Signer& signer) {
+  if (settingsChanged && !ConfirmDiscardUnsaved(messages)) return std::nullopt;
+  if (highestRunningCount >= kHighestRunningCount) {
+    Refuse(messages, MessageKind::Error, str::kDatabaseFull);
+    return std::nullopt;
+  }
+  CalculationState state;
+  NumberAsNew(state, highestRunningCount, signer);
+  ApplyWorkingSettings(settings, state);
+  return state;
+}
+
+std::optional<CalculationState> CopyCalculation(DatabaseAccess& db, const DatabaseListing& listing,
+                                                std::size_t selectedRow, bool unsavedChanges,
+                                                const WorkingSettings& settings, const Signer& signer) {
+  const auto numberText = SelectedNumberText(listing, selectedRow, unsavedChanges, db.messages);
+  if (!numberText) return std::nullopt;
+  if (listing.HighestRunningCount() >= kHighestRunningCount) {
+    Refuse(db.messages, MessageKind::Error, str::kDatabaseFull);
+    return std::nullopt;
+  }
+  auto loaded = LoadForEditing(db, *numberText, settings);
+  if (!loaded) return std::nullopt;
+  NumberAsNew(loaded->state, listing.HighestRunningCount(), signer);
+  return std::move(loaded->state);
+}
+
+std::optional<CalculationState> RecomputeCalculation(DatabaseAccess& db, const DatabaseListing& listing,
+                                                     std::size_t selectedRow, bool unsavedChanges,
+                                                     const WorkingSettings& settings, const Signer& signer) {
+  const auto numberText = SelectedNumberText(listing, selectedRow, unsavedChanges, db.messages);
+  if (!numberText) return std::nullopt;
+  auto loaded = LoadCalculation(db, *numberText, &settings);
+  if (!loaded) return std::nullopt;
+  if (loaded->highestIndex >= kHighestIndex) {
+    Refuse(db.messages, MessageKind::Error, str::kIndexLimit);
+    return std::nullopt;
+  }
+  RaiseOlderVersion(loaded->state, db.messages);
+  NumberAsNextIndex(loaded->state, loaded->highestIndex, signer);
+  return std::move(loaded->state);
+}
+
+bool CascadeRangesBelowDpMax(const CalculationState& state) {
+  for (std::size_t slot = 1; slot < state.CascadeRange.size(); ++slot)
+    if (state.CascadeRange[slot] != 0 && !(state.CascadeRange[slot] < state.DpMax)) return false;
+  return true;
+}
+
+StoreOutcome StoreCalculation(DatabaseAccess& db, CalculationState& state, const StoreRequest& request,
+                              DatabaseListing& listing, const ListingRequest& listingRequest) {
+  Messages& messages = db.messages;
+  if (!state.ResultsValid || request.settingsChanged) {
+    Refuse(messages, MessageKind::Warning, str::kComputeFirst);
+    return StoreOutcome::Refused;
+  }
+  if (!request.saveAll) {
+    // The flag of the recommended velocity (the seventh) does not make a calculation non-compliant.
+    for (std::size_t i = 0; i < state.LimitFlags.size(); ++i) {
+      if (i != 6 && state.LimitFlags[i]) {
+        Refuse(messages, MessageKind::Information, str::kNotCompliant);
+        return StoreOutcome::Refused;
+      }
+    }
+  }
+  if (!CascadeRangesBelowDpMax(state)) {
+    Refuse(messages, MessageKind::Warning, str::kCascadeRangeTooHigh);
+    return StoreOutcome::Refused;
+  }
+  if (request.mode == SaveMode::NewNumber) {
+    const std::string numberText =
+        FullNumberText({state.NumberInstallation, state.NumberCount, state.NumberIndex});
+    if (listing.HoldsNumber(numberText)) {
+      Refuse(messages, MessageKind::Error, str::kNumberExists);
+      return StoreOutcome::Refused;
+    }
+    if (state.NumberCount <= listing.HighestRunningCount()) {
+      Refuse(messages, MessageKind::Error, str::kNumberBelowHighest);
+      return StoreOutcome::Refused;
+    }
+    if (state.NumberCount > kHighestRunningCount) {
+      Refuse(messages, MessageKind::Error, str::kNumberInvalid);
+      return StoreOutcome::Refused;
+    }
+  }
+  const std::vector<Answer> yesNo{Answer::Yes, Answer::No};
+  if (state.Company.empty() && state.MeasuringPoint.empty()) {
+    if (AskWith(messages, MessageKind::Information, str::kNoCompanyNoPoint, yesNo) != Answer::Yes)
+      return StoreOutcome::Refused;
+  } else if (state.Company.empty()) {
+    if (AskWith(messages, MessageKind::Information, str::kNoCompany, yesNo) != Answer::Yes)
+      return StoreOutcome::Refused;
+  } else if (state.MeasuringPoint.empty()) {
+    if (AskWith(messages, MessageKind::Information, str::kNoMeasuringPoint, yesNo) != Answer::Yes)
+      return StoreOutcome::Refused;
+  }
+  if (!state.DpMaxGiven && request.dpMaxBoxVisible && request.chosenSeriesValue) {
+    state.DpMaxEntered = state.DpMax = *request.chosenSeriesValue;
+    state.DpUnit = 0;
+    state.DpMaxGiven = true;
+  }
+  state.ResultsValid = true;
+  const SaveOutcome saved = SaveCalculation(db, state, request.mode);
+  if (saved != SaveOutcome::Failed) ListDatabase(db, listingRequest, listing);
+  if (saved == SaveOutcome::Stored) {
+    Tell(messages, MessageKind::Information, str::kStored);
+    return StoreOutcome::Stored;
+  }
+  Tell(messages, MessageKind::Error, str::kStoreFailed);
+  return StoreOutcome::Failed;
+}
+
+std::string NumberEditOnExit(const std::string& text, const std::string& textOnEntry, int digits,
+                             Messages& messages) {
+  const auto first = text.find_first_not_of(' ');
+  const auto last = text.find_last_not_of(' ');
+  const std::string trimmed =
+      first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
+  const bool whole = !trimmed.empty() && trimmed.size() <= 9 &&
+                     std::all_of(trimmed.begin(), trimmed.end(), [](char c) { return c >= '0' && c <= '9'; });
+  if (!whole) {
+    Tell(messages, MessageKind::Error, str::kWholeNumberExpected);
+    return textOnEntry;
+  }
+  return PaddedNumber(std::stoull(trimmed), digits);
+}
+
+std::string ResultGroupCaption(const std::string& countText, const std::string& indexText) {
+  std::string caption = Tr(str::kResultGroupCaption) + countText;
+  if (!indexText.empty()) caption += "-" + indexText;
+  return caption + " ";
+}
+
+std::vector<std::string> DatabaseChoiceItems(FileSystem& fs, const std::string& folder) {
+  std::vector<std::string> items{Tr(str::kCreateDatabaseItem)};
+  for (const std::string& name : fs.FileNames(folder))
+    if (ListsAsDatabase(name)) items.push_back(name);
+  return items;
+}
+
+void WarnAboutSeveralDatabases(Messages& messages) {
+  Tell(messages, MessageKind::Warning, str::kSeveralDatabases);
+}
+
+std::optional<std::string> NewDatabasePath(FileSystem& fs, const std::string& folder, const std::string& name,
+                                           Messages& messages) {
+  if (name.empty() || name.find('/') != std::string::npos || name == "." || name == "..") {
+    Tell(messages, MessageKind::Error, str::kDatabaseNameInvalid);
+    return std::nullopt;
+  }
+  const std::string path = folder + "/" + WithExtension(name, ".flw");
+  if (fs.Exists(path)) {
+    Tell(messages, MessageKind::Error, str::kDatabaseFileExists);
+    return std::nullopt;
+  }
+  Tell(messages, MessageKind::Information, str::kRegisterUser);
+  return path;
+}
+
+std::optional<std::string> ChosenDatabasePath(FileSystem& fs, const std::string& folder,
+                                              const std::string& item, Messages& messages) {
+  const std::string path = folder + "/" + WithExtension(item, ".flw");
+  if (!fs.Exists(path)) {
+    Tell(messages, MessageKind::Error, str::kDatabaseFileMissing);
+    return std::nullopt;
+  }
+  return path;
+}
+
+std::string WindowCaption(const std::string& databasePath) {
+  std::string shown = databasePath;
+  if (CharacterCount(databasePath) > 60)
+    shown = FirstCharacters(databasePath, 27) + " .. " + LastCharacters(databasePath, 29);
+  return Tr(str::kCaptionPrefix) + shown;
+}
+
+}  // namespace pramo

@@ -64,7 +64,7 @@ bool WritePages(const ImagePreviewCanvas& preview, const std::string& dir, std::
 
 const char* const kCertificateUsage =
     "certificate: --certificate FILE.pdf  --png DIR  --zoom 50|75|100|150\n"
-    "             --description on|off  --cascade on|off  --graph on|off  --table on|off\n"
+    "             --description on|off  --cascade on|off  --graph on|off  --uncertainty-table on|off\n"
     "             --cascade-new-page on|off  --footer on|off  --footer-text TEXT  --owner NAME\n"
     "             --database PATH  --decimal-separator .|,\n";
 
@@ -81,7 +81,7 @@ OptionRead ReadCertificateOption(int argc, char** argv, int& i, CertificateReque
       {"--description", &print.Description},
       {"--cascade", &print.Cascade},
       {"--graph", &print.Graph},
-      {"--table", &print.Table},
+      {"--uncertainty-table", &print.Table},
       {"--cascade-new-page", &print.CascadeNewPage},
       {"--footer", &settings.FooterOn},
   };

@@ -7,7 +7,7 @@
 // Options: --result N (which result, from 1, the table and the block are for), --table (add the flow and
 // current table), --block-out FILE (write the computed calculation as an export file; one calculation).
 // Certificate of that result (one calculation): --certificate FILE.pdf, --png DIR (preview pages as PNG at
-// --zoom 50|75|100|150), the five print options --description, --cascade, --graph, --table,
+// --zoom 50|75|100|150), the five print options --description, --cascade, --graph, --uncertainty-table,
 // --cascade-new-page (on|off), --footer on|off, --footer-text TEXT, --owner NAME, --database PATH (shown
 // in the header), --decimal-separator .|, (numbers of the certificate).
 //

@@ -20,23 +20,24 @@ const QString kOutput = QStringLiteral(PRAMO_TEST_OUTPUT);
 
 // Water through an orifice plate in a 100 mm pipe, sized for a maximum differential pressure of 25 kPa,
 // with a second transmitter in the cascade: the certificate has every section.
+// The texts are assigned as strings: GCC 12 at -O2 warns falsely (-Wrestrict) on short literals here.
 CalculationState ComputedWaterOrifice() {
   InputForm f;
   f.CBTekutina5 = static_cast<int>(FluidKind::Water);
-  f.ETlak = "5";
+  f.ETlak = std::string("5");
   f.CBJednTlakH = 5;
   f.ChBProvozniTeplota = true;
-  f.EProvozniTeplota = "20";
-  f.EPrutokProvozni = "36";
-  f.EPrutokMax = "45";
-  f.EPrutokMin = "10";
+  f.EProvozniTeplota = std::string("20");
+  f.EPrutokProvozni = std::string("36");
+  f.EPrutokMax = std::string("45");
+  f.EPrutokMin = std::string("10");
   f.CBFlowUnit = 1;  // t/h
   f.ChBDifTlakMax = true;
-  f.EDifTlakMax = "25000";
-  f.EPrumerPotrubiPri20C = "100";
-  f.EPopis = "Napájecí voda K3";
-  f.SGKaskada2.cells[1][2] = "4000";
-  f.SGKaskada2.cells[2][2] = "0,1";
+  f.EDifTlakMax = std::string("25000");
+  f.EPrumerPotrubiPri20C = std::string("100");
+  f.EPopis = std::string("Napájecí voda K3");
+  f.SGKaskada2.cells[1][2] = std::string("4000");
+  f.SGKaskada2.cells[2][2] = std::string("0,1");
   MessageRecorder messages(Answer::Ok);
   CalculationState state;
   DerivedValues derived;

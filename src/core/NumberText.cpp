@@ -21,6 +21,13 @@ std::string FixedText(double value, int decimals, char decimalSeparator) {
   return Written(value, std::chars_format::fixed, decimals, decimalSeparator);
 }
 
+std::string PaddedFixedText(double value, int decimals, int width, char decimalSeparator) {
+  std::string text = FixedText(value, decimals, decimalSeparator);
+  if (width > static_cast<int>(text.size()))
+    text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
+  return text;
+}
+
 std::string GeneralText(double value, int significantDigits, char decimalSeparator) {
   return Written(value, std::chars_format::general, significantDigits, decimalSeparator);
 }

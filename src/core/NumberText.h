@@ -10,6 +10,9 @@ namespace pramo {
 // Fixed notation with the given number of decimals, as printf "%.*f".
 std::string FixedText(double value, int decimals, char decimalSeparator = '.');
 
+// Fixed notation right-justified with blanks in at least the given width, as printf "%*.*f".
+std::string PaddedFixedText(double value, int decimals, int width, char decimalSeparator = '.');
+
 // General notation with at most the given number of significant digits, as printf "%.*g".
 std::string GeneralText(double value, int significantDigits, char decimalSeparator = '.');
 

@@ -18,6 +18,15 @@ struct CanvasFont {
   FontStyle Style = FontStyle::Plain;
 };
 
+// A colour of lines; text is always black.
+struct RgbColor {
+  std::uint8_t Red = 0;
+  std::uint8_t Green = 0;
+  std::uint8_t Blue = 0;
+  friend bool operator==(const RgbColor&, const RgbColor&) = default;
+};
+inline constexpr RgbColor kBlack{0, 0, 0};
+
 struct PixelRect {
   int Left = 0;
   int Top = 0;
@@ -50,6 +59,8 @@ class PageCanvas {
 
   void SetPenWidth(int width) { m_penWidth = width; }
   int PenWidth() const { return m_penWidth; }
+  void SetPenColor(RgbColor color) { m_penColor = color; }
+  RgbColor PenColor() const { return m_penColor; }
   void MoveTo(int x, int y);
   // A straight line from the pen position to (x, y), which becomes the new pen position.
   void LineTo(int x, int y);
@@ -69,6 +80,7 @@ class PageCanvas {
  private:
   CanvasFont m_font;
   int m_penWidth = 1;
+  RgbColor m_penColor = kBlack;
   int m_penX = 0;
   int m_penY = 0;
 };

@@ -235,8 +235,8 @@ void PageEngine::StartPage() {
   labelled(str::kNumberLabel, m_frame.NumberText);
   labelled(str::kDateLabel, m_frame.CalculationDate);
   if (m_frame.HasOriginRows) {
-    labelled(str::kCompanyLabel, m_frame.Company);
-    labelled(str::kMeasuringPointLabel, m_frame.MeasuringPoint);
+    labelled(str::kHeaderCompanyLabel, m_frame.Company);
+    labelled(str::kHeaderMeasuringPointLabel, m_frame.MeasuringPoint);
     labelled(str::kDesignerLabel, m_frame.Designer);
   }
   m_row[kCellLabel].Text = Tr(str::kDatabaseLabel) + m_frame.DatabasePath;

@@ -6,6 +6,10 @@
 //
 // Options: --result N (which result, from 1, the table and the block are for), --table (add the flow and
 // current table), --block-out FILE (write the computed calculation as an export file; one calculation).
+// Certificate of that result (one calculation): --certificate FILE.pdf, --png DIR (preview pages as PNG at
+// --zoom 50|75|100|150), the five print options --description, --cascade, --graph, --uncertainty-table,
+// --cascade-new-page (on|off), --footer on|off, --footer-text TEXT, --owner NAME, --database PATH (shown
+// in the header), --decimal-separator .|, (numbers of the certificate).
 //
 // Exit status: 0 every calculation produced a result, 1 some failed, 2 unusable input.
 
@@ -26,6 +30,7 @@
 #include "core/CalculationBlockCodec.h"
 #include "core/InputGathering.h"
 #include "tools/calc_json.h"
+#include "tools/certificate_output.h"
 
 namespace {
 
@@ -41,11 +46,14 @@ struct Options {
   std::string clnPath;
   std::string inputPath;
   std::string blockOut;
+  tools::CertificateRequest certificate;
 };
 
 int Usage() {
-  std::cerr << "usage: pramo-calc [--jsonl] [--result N] [--table] [--block-out FILE] INPUT.json|-\n"
-               "       pramo-calc --cln FILE.cln [--result N] [--table] [--block-out FILE]\n";
+  std::cerr
+      << "usage: pramo-calc [--jsonl] [--result N] [--table] [--block-out FILE] [certificate] INPUT.json|-\n"
+         "       pramo-calc --cln FILE.cln [--result N] [--table] [--block-out FILE] [certificate]\n"
+      << tools::kCertificateUsage;
   return kUnusable;
 }
 
@@ -65,6 +73,25 @@ bool ReadAll(const std::string& path, std::string& text) {
   return true;
 }
 
+// The certificate of the chosen result as the stored calculation prints it: a bore sized over the series
+// stores the chosen series value as its given maximum differential pressure, in Pa.
+bool Certify(CalculationState state, const RunOutcome& outcome, std::size_t chosen, const Options& options,
+             Messages& messages) {
+  if (chosen >= outcome.entries.size()) {
+    std::cerr << "no result " << options.result << " to print a certificate of\n";
+    return false;
+  }
+  if (state.CalcKind == CalculationKind::Bore && !state.DpMaxGiven) {
+    state.DpMaxGiven = true;
+    state.DpMaxEntered = outcome.entries[chosen].seriesValue;
+    state.DpUnit = 0;
+  }
+  std::string error;
+  if (tools::WriteCertificate(state, options.certificate, messages, error)) return true;
+  std::cerr << error << "\n";
+  return false;
+}
+
 // One calculation from its state: the page filled from it, the run, its results.
 bool Calculate(CalculationState state, const Options& options, tools::JsonWriter& out) {
   MessageRecorder messages(Answer::Ok);
@@ -79,6 +106,7 @@ bool Calculate(CalculationState state, const Options& options, tools::JsonWriter
     // As when the result is stored: the differential pressure it was sized for becomes the given maximum.
     if (state.CalcKind == CalculationKind::Bore) state.DpMax = outcome.entries[chosen].seriesValue;
   }
+  if (options.certificate.Wanted()) ok = ok && Certify(state, outcome, chosen, options, messages);
   if (!options.blockOut.empty() && ok) {
     const CalculationBlock block = EncodeBlock(state);
     std::ofstream file(options.blockOut, std::ios::binary | std::ios::trunc);
@@ -153,6 +181,7 @@ int RunCln(const std::string& path, const Options& options) {
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   Options options;
+  std::string optionError;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--jsonl") {
@@ -166,6 +195,10 @@ int main(int argc, char** argv) {
     } else if (arg == "--result" && i + 1 < argc) {
       options.result = std::atoi(argv[++i]);
       if (options.result < 1) return Unusable("", "--result takes a result number from 1");
+    } else if (const auto read =
+                   tools::ReadCertificateOption(argc, argv, i, options.certificate, optionError);
+               read != tools::OptionRead::NotMine) {
+      if (read == tools::OptionRead::Bad) return Unusable("", optionError);
     } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
       return Usage();
     } else if (options.inputPath.empty()) {
@@ -208,5 +241,7 @@ int main(int argc, char** argv) {
   }
   if (!options.blockOut.empty() && states.size() != 1)
     return Unusable("", "--block-out writes the export file of one calculation");
+  if (options.certificate.Wanted() && states.size() != 1)
+    return Unusable("", "--certificate and --png print the certificate of one calculation");
   return RunStates(states, asArray, options);
 }

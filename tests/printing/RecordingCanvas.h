@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cmath>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,6 +29,23 @@ struct DrawnLine {
   int page;
   int x0, y0, x1, y1;
   int pen;
+  RgbColor color;
+};
+
+// What was drawn on an off-page bitmap.
+struct BitmapDrawing {
+  int width = 0;
+  int height = 0;
+  std::vector<DrawnText> texts;
+  std::vector<DrawnLine> lines;
+  std::vector<PixelRect> filled;
+};
+
+struct StretchedBitmap {
+  int page;
+  PixelRect rect;
+  int width;  // of the bitmap
+  int height;
 };
 
 // A canvas with simple metrics that records what is drawn on it: every character is
@@ -42,6 +60,8 @@ class Recording : public Surface {
   std::vector<DrawnText> texts;
   std::vector<DrawnLine> lines;
   std::vector<CanvasFont> fontsApplied;
+  std::vector<StretchedBitmap> stretched;
+  std::vector<PixelRect> filled;
 
   double FontPixelsPerInch() const override { return fontPixelsPerInch; }
   int TextWidth(std::string_view text) override {
@@ -53,9 +73,13 @@ class Recording : public Surface {
   void DrawText(int x, int y, std::string_view text) override {
     texts.push_back({page, x, y, std::string(text), this->Font()});
   }
-  void FillRect(const PixelRect&) override {}
-  void StretchDraw(const PixelRect&, CanvasBitmap&) override {}
-  std::unique_ptr<CanvasBitmap> CreateBitmap(int, int) override { return nullptr; }
+  void FillRect(const PixelRect& rect) override { filled.push_back(rect); }
+  void StretchDraw(const PixelRect& rect, CanvasBitmap& bitmap) override {
+    stretched.push_back({page, rect, bitmap.Width(), bitmap.Height()});
+  }
+  // A recording bitmap (FakeBitmap) whose drawing lands in bitmaps when it is destroyed.
+  std::unique_ptr<CanvasBitmap> CreateBitmap(int width, int height) override;
+  std::vector<BitmapDrawing> bitmaps;
 
   // The texts drawn on one page, in drawing order.
   std::vector<DrawnText> TextsOn(int onPage) const {
@@ -73,9 +97,29 @@ class Recording : public Surface {
  protected:
   void ApplyFont(const CanvasFont& font) override { fontsApplied.push_back(font); }
   void DrawLine(int x0, int y0, int x1, int y1) override {
-    lines.push_back({page, x0, y0, x1, y1, this->PenWidth()});
+    lines.push_back({page, x0, y0, x1, y1, this->PenWidth(), this->PenColor()});
   }
 };
+
+class FakeBitmap : public Recording<CanvasBitmap> {
+ public:
+  FakeBitmap(int w, int h, std::vector<BitmapDrawing>& sink) : width(w), height(h), m_sink(sink) {
+    fontPixelsPerInch = 96;
+  }
+  ~FakeBitmap() override { m_sink.push_back({width, height, texts, lines, filled}); }
+  int Width() const override { return width; }
+  int Height() const override { return height; }
+  int width;
+  int height;
+
+ private:
+  std::vector<BitmapDrawing>& m_sink;
+};
+
+template <class Surface>
+std::unique_ptr<CanvasBitmap> Recording<Surface>::CreateBitmap(int width, int height) {
+  return std::make_unique<FakeBitmap>(width, height, bitmaps);
+}
 
 // A printer of A4 paper at 600 dpi with 1/6 inch margins unless told otherwise.
 class FakePrinter : public Recording<PrinterCanvas> {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QColor>
 #include <QPen>
 #include <QString>
 
@@ -70,8 +71,9 @@ void PainterCanvas<Surface>::DrawLine(int x0, int y0, int x1, int y1) {
   if (!painter) return;
   const int width = std::max(1, this->PenWidth());
   // Wide frame edges meet in full corners; hairlines end where they are told to.
-  painter->setPen(
-      QPen(Qt::black, width, Qt::SolidLine, width > 1 ? Qt::SquareCap : Qt::FlatCap, Qt::MiterJoin));
+  const RgbColor color = this->PenColor();
+  painter->setPen(QPen(QColor(color.Red, color.Green, color.Blue), width, Qt::SolidLine,
+                       width > 1 ? Qt::SquareCap : Qt::FlatCap, Qt::MiterJoin));
   painter->drawLine(x0, y0, x1, y1);
 }
 
@@ -90,12 +92,16 @@ void PainterCanvas<Surface>::StretchDraw(const PixelRect& rect, CanvasBitmap& bi
 
 template <class Surface>
 std::unique_ptr<CanvasBitmap> PainterCanvas<Surface>::CreateBitmap(int width, int height) {
-  return std::make_unique<ImageBitmap>(width, height, kDefaultScreenPixelsPerInch);
+  return std::make_unique<ImageBitmap>(width, height, kDefaultScreenPixelsPerInch, BitmapPixelRatio());
 }
 
-ImageBitmap::ImageBitmap(int width, int height, double screenPixelsPerInch)
+ImageBitmap::ImageBitmap(int width, int height, double screenPixelsPerInch, int pixelRatio)
     : PainterCanvas<CanvasBitmap>(screenPixelsPerInch),
-      m_image(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32) {
+      m_width(std::max(width, 0)),
+      m_height(std::max(height, 0)),
+      m_image(m_width * std::max(pixelRatio, 1), m_height * std::max(pixelRatio, 1), QImage::Format_RGB32) {
+  // The painter scales by the ratio, so the picture is drawn in the bitmap's own pixels, only finer.
+  m_image.setDevicePixelRatio(std::max(pixelRatio, 1));
   m_image.fill(Qt::white);
 }
 

@@ -39,6 +39,8 @@ class PainterCanvas : public Surface {
   virtual const QPaintDevice* MetricsDevice() const = 0;
   // Sets up a painter that has just begun on the surface.
   static void PreparePainter(QPainter& painter);
+  // Device pixels per bitmap pixel of the off-page bitmaps made for this surface.
+  virtual int BitmapPixelRatio() const { return 1; }
 
  private:
   const QFontMetrics& Metrics();
@@ -49,13 +51,14 @@ class PainterCanvas : public Surface {
 };
 
 // An off-page picture drawn with the canvas operations, then stretched into a page. Its pixels per inch
-// for fonts are the screen's, as a bitmap's are.
+// for fonts are the screen's, as a bitmap's are. A pixel ratio above 1 keeps that many image pixels per
+// bitmap pixel each way, for surfaces that print much finer than the screen.
 class ImageBitmap : public PainterCanvas<CanvasBitmap> {
  public:
-  ImageBitmap(int width, int height, double screenPixelsPerInch);
+  ImageBitmap(int width, int height, double screenPixelsPerInch, int pixelRatio = 1);
   ~ImageBitmap() override;
-  int Width() const override { return m_image.width(); }
-  int Height() const override { return m_image.height(); }
+  int Width() const override { return m_width; }
+  int Height() const override { return m_height; }
   // The picture as drawn so far.
   const QImage& Image();
 
@@ -64,6 +67,8 @@ class ImageBitmap : public PainterCanvas<CanvasBitmap> {
   const QPaintDevice* MetricsDevice() const override { return &m_image; }
 
  private:
+  int m_width;
+  int m_height;
   QImage m_image;
   std::unique_ptr<QPainter> m_painter;
 };

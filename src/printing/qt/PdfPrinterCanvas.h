@@ -40,6 +40,9 @@ class PdfPrinterCanvas : public PainterCanvas<PrinterCanvas> {
  protected:
   QPainter* ActivePainter() override { return m_painter.get(); }
   const QPaintDevice* MetricsDevice() const override { return &m_writer; }
+  // Pictures drawn at screen size (the uncertainty graph) are stretched about four times onto the page;
+  // drawn four times finer they keep sharp lines and text on paper.
+  int BitmapPixelRatio() const override { return 4; }
 
  private:
   void Abandon();

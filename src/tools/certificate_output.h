@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+
+#include "core/CalculationState.h"
+#include "core/Messages.h"
+#include "printing/Certificate.h"
+#include "printing/PageEngine.h"
+
+namespace pramo::tools {
+
+// What the tools are asked to make of a calculation's certificate: a PDF file, preview pages as PNG
+// images, or both, with the print settings that decide the content.
+struct CertificateRequest {
+  std::string pdfPath;  // empty: no PDF
+  std::string pngDir;   // empty: no preview images
+  PreviewZoom zoom = PreviewZoom::Full;
+  CertificateSettings settings;
+
+  bool Wanted() const { return !pdfPath.empty() || !pngDir.empty(); }
+};
+
+// The certificate options of the command line, for the usage text.
+extern const char* const kCertificateUsage;
+
+// Reads the certificate option at argv[i] (and its value, advancing i). NotMine for any other argument;
+// Bad with the reason in error for a missing or unusable value.
+enum class OptionRead { NotMine, Taken, Bad };
+OptionRead ReadCertificateOption(int argc, char** argv, int& i, CertificateRequest& request,
+                                 std::string& error);
+
+// A date of the calculation state (days since 30 December 1899) in the short date format the tools use,
+// dd.MM.yyyy; empty for a day count outside the years 1 to 9999.
+std::string ShortDateText(double dayCount);
+
+// Renders the certificate of a computed calculation into the requested PDF file and PNG pages
+// (DIR/page-1.png, …). The dates left empty in the request's settings become today's and the
+// calculation's. False with the reason in error when a renderer refused (its message went to messages)
+// or a file could not be written.
+bool WriteCertificate(const CalculationState& state, const CertificateRequest& request, Messages& messages,
+                      std::string& error);
+
+}  // namespace pramo::tools

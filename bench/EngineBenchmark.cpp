@@ -13,7 +13,7 @@ namespace {
 
 struct Case {
   FluidKind fluid;
-  ElementKind element;
+  PrimaryElementKind element;
   const char* pressureBar;
   const char* temperature;
 };
@@ -34,9 +34,9 @@ InputForm FormOf(const Case& c) {
 }
 
 constexpr Case kCases[] = {
-    {FluidKind::Water, ElementKind::OrificeCorner, "5", "20"},
-    {FluidKind::SuperheatedSteam, ElementKind::NozzleIsa1932, "20", "300"},
-    {FluidKind::DryAir, ElementKind::OrificeFlange, "3", "20"},
+    {FluidKind::Water, PrimaryElementKind::OrificeCorner, "5", "20"},
+    {FluidKind::SuperheatedSteam, PrimaryElementKind::NozzleIsa1932, "20", "300"},
+    {FluidKind::DryAir, PrimaryElementKind::OrificeFlange, "3", "20"},
 };
 
 // One bore sizing with its finishing step, on a prepared state.

@@ -78,7 +78,7 @@ std::string SeriesEntryText(const CalculationState& s, double seriesValue, char 
     first = FixedText(s.MassFlow * 3600.0, 2, separator);
   else
     first = Fixed(bore ? seriesValue : s.Dp, 0, 10, separator);
-  const bool noLoss = static_cast<int>(s.Element) > 4 || s.PressureLoss < 0;
+  const bool noLoss = static_cast<int>(s.ElementKind) > 4 || s.PressureLoss < 0;
   const std::string fields[] = {
       std::to_string(ResultStatus(s.LimitFlags)),
       first,

@@ -35,7 +35,7 @@ InputForm FormFromState(const CalculationState& s, NumberTexts numbers) {
   auto text = [numbers](double v) { return NumberText(v, numbers); };
   InputForm f;
   f.cbDruhVypoctu = static_cast<int>(s.CalcKind);
-  f.CBPrimarniPrvek = static_cast<int>(s.Element);
+  f.CBPrimarniPrvek = static_cast<int>(s.ElementKind);
   f.CBTekutina5 = static_cast<int>(s.Fluid);
 
   f.ETlak = text(s.PressureEntered);

@@ -92,7 +92,7 @@ class Writer {
 template <class Io, class State>
 void VisitBlock(Io& io, State& s) {
   io.String(0, kVersionTagCapacity, false, s.VersionTag);
-  io.Enum(7, s.Element);
+  io.Enum(7, s.ElementKind);
   io.Enum(8, s.Fluid);
   io.String(9, kFluidNameCapacity, true, s.FluidName);
   io.Number(30, s.PressureEntered);

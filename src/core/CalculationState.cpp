@@ -41,25 +41,25 @@ double ExpansionFactor(int material, int band, double t) {
 
 }  // namespace
 
-bool IsOrifice(ElementKind kind) {
+bool IsOrifice(PrimaryElementKind kind) {
   return static_cast<int>(kind) < 3;
 }
-bool IsNozzle(ElementKind kind) {
-  return kind == ElementKind::NozzleIsa1932 || kind == ElementKind::NozzleLongRadius;
+bool IsNozzle(PrimaryElementKind kind) {
+  return kind == PrimaryElementKind::NozzleIsa1932 || kind == PrimaryElementKind::NozzleLongRadius;
 }
-bool IsVenturiTube(ElementKind kind) {
-  return kind == ElementKind::VenturiCast || kind == ElementKind::VenturiMachined ||
-         kind == ElementKind::VenturiWelded;
+bool IsVenturiTube(PrimaryElementKind kind) {
+  return kind == PrimaryElementKind::VenturiCast || kind == PrimaryElementKind::VenturiMachined ||
+         kind == PrimaryElementKind::VenturiWelded;
 }
 bool IsGas(FluidKind fluid) {
   return fluid == FluidKind::SaturatedSteam || fluid == FluidKind::SuperheatedSteam ||
          fluid == FluidKind::DryAir || fluid == FluidKind::HumidAir || fluid == FluidKind::Gas;
 }
 
-std::string ElementItemText(ElementKind kind) {
+std::string ElementItemText(PrimaryElementKind kind) {
   return ItemText(str::kElementItem, static_cast<int>(kind));
 }
-std::string ElementLongName(ElementKind kind) {
+std::string ElementLongName(PrimaryElementKind kind) {
   return ItemText(str::kElementLongName, static_cast<int>(kind));
 }
 std::string FluidItemText(FluidKind fluid) {

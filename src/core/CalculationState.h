@@ -7,7 +7,7 @@
 namespace pramo {
 
 // Primary element kind, in the order of the element list.
-enum class ElementKind : std::uint8_t {
+enum class PrimaryElementKind : std::uint8_t {
   OrificeCorner = 0,  // orifice plate, corner tappings
   OrificeDD2 = 1,     // orifice plate, D and D/2 tappings
   OrificeFlange = 2,  // orifice plate, flange tappings
@@ -68,7 +68,7 @@ inline constexpr const char* kCurrentVersionTag = "ver3.5";
 // flags and its identification. Its stored form is the 973-byte calculation block.
 struct CalculationState {
   std::string VersionTag = kCurrentVersionTag;
-  ElementKind Element = ElementKind::OrificeCorner;
+  PrimaryElementKind ElementKind = PrimaryElementKind::OrificeCorner;
   FluidKind Fluid = FluidKind::SaturatedSteam;
   std::string FluidName;
   double PressureEntered = 0;
@@ -197,14 +197,14 @@ struct DerivedValues {
 };
 
 // Element groups that many rules test for.
-bool IsOrifice(ElementKind kind);
-bool IsNozzle(ElementKind kind);       // ISA 1932 and long radius nozzle
-bool IsVenturiTube(ElementKind kind);  // classical Venturi tubes
+bool IsOrifice(PrimaryElementKind kind);
+bool IsNozzle(PrimaryElementKind kind);       // ISA 1932 and long radius nozzle
+bool IsVenturiTube(PrimaryElementKind kind);  // classical Venturi tubes
 bool IsGas(FluidKind fluid);
 
 // Texts of the lists and the long element names (certificate).
-std::string ElementItemText(ElementKind kind);
-std::string ElementLongName(ElementKind kind);
+std::string ElementItemText(PrimaryElementKind kind);
+std::string ElementLongName(PrimaryElementKind kind);
 std::string FluidItemText(FluidKind fluid);
 std::string CalculationKindText(CalculationKind kind);
 std::string MaterialText(int material);  // the current (19-entry) list

@@ -32,18 +32,18 @@ double LogOfPositive(double x) {
 
 }  // namespace
 
-TappingSpacing TappingSpacingOf(ElementKind kind, double pipeDiameter) {
+TappingSpacing TappingSpacingOf(PrimaryElementKind kind, double pipeDiameter) {
   switch (kind) {
-    case ElementKind::OrificeDD2:
+    case PrimaryElementKind::OrificeDD2:
       return {1.0, 0.47};
-    case ElementKind::OrificeFlange:
+    case PrimaryElementKind::OrificeFlange:
       return {0.0254 / pipeDiameter, 0.0254 / pipeDiameter};
     default:
       return {0.0, 0.0};
   }
 }
 
-double StartDischargeCoefficient(ElementKind kind) {
+double StartDischargeCoefficient(PrimaryElementKind kind) {
   return IsOrifice(kind) ? 0.606 : 1.0;
 }
 
@@ -51,7 +51,7 @@ double StartExpansibility(FluidKind fluid) {
   return IsLiquid(fluid) ? 1.0 : 0.97;
 }
 
-DischargeCoefficientAtReynolds::DischargeCoefficientAtReynolds(ElementKind kind, double reD,
+DischargeCoefficientAtReynolds::DischargeCoefficientAtReynolds(PrimaryElementKind kind, double reD,
                                                                double pipeDiameter, double l1, double l2)
     : m_kind(kind),
       m_pipeDiameter(pipeDiameter),
@@ -83,28 +83,28 @@ double DischargeCoefficientAtReynolds::operator()(double beta) const {
   const auto betaPower = [&](double y) { return beta > 0 ? std::exp(y * logBeta) : 0.0; };
   double c = kFault;
   switch (m_kind) {
-    case ElementKind::OrificeCorner:
-    case ElementKind::OrificeDD2:
-    case ElementKind::OrificeFlange:
+    case PrimaryElementKind::OrificeCorner:
+    case PrimaryElementKind::OrificeDD2:
+    case PrimaryElementKind::OrificeFlange:
       c = Orifice(beta, logBeta, a, m2);
       break;
-    case ElementKind::NozzleIsa1932:
+    case PrimaryElementKind::NozzleIsa1932:
       c = 0.9900 - 0.2262 * betaPower(4.1) -
           (0.00175 * beta * beta - 0.0033 * betaPower(4.15)) * m_perMillionPow115;
       break;
-    case ElementKind::NozzleLongRadius:
+    case PrimaryElementKind::NozzleLongRadius:
       c = 0.9965 - 0.00653 * ScaledPower(m_perMillion, m_logPerMillion, beta, logBeta, 0.5);
       break;
-    case ElementKind::VenturiCast:
+    case PrimaryElementKind::VenturiCast:
       c = 0.984;
       break;
-    case ElementKind::VenturiMachined:
+    case PrimaryElementKind::VenturiMachined:
       c = 0.995;
       break;
-    case ElementKind::VenturiWelded:
+    case PrimaryElementKind::VenturiWelded:
       c = 0.985;
       break;
-    case ElementKind::VenturiNozzle:
+    case PrimaryElementKind::VenturiNozzle:
       c = 0.9858 - 0.196 * betaPower(4.5);
       break;
   }
@@ -128,8 +128,8 @@ double DischargeCoefficientAtReynolds::Orifice(double beta, double logBeta, doub
   return c;
 }
 
-ExpansibilityAtPressure::ExpansibilityAtPressure(ElementKind kind, FluidKind fluid, double dp, double p1,
-                                                 double kappa)
+ExpansibilityAtPressure::ExpansibilityAtPressure(PrimaryElementKind kind, FluidKind fluid, double dp,
+                                                 double p1, double kappa)
     : m_liquid(IsLiquid(fluid)), m_orifice(IsOrifice(kind)) {
   if (m_liquid) return;
   if (m_orifice) {
@@ -151,12 +151,13 @@ double ExpansibilityAtPressure::operator()(double beta) const {
   return std::isfinite(epsilon) ? epsilon : kFault;
 }
 
-double DischargeCoefficient(ElementKind kind, double beta, double reD, double pipeDiameter, double l1,
+double DischargeCoefficient(PrimaryElementKind kind, double beta, double reD, double pipeDiameter, double l1,
                             double l2) {
   return DischargeCoefficientAtReynolds(kind, reD, pipeDiameter, l1, l2)(beta);
 }
 
-double Expansibility(ElementKind kind, FluidKind fluid, double beta, double dp, double p1, double kappa) {
+double Expansibility(PrimaryElementKind kind, FluidKind fluid, double beta, double dp, double p1,
+                     double kappa) {
   return ExpansibilityAtPressure(kind, fluid, dp, p1, kappa)(beta);
 }
 

@@ -13,10 +13,10 @@ struct TappingSpacing {
 // The spacings of the element's tappings in a pipe of diameter pipeDiameter (m): corner tappings and the
 // ISA 1932 nozzle 0 and 0, D and D/2 tappings 1 and 0.47, flange tappings 25.4 mm / D for both. The other
 // elements have no spacing in their equation; they get zeros.
-TappingSpacing TappingSpacingOf(ElementKind kind, double pipeDiameter);
+TappingSpacing TappingSpacingOf(PrimaryElementKind kind, double pipeDiameter);
 
 // Values the sizing iterations start from: C0 and ε0.
-double StartDischargeCoefficient(ElementKind kind);
+double StartDischargeCoefficient(PrimaryElementKind kind);
 double StartExpansibility(FluidKind fluid);
 
 // The discharge coefficient of one element at a fixed Reynolds number and pipe, as a function of β. The
@@ -24,13 +24,14 @@ double StartExpansibility(FluidKind fluid);
 // Gives NaN where DischargeCoefficient does.
 class DischargeCoefficientAtReynolds {
  public:
-  DischargeCoefficientAtReynolds(ElementKind kind, double reD, double pipeDiameter, double l1, double l2);
+  DischargeCoefficientAtReynolds(PrimaryElementKind kind, double reD, double pipeDiameter, double l1,
+                                 double l2);
   double operator()(double beta) const;
 
  private:
   double Orifice(double beta, double logBeta, double a, double m2) const;
 
-  ElementKind m_kind;
+  PrimaryElementKind m_kind;
   double m_pipeDiameter;
   double m_l2;
   bool m_fault;       // 19000/Re_D is no finite number: every β fails
@@ -47,7 +48,7 @@ class DischargeCoefficientAtReynolds {
 // and isentropic exponent, as a function of β; formed once for the bore sizing like the above.
 class ExpansibilityAtPressure {
  public:
-  ExpansibilityAtPressure(ElementKind kind, FluidKind fluid, double dp, double p1, double kappa);
+  ExpansibilityAtPressure(PrimaryElementKind kind, FluidKind fluid, double dp, double p1, double kappa);
   double operator()(double beta) const;
 
  private:
@@ -62,12 +63,13 @@ class ExpansibilityAtPressure {
 // Discharge coefficient C of the element at diameter ratio beta and pipe Reynolds number reD, in a pipe of
 // diameter pipeDiameter (m), with the tapping spacings l1 and l2 (L1, L2'). A division by zero, an
 // overflow or an invalid operation in the evaluation gives NaN.
-double DischargeCoefficient(ElementKind kind, double beta, double reD, double pipeDiameter, double l1,
+double DischargeCoefficient(PrimaryElementKind kind, double beta, double reD, double pipeDiameter, double l1,
                             double l2);
 
 // Expansibility factor ε of the element for the fluid at diameter ratio beta, differential pressure dp
 // (Pa), absolute upstream pressure p1 (Pa) and isentropic exponent kappa; 1 for water and user liquids.
 // A floating-point fault in the evaluation gives NaN.
-double Expansibility(ElementKind kind, FluidKind fluid, double beta, double dp, double p1, double kappa);
+double Expansibility(PrimaryElementKind kind, FluidKind fluid, double beta, double dp, double p1,
+                     double kappa);
 
 }  // namespace pramo

@@ -58,7 +58,7 @@ class Gathering {
 bool Gathering::Run() {
   m_form.marked.clear();
   m_s.VersionTag = kCurrentVersionTag;
-  m_s.Element = static_cast<ElementKind>(m_form.CBPrimarniPrvek);
+  m_s.ElementKind = static_cast<PrimaryElementKind>(m_form.CBPrimarniPrvek);
   m_s.Fluid = static_cast<FluidKind>(m_form.CBTekutina5);
   m_s.FlowAsDryAir = m_s.Fluid == FluidKind::HumidAir && m_form.ChBSuchyVzduch;
   GatherPressure();

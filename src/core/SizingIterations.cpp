@@ -74,12 +74,12 @@ double PipeVelocity(const CalculationState& state, double massFlow, double pipeD
 
 double DischargeCoefficientOf(const CalculationState& state, const DerivedValues& derived, double beta,
                               double reD) {
-  return DischargeCoefficient(state.Element, beta, reD, state.PipeDiameter, derived.TappingL1,
+  return DischargeCoefficient(state.ElementKind, beta, reD, state.PipeDiameter, derived.TappingL1,
                               derived.TappingL2);
 }
 
 double ExpansibilityOf(const CalculationState& state, double beta, double dp) {
-  return Expansibility(state.Element, state.Fluid, beta, dp, state.Pressure, state.Kappa);
+  return Expansibility(state.ElementKind, state.Fluid, beta, dp, state.Pressure, state.Kappa);
 }
 
 // Bore and pipe at operating temperature from their typed 20 °C values, and their ratio, for the Δp and
@@ -113,7 +113,7 @@ bool Prepare(CalculationState& state, DerivedValues& derived, Messages& messages
   const double reDMin = reynoldsPerFlow * state.MassFlowMin;
   const double velocity = PipeVelocity(state, state.MassFlow, pipe);
   const double velocityMax = PipeVelocity(state, state.MassFlowMax, pipe);
-  const TappingSpacing tappings = TappingSpacingOf(state.Element, pipe);
+  const TappingSpacing tappings = TappingSpacingOf(state.ElementKind, pipe);
   if (!watch.Clean(pipe, reD, reDMax, reDMin, velocity, velocityMax, tappings.l1, tappings.l2)) {
     Tell(messages, MessageKind::Error, str::kCalculationFailed);
     return false;
@@ -143,12 +143,13 @@ bool SizeBore(CalculationState& state, DerivedValues& derived, double dpMax) {
 
   // The equations at this Re_D and Δp, as functions of β. A fault in forming them shows as NaN when they
   // are used; one that is never used (β reaching 1 at once) does not fail the sizing.
-  const DischargeCoefficientAtReynolds coefficient(state.Element, state.ReD, state.PipeDiameter,
+  const DischargeCoefficientAtReynolds coefficient(state.ElementKind, state.ReD, state.PipeDiameter,
                                                    derived.TappingL1, derived.TappingL2);
-  const ExpansibilityAtPressure expansibility(state.Element, state.Fluid, dp, state.Pressure, state.Kappa);
+  const ExpansibilityAtPressure expansibility(state.ElementKind, state.Fluid, dp, state.Pressure,
+                                              state.Kappa);
   watch.Restart();
 
-  state.C = StartDischargeCoefficient(state.Element);
+  state.C = StartDischargeCoefficient(state.ElementKind);
   state.Epsilon = StartExpansibility(state.Fluid);
   state.Residual = 1.0;
   for (int step = 0; state.Residual > kIterationTolerance && step < kIterationMaxSteps; ++step) {

@@ -101,7 +101,7 @@ static_assert(std::size(kCurrentVenturi) == std::size(kCurrentVenturiBands) + 1 
 static_assert(std::size(kOlderVenturi) == std::size(kOlderVenturiBands) + 1 &&
               std::size(kOlderVenturiShort) == std::size(kOlderVenturi));
 
-LengthTable TableFor(const std::string& versionTag, ElementKind kind, bool shortLengths) {
+LengthTable TableFor(const std::string& versionTag, PrimaryElementKind kind, bool shortLengths) {
   const FittingGroup group = FittingGroupOf(kind);
   if (UsesCurrentFittingTables(versionTag)) {
     switch (group) {
@@ -139,7 +139,7 @@ std::span<const Text> FittingCaptionTexts(bool current, FittingGroup group) {
 
 }  // namespace
 
-FittingGroup FittingGroupOf(ElementKind kind) {
+FittingGroup FittingGroupOf(PrimaryElementKind kind) {
   if (IsOrifice(kind)) return FittingGroup::Orifice;
   if (IsVenturiTube(kind)) return FittingGroup::VenturiTube;
   return FittingGroup::Nozzle;
@@ -149,7 +149,7 @@ bool UsesCurrentFittingTables(const std::string& versionTag) {
   return versionTag == "ver3.4" || versionTag == "ver3.5";
 }
 
-StraightLengthRow StraightLengthsFor(const std::string& versionTag, ElementKind kind, double beta,
+StraightLengthRow StraightLengthsFor(const std::string& versionTag, PrimaryElementKind kind, double beta,
                                      bool shortLengths) {
   const LengthTable table = TableFor(versionTag, kind, shortLengths);
   const auto band = std::find_if(table.upperLimits.begin(), table.upperLimits.end(),
@@ -158,7 +158,7 @@ StraightLengthRow StraightLengthsFor(const std::string& versionTag, ElementKind 
 }
 
 void ComputeStraightLengths(CalculationState& state) {
-  const StraightLengthRow row = StraightLengthsFor(state.VersionTag, state.Element, state.Beta,
+  const StraightLengthRow row = StraightLengthsFor(state.VersionTag, state.ElementKind, state.Beta,
                                                    state.AddedUncertaintyShortLengths != 0);
   std::copy_n(row.boxes.begin(), state.FittingLengths.size(), state.FittingLengths.begin());
   state.FittingLengths11and12 = {static_cast<std::uint8_t>(row.boxes[10]),
@@ -178,7 +178,7 @@ double MinimumStraightLength(const CalculationState& state) {
   return (state.UpstreamLength + state.DownstreamLength) * state.PipeDiameter;
 }
 
-FittingBoxes FittingBoxesFor(const std::string& versionTag, ElementKind kind) {
+FittingBoxes FittingBoxesFor(const std::string& versionTag, PrimaryElementKind kind) {
   const FittingGroup group = FittingGroupOf(kind);
   const std::span<const Text> captions = FittingCaptionTexts(UsesCurrentFittingTables(versionTag), group);
   FittingBoxes result;

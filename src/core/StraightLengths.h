@@ -14,7 +14,7 @@ enum class FittingGroup { Orifice, Nozzle, VenturiTube };
 
 // Orifice plates (kinds 0 to 2), nozzles (ISA 1932, long radius and the Venturi nozzle), classical
 // Venturi tubes.
-FittingGroup FittingGroupOf(ElementKind kind);
+FittingGroup FittingGroupOf(PrimaryElementKind kind);
 
 // Calculations tagged "ver3.4" or "ver3.5" use the current straight-length tables and fitting boxes;
 // every other tag the older ones, so a stored calculation keeps the lengths of its own time.
@@ -30,7 +30,7 @@ struct StraightLengthRow {
 // The row for a diameter ratio: bands are closed at their upper end (β equal to a band's upper limit
 // takes that band), β above the last limit takes the last row; no interpolation. shortLengths selects
 // the shorter lengths that cost the additional flow uncertainty of 0.5 %.
-StraightLengthRow StraightLengthsFor(const std::string& versionTag, ElementKind kind, double beta,
+StraightLengthRow StraightLengthsFor(const std::string& versionTag, PrimaryElementKind kind, double beta,
                                      bool shortLengths);
 
 // Fills FittingLengths, FittingLengths11and12, DownstreamLength and UpstreamLength (the largest length
@@ -52,6 +52,6 @@ struct FittingBoxes {
 };
 
 // Captions and visibility of the fitting boxes for a version tag and an element kind.
-FittingBoxes FittingBoxesFor(const std::string& versionTag, ElementKind kind);
+FittingBoxes FittingBoxesFor(const std::string& versionTag, PrimaryElementKind kind);
 
 }  // namespace pramo

@@ -67,34 +67,34 @@ VelocityRange RecommendedVelocity(FluidKind fluid, double p1) {
   return {100, 0};
 }
 
-double MinimumReynolds(ElementKind kind, double beta, double pipeDiameter) {
+double MinimumReynolds(PrimaryElementKind kind, double beta, double pipeDiameter) {
   switch (kind) {
-    case ElementKind::OrificeCorner:
-    case ElementKind::OrificeDD2:
+    case PrimaryElementKind::OrificeCorner:
+    case PrimaryElementKind::OrificeDD2:
       return beta <= 0.56 ? 5000.0 : 16000.0 * beta * beta;
-    case ElementKind::OrificeFlange: {
+    case PrimaryElementKind::OrificeFlange: {
       const double required = 170.0 * beta * beta * pipeDiameter * 1000.0;
       return required > 5000.0 ? required : 5000.0;
     }
-    case ElementKind::NozzleIsa1932:
+    case PrimaryElementKind::NozzleIsa1932:
       return beta < 0.44 ? 70000.0 : 20000.0;
-    case ElementKind::NozzleLongRadius:
+    case PrimaryElementKind::NozzleLongRadius:
       return 10000.0;
-    case ElementKind::VenturiNozzle:
+    case PrimaryElementKind::VenturiNozzle:
       return 150000.0;
-    case ElementKind::VenturiCast:
-    case ElementKind::VenturiMachined:
-    case ElementKind::VenturiWelded:
+    case PrimaryElementKind::VenturiCast:
+    case PrimaryElementKind::VenturiMachined:
+    case PrimaryElementKind::VenturiWelded:
       break;
   }
   return 200000.0;
 }
 
 void SetLimitFlags(CalculationState& state, double dpMax) {
-  state.ReDMinAllowed = MinimumReynolds(state.Element, state.Beta, state.PipeDiameter);
+  state.ReDMinAllowed = MinimumReynolds(state.ElementKind, state.Beta, state.PipeDiameter);
   state.MassFlowMinAllowed = kPi * state.ReDMinAllowed * state.Viscosity * state.PipeDiameter / 4.0;
 
-  const ElementLimits& limits = kLimits[static_cast<int>(state.Element)];
+  const ElementLimits& limits = kLimits[static_cast<int>(state.ElementKind)];
   auto& flags = state.LimitFlags;
   flags[kFlagBore] = limits.bore20Min > 0 && state.Bore20 < limits.bore20Min;
   flags[kFlagPipe] = Outside(state.PipeDiameter, limits.pipeMin, limits.pipeMax);

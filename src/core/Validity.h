@@ -37,7 +37,7 @@ VelocityRange RecommendedVelocity(FluidKind fluid, double p1);
 
 // Smallest pipe Reynolds number the standard permits for the element at diameter ratio beta in a pipe of
 // diameter pipeDiameter (m).
-double MinimumReynolds(ElementKind kind, double beta, double pipeDiameter);
+double MinimumReynolds(PrimaryElementKind kind, double beta, double pipeDiameter);
 
 // Sets ReDMinAllowed, MassFlowMinAllowed and the eight validity flags of a computed result; dpMax is the
 // differential pressure at the maximum flow of the result.

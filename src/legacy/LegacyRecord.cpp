@@ -316,7 +316,7 @@ bool ReadLegacyList(const std::filesystem::path& path, LegacyEncoding encoding,
 void PrepareLegacyState(CalculationState& state) {
   const CalculationState fresh;
   state.VersionTag = kLegacyVersionTag;
-  state.Element = ElementKind::OrificeCorner;  // the old program knew no other element
+  state.ElementKind = PrimaryElementKind::OrificeCorner;  // the old program knew no other element
   state.Designer = Tr(str::kLegacyDesigner);
   state.DpSeries = fresh.DpSeries;
   state.BarometricPressure = 101325;

@@ -65,12 +65,12 @@ bool OutsideStandard(const CalculationState& s) {
   return false;
 }
 
-bool HasDownstreamLength(ElementKind kind) {
+bool HasDownstreamLength(PrimaryElementKind kind) {
   const int k = static_cast<int>(kind);
-  return k <= 4 || kind == ElementKind::VenturiNozzle;
+  return k <= 4 || kind == PrimaryElementKind::VenturiNozzle;
 }
 
-bool HasPressureLoss(ElementKind kind) {
+bool HasPressureLoss(PrimaryElementKind kind) {
   return static_cast<int>(kind) <= 4;
 }
 
@@ -227,7 +227,7 @@ void Body::Inputs() {
   const std::string none = Tr(str::kNoUnitCell);
   const CalculationKind kind = m_s.CalcKind;
 
-  Row(str::kElementLabel, none, ElementLongName(m_s.Element));
+  Row(str::kElementLabel, none, ElementLongName(m_s.ElementKind));
   Row(str::kFluidLabel, none, m_s.FluidName.empty() ? FluidItemText(m_s.Fluid) : m_s.FluidName);
 
   const std::string pressureUnit = UnitCell(Entry(str::kPressureUnitItem, m_s.PressureUnit));
@@ -327,7 +327,7 @@ void Body::StraightLengths() {
   const std::string none = Tr(str::kNoUnitCell);
   // Only the boxes the input page shows for the calculation's tag and element: a hidden box keeps its
   // state but stands for no fitting.
-  const FittingBoxes boxes = FittingBoxesFor(m_s.VersionTag, m_s.Element);
+  const FittingBoxes boxes = FittingBoxesFor(m_s.VersionTag, m_s.ElementKind);
   for (int box = 0; box < kFittingBoxCount; ++box) {
     if (!m_s.Fittings[box] || !boxes.boxes[box].visible) continue;
     Cell(kCellNote).Text = boxes.boxes[box].caption;
@@ -338,8 +338,9 @@ void Body::StraightLengths() {
                                 : std::to_string(m_s.FittingLengths11and12[box - 10]) + m_separator + "0D";
     m_engine.EmitRow();
   }
-  if (HasDownstreamLength(m_s.Element)) Row(str::kDownstreamLengthLabel, none, Lengths(m_s.DownstreamLength));
-  if (HasPressureLoss(m_s.Element)) {
+  if (HasDownstreamLength(m_s.ElementKind))
+    Row(str::kDownstreamLengthLabel, none, Lengths(m_s.DownstreamLength));
+  if (HasPressureLoss(m_s.ElementKind)) {
     Row(m_s.CalcKind == CalculationKind::Bore ? str::kPressureLossMaximumLabel : str::kPressureLossLabel,
         UnitCell(Tr(str::kUnitPascal)), Fixed(m_s.PressureLoss, 0));
   }

@@ -159,7 +159,7 @@ bool ListDatabase(DatabaseAccess& db, const ListingRequest& request, DatabaseLis
     cells[0] = NumberText(tag, number);
     cells[1] = StoredText(record, 906, kMeasuringPointCapacity, true);
     cells[2] = StoredText(record, 9, kFluidNameCapacity, true);
-    cells[3] = ElementItemText(static_cast<ElementKind>(record[7]));
+    cells[3] = ElementItemText(static_cast<PrimaryElementKind>(record[7]));
     cells[4] = PipeDiameterText(record, request.format.decimalSeparator);
     cells[5] = FormatShortDate(DateOf(record), request.format.shortDate);
     cells[6] = std::move(company);

@@ -58,7 +58,7 @@ Setter Index(T CalculationState::*member, int count) {
 const std::map<std::string, Setter>& Setters() {
   static const std::map<std::string, Setter> setters = {
       {"CalcKind", Index(&CalculationState::CalcKind, kCalculationKindCount)},
-      {"ElementKind", Index(&CalculationState::Element, kElementKindCount)},
+      {"ElementKind", Index(&CalculationState::ElementKind, kElementKindCount)},
       {"Fluid", Index(&CalculationState::Fluid, kFluidKindCount)},
       {"FluidName",
        [](const json& v, CalculationState& s) -> std::optional<std::string> {

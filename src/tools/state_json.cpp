@@ -25,7 +25,7 @@ Field<T> F(const char* name, T& value, int largest = -1, std::size_t capacity = 
 template <class State, class Visit>
 void VisitFields(State& s, Visit&& visit) {
   visit(F("VersionTag", s.VersionTag, -1, kVersionTagCapacity));
-  visit(F("ElementKind", s.Element, kElementKindCount - 1));
+  visit(F("ElementKind", s.ElementKind, kElementKindCount - 1));
   visit(F("Fluid", s.Fluid, kFluidKindCount - 1));
   visit(F("FluidName", s.FluidName, -1, kFluidNameCapacity));
   visit(F("PressureEntered", s.PressureEntered));

@@ -10,8 +10,8 @@
 namespace pramo {
 
 // The calculation state as JSON, every field under its name in the calculation state's table
-// (`ElementKind`, `Fluid`, ... `Fittings` as twelve booleans, `CascadeRange` and `CascadeAccuracy` as the
-// three values of transmitters 2 to 4 with `CascadeRange1` and `CascadeAccuracy1` beside them), the
+// (`PrimaryElementKind`, `Fluid`, ... `Fittings` as twelve booleans, `CascadeRange` and `CascadeAccuracy` as
+// the three values of transmitters 2 to 4 with `CascadeRange1` and `CascadeAccuracy1` beside them), the
 // identification included. Numbers round-trip.
 nlohmann::ordered_json StateToJson(const CalculationState& state);
 

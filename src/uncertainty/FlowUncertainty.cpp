@@ -37,34 +37,36 @@ void Store(double& field, double value, bool& textsChanged) {
 
 }  // namespace
 
-double DischargeCoefficientUncertainty(ElementKind kind, double beta, double pipeDiameter, double reD) {
+double DischargeCoefficientUncertainty(PrimaryElementKind kind, double beta, double pipeDiameter,
+                                       double reD) {
   switch (kind) {
-    case ElementKind::OrificeCorner:
-    case ElementKind::OrificeDD2:
-    case ElementKind::OrificeFlange: {
+    case PrimaryElementKind::OrificeCorner:
+    case PrimaryElementKind::OrificeDD2:
+    case PrimaryElementKind::OrificeFlange: {
       double u = beta <= 0.2 ? 0.7 - beta : beta <= 0.6 ? 0.5 : 1.667 * beta - 0.5;
       // Pipes below 2.8 in (71.12 mm) and low Reynolds numbers at large β widen the uncertainty.
       if (pipeDiameter < 0.07112) u += 0.9 * (0.75 - beta) * (2.8 - 1000 * pipeDiameter / 25.4);
       if (beta > 0.5 && reD < 10000) u += 0.5;
       return u;
     }
-    case ElementKind::NozzleIsa1932:
+    case PrimaryElementKind::NozzleIsa1932:
       return beta <= 0.6 ? 0.8 : 2 * beta - 0.4;
-    case ElementKind::NozzleLongRadius:
+    case PrimaryElementKind::NozzleLongRadius:
       return 2.0;
-    case ElementKind::VenturiCast:
+    case PrimaryElementKind::VenturiCast:
       return 0.7;
-    case ElementKind::VenturiMachined:
+    case PrimaryElementKind::VenturiMachined:
       return 1.0;
-    case ElementKind::VenturiWelded:
+    case PrimaryElementKind::VenturiWelded:
       return 1.5;
-    case ElementKind::VenturiNozzle:
+    case PrimaryElementKind::VenturiNozzle:
       return 1.2 + 1.5 * Power(beta, 4);
   }
   return 0;
 }
 
-double ExpansibilityUncertainty(FluidKind fluid, ElementKind kind, double beta, double dp, double pressure) {
+double ExpansibilityUncertainty(FluidKind fluid, PrimaryElementKind kind, double beta, double dp,
+                                double pressure) {
   if (!IsGas(fluid)) return 0;
   double factor = 0;
   if (IsOrifice(kind)) {
@@ -132,9 +134,9 @@ double CombinedFlowUncertainty(const CalculationState& state, double epsilonUnce
 
 void ComputeFlowUncertainties(CalculationState& state, DerivedValues& derived, double dpMin, double dpMax) {
   state.UncertaintyC =
-      DischargeCoefficientUncertainty(state.Element, state.Beta, state.PipeDiameter, state.ReD);
+      DischargeCoefficientUncertainty(state.ElementKind, state.Beta, state.PipeDiameter, state.ReD);
   state.UncertaintyEpsilon =
-      ExpansibilityUncertainty(state.Fluid, state.Element, state.Beta, state.Dp, state.Pressure);
+      ExpansibilityUncertainty(state.Fluid, state.ElementKind, state.Beta, state.Dp, state.Pressure);
   state.UncertaintyD = kPipeDiameterUncertainty;
   state.UncertaintyBore = kBoreUncertainty;
 

@@ -10,10 +10,11 @@ namespace pramo {
 
 // Relative uncertainties in %. The discharge coefficient's uncertainty of the element alone, without the
 // additional uncertainties of the shortened straight lengths and of the larger offset.
-double DischargeCoefficientUncertainty(ElementKind kind, double beta, double pipeDiameter, double reD);
+double DischargeCoefficientUncertainty(PrimaryElementKind kind, double beta, double pipeDiameter, double reD);
 
 // Uncertainty of ε at the operating point (u_ε0); 0 for water and liquids.
-double ExpansibilityUncertainty(FluidKind fluid, ElementKind kind, double beta, double dp, double pressure);
+double ExpansibilityUncertainty(FluidKind fluid, PrimaryElementKind kind, double beta, double dp,
+                                double pressure);
 
 // Uncertainty of ε at another differential pressure dp: u_ε0 widened by the deviation of ε between the
 // operating point and dp; 0 for water and liquids. Reads UncertaintyEpsilon, Beta, Dp, Kappa, Pressure

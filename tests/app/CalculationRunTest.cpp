@@ -87,7 +87,7 @@ TEST_F(Run, TypedMaximumGivesOneEntryThatDoesNotDropDown) {
 
 TEST_F(Run, VenturiEntryHasNoPressureLoss) {
   InputForm f = WaterOrifice();
-  f.CBPrimarniPrvek = static_cast<int>(ElementKind::VenturiMachined);
+  f.CBPrimarniPrvek = static_cast<int>(PrimaryElementKind::VenturiMachined);
   const RunOutcome outcome = Calculate(f);
   ASSERT_FALSE(outcome.entries.empty());
   for (const auto& e : outcome.entries) EXPECT_EQ(e.text.back(), '-');

@@ -26,7 +26,7 @@ TEST(CalculationBlock, AnyBlockDecodedAndEncodedAgainIsTheSameBytes) {
 
 TEST(CalculationBlock, FieldsLieAtTheirOffsetsWithStringsScrambled) {
   CalculationState s;
-  s.Element = ElementKind::VenturiMachined;
+  s.ElementKind = PrimaryElementKind::VenturiMachined;
   s.Fluid = FluidKind::HumidAir;
   s.FluidName = "vlhký vzduch";
   s.PressureEntered = 2.5;

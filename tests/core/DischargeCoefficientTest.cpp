@@ -11,24 +11,24 @@ namespace {
 // math.exp and the ** operator (the tapping spacings written out per kind). Tolerance: 1e-13 relative,
 // the spread of two correct double evaluations.
 struct CoefficientCase {
-  ElementKind kind;
+  PrimaryElementKind kind;
   double beta, reD, pipeDiameter, expected;
 };
 
 constexpr CoefficientCase kCoefficientCases[] = {
-    {ElementKind::OrificeCorner, 0.5, 1e5, 0.1, 0.6068731632649672},
-    {ElementKind::OrificeDD2, 0.6, 2e5, 0.2, 0.6097540006963169},
-    {ElementKind::OrificeFlange, 0.4, 5e4, 0.1, 0.6034068608801151},
-    {ElementKind::OrificeFlange, 0.5, 3e4, 0.05, 0.6121309352977491},  // small-pipe term
-    {ElementKind::NozzleIsa1932, 0.6, 3e5, 0.15, 0.9612105336415929},
-    {ElementKind::NozzleLongRadius, 0.5, 2e5, 0.1, 0.9861751634395503},
-    {ElementKind::VenturiCast, 0.5, 1e6, 0.2, 0.984},
-    {ElementKind::VenturiMachined, 0.6, 5e5, 0.1, 0.995},
-    {ElementKind::VenturiWelded, 0.5, 1e6, 0.4, 0.985},
-    {ElementKind::VenturiNozzle, 0.55, 5e5, 0.1, 0.972498881148928},
+    {PrimaryElementKind::OrificeCorner, 0.5, 1e5, 0.1, 0.6068731632649672},
+    {PrimaryElementKind::OrificeDD2, 0.6, 2e5, 0.2, 0.6097540006963169},
+    {PrimaryElementKind::OrificeFlange, 0.4, 5e4, 0.1, 0.6034068608801151},
+    {PrimaryElementKind::OrificeFlange, 0.5, 3e4, 0.05, 0.6121309352977491},  // small-pipe term
+    {PrimaryElementKind::NozzleIsa1932, 0.6, 3e5, 0.15, 0.9612105336415929},
+    {PrimaryElementKind::NozzleLongRadius, 0.5, 2e5, 0.1, 0.9861751634395503},
+    {PrimaryElementKind::VenturiCast, 0.5, 1e6, 0.2, 0.984},
+    {PrimaryElementKind::VenturiMachined, 0.6, 5e5, 0.1, 0.995},
+    {PrimaryElementKind::VenturiWelded, 0.5, 1e6, 0.4, 0.985},
+    {PrimaryElementKind::VenturiNozzle, 0.55, 5e5, 0.1, 0.972498881148928},
     // Flange tappings, D = 73.91 mm, d = 22.2 mm, 0.12 kg/s of air (μ = 18.5 µPa·s): the documented
     // example of the Python "fluids" library's C_Reader_Harris_Gallagher gives 0.5990326277163659.
-    {ElementKind::OrificeFlange, 0.0222 / 0.07391, 4 * 0.12 / (3.141592653589793 * 0.07391 * 1.85e-5),
+    {PrimaryElementKind::OrificeFlange, 0.0222 / 0.07391, 4 * 0.12 / (3.141592653589793 * 0.07391 * 1.85e-5),
      0.07391, 0.5990326277163659},
 };
 
@@ -43,7 +43,7 @@ TEST(DischargeCoefficient, MatchesTheStandardsEquationsForEveryElementKind) {
 
 TEST(DischargeCoefficient, SmallPipeTermStartsBelow71_12mm) {
   const auto corner = [](double beta, double pipe) {
-    return DischargeCoefficient(ElementKind::OrificeCorner, beta, 1e5, pipe, 0, 0);
+    return DischargeCoefficient(PrimaryElementKind::OrificeCorner, beta, 1e5, pipe, 0, 0);
   };
   // Corner tappings have no spacing, so only the small-pipe term depends on D.
   EXPECT_EQ(corner(0.5, 0.07112), corner(0.5, 0.5));
@@ -53,13 +53,13 @@ TEST(DischargeCoefficient, SmallPipeTermStartsBelow71_12mm) {
 
 TEST(DischargeCoefficient, TappingSpacingsByElementKind) {
   struct Row {
-    ElementKind kind;
+    PrimaryElementKind kind;
     double l1, l2;
   };
   constexpr Row rows[] = {
-      {ElementKind::OrificeCorner, 0, 0},         {ElementKind::OrificeDD2, 1, 0.47},
-      {ElementKind::OrificeFlange, 0.254, 0.254}, {ElementKind::NozzleIsa1932, 0, 0},
-      {ElementKind::VenturiNozzle, 0, 0},
+      {PrimaryElementKind::OrificeCorner, 0, 0},         {PrimaryElementKind::OrificeDD2, 1, 0.47},
+      {PrimaryElementKind::OrificeFlange, 0.254, 0.254}, {PrimaryElementKind::NozzleIsa1932, 0, 0},
+      {PrimaryElementKind::VenturiNozzle, 0, 0},
   };
   for (const auto& r : rows) {
     const TappingSpacing taps = TappingSpacingOf(r.kind, 0.1);
@@ -69,8 +69,8 @@ TEST(DischargeCoefficient, TappingSpacingsByElementKind) {
 }
 
 TEST(DischargeCoefficient, VenturiTubesIgnoreReynoldsNumberAndBeta) {
-  for (ElementKind kind :
-       {ElementKind::VenturiCast, ElementKind::VenturiMachined, ElementKind::VenturiWelded}) {
+  for (PrimaryElementKind kind : {PrimaryElementKind::VenturiCast, PrimaryElementKind::VenturiMachined,
+                                  PrimaryElementKind::VenturiWelded}) {
     const double reference = DischargeCoefficient(kind, 0.5, 1e6, 0.2, 0, 0);
     EXPECT_EQ(DischargeCoefficient(kind, 0.3, 2e4, 0.2, 0, 0), reference);
     EXPECT_EQ(DischargeCoefficient(kind, 0.74, 3e7, 0.2, 0, 0), reference);
@@ -79,7 +79,7 @@ TEST(DischargeCoefficient, VenturiTubesIgnoreReynoldsNumberAndBeta) {
 
 TEST(DischargeCoefficient, StartValues) {
   for (int k = 0; k < kElementKindCount; ++k) {
-    EXPECT_EQ(StartDischargeCoefficient(static_cast<ElementKind>(k)), k <= 2 ? 0.606 : 1.0) << k;
+    EXPECT_EQ(StartDischargeCoefficient(static_cast<PrimaryElementKind>(k)), k <= 2 ? 0.606 : 1.0) << k;
   }
   for (int f = 0; f < kFluidKindCount; ++f) {
     const bool liquid = f == 2 || f == 6;
@@ -89,7 +89,7 @@ TEST(DischargeCoefficient, StartValues) {
 
 TEST(DischargeCoefficient, ZeroReynoldsNumberOrBetaOfOneFailsForEveryElementKind) {
   for (int k = 0; k < kElementKindCount; ++k) {
-    const auto kind = static_cast<ElementKind>(k);
+    const auto kind = static_cast<PrimaryElementKind>(k);
     EXPECT_TRUE(std::isnan(DischargeCoefficient(kind, 0.5, 0.0, 0.1, 0, 0))) << k;
     EXPECT_TRUE(std::isnan(DischargeCoefficient(kind, 1.0, 1e5, 0.1, 0, 0))) << k;
     EXPECT_TRUE(std::isnan(DischargeCoefficient(kind, 1.0, 1e5, 0.1, 1, 0.47))) << k;
@@ -98,16 +98,16 @@ TEST(DischargeCoefficient, ZeroReynoldsNumberOrBetaOfOneFailsForEveryElementKind
 
 // Expansibility references: evaluated as above; tolerance 1e-13 relative.
 struct ExpansibilityCase {
-  ElementKind kind;
+  PrimaryElementKind kind;
   double beta, dp, p1, kappa, expected;
 };
 
 constexpr ExpansibilityCase kExpansibilityCases[] = {
-    {ElementKind::OrificeCorner, 0.5, 20000, 200000, 1.4, 0.9731308307348583},
-    {ElementKind::OrificeFlange, 0.7, 50000, 150000, 1.135, 0.8599928834778595},
-    {ElementKind::NozzleIsa1932, 0.6, 30000, 500000, 1.3, 0.9584022723938818},
-    {ElementKind::VenturiNozzle, 0.5, 10000, 120000, 1.41, 0.9509608407371353},
-    {ElementKind::VenturiCast, 0.7, 80000, 1e6, 1.35, 0.9375481225161008},
+    {PrimaryElementKind::OrificeCorner, 0.5, 20000, 200000, 1.4, 0.9731308307348583},
+    {PrimaryElementKind::OrificeFlange, 0.7, 50000, 150000, 1.135, 0.8599928834778595},
+    {PrimaryElementKind::NozzleIsa1932, 0.6, 30000, 500000, 1.3, 0.9584022723938818},
+    {PrimaryElementKind::VenturiNozzle, 0.5, 10000, 120000, 1.41, 0.9509608407371353},
+    {PrimaryElementKind::VenturiCast, 0.7, 80000, 1e6, 1.35, 0.9375481225161008},
 };
 
 TEST(Expansibility, MatchesTheStandardsEquationsForGases) {
@@ -123,8 +123,8 @@ TEST(Expansibility, MatchesTheStandardsEquationsForGases) {
 TEST(Expansibility, LiquidsGetExactlyOneWhateverTheDifferentialPressure) {
   for (FluidKind liquid : {FluidKind::Water, FluidKind::Liquid}) {
     for (double dp : {0.0, 1e3, 5e5, 1e9}) {
-      EXPECT_EQ(Expansibility(ElementKind::OrificeCorner, liquid, 0.6, dp, 2e5, 1.0), 1.0);
-      EXPECT_EQ(Expansibility(ElementKind::NozzleIsa1932, liquid, 0.6, dp, 2e5, 1.0), 1.0);
+      EXPECT_EQ(Expansibility(PrimaryElementKind::OrificeCorner, liquid, 0.6, dp, 2e5, 1.0), 1.0);
+      EXPECT_EQ(Expansibility(PrimaryElementKind::NozzleIsa1932, liquid, 0.6, dp, 2e5, 1.0), 1.0);
     }
   }
 }
@@ -132,17 +132,23 @@ TEST(Expansibility, LiquidsGetExactlyOneWhateverTheDifferentialPressure) {
 TEST(Expansibility, OrificeTakesTheRatioPowerAsZeroWhenDpReachesP1) {
   const double beta = 0.6, b4 = beta * beta * beta * beta;
   const double floor = 1.0 - (0.351 + 0.256 * b4 + 0.93 * b4 * b4);
-  EXPECT_DOUBLE_EQ(Expansibility(ElementKind::OrificeDD2, FluidKind::DryAir, beta, 2e5, 2e5, 1.4), floor);
-  EXPECT_DOUBLE_EQ(Expansibility(ElementKind::OrificeDD2, FluidKind::DryAir, beta, 3e5, 2e5, 1.4), floor);
+  EXPECT_DOUBLE_EQ(Expansibility(PrimaryElementKind::OrificeDD2, FluidKind::DryAir, beta, 2e5, 2e5, 1.4),
+                   floor);
+  EXPECT_DOUBLE_EQ(Expansibility(PrimaryElementKind::OrificeDD2, FluidKind::DryAir, beta, 3e5, 2e5, 1.4),
+                   floor);
 }
 
 TEST(Expansibility, FloatingPointFaultsGiveNaN) {
   // κ = 1 divides by zero, Δp = 0 makes τ = 1 (0/0) in the nozzle and Venturi equation; a denormal κ
   // overflows 1/κ in the orifice equation.
-  EXPECT_TRUE(std::isnan(Expansibility(ElementKind::NozzleIsa1932, FluidKind::Gas, 0.5, 1e4, 2e5, 1.0)));
-  EXPECT_TRUE(std::isnan(Expansibility(ElementKind::VenturiNozzle, FluidKind::Gas, 0.5, 0.0, 2e5, 1.4)));
-  EXPECT_TRUE(std::isnan(Expansibility(ElementKind::OrificeCorner, FluidKind::Gas, 0.5, 1e4, 2e5, 1e-310)));
-  EXPECT_TRUE(std::isnan(Expansibility(ElementKind::OrificeCorner, FluidKind::Gas, 0.5, 1e4, 0.0, 1.4)));
+  EXPECT_TRUE(
+      std::isnan(Expansibility(PrimaryElementKind::NozzleIsa1932, FluidKind::Gas, 0.5, 1e4, 2e5, 1.0)));
+  EXPECT_TRUE(
+      std::isnan(Expansibility(PrimaryElementKind::VenturiNozzle, FluidKind::Gas, 0.5, 0.0, 2e5, 1.4)));
+  EXPECT_TRUE(
+      std::isnan(Expansibility(PrimaryElementKind::OrificeCorner, FluidKind::Gas, 0.5, 1e4, 2e5, 1e-310)));
+  EXPECT_TRUE(
+      std::isnan(Expansibility(PrimaryElementKind::OrificeCorner, FluidKind::Gas, 0.5, 1e4, 0.0, 1.4)));
 }
 
 }  // namespace

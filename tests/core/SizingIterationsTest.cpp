@@ -28,9 +28,9 @@ struct Calc {
   MessageRecorder messages;
 };
 
-void Load(Calc& run, const Fluid& f, ElementKind kind, double pipe20, double bore20 = 0) {
+void Load(Calc& run, const Fluid& f, PrimaryElementKind kind, double pipe20, double bore20 = 0) {
   CalculationState& s = run.state;
-  s.Element = kind;
+  s.ElementKind = kind;
   s.Fluid = f.kind;
   s.Temperature = f.t;
   s.Pressure = f.p1;
@@ -65,29 +65,29 @@ void ExpectFiniteResults(const CalculationState& s) {
 // Tolerance 1e-10 relative: some cases end in a last-digit oscillation after 100 steps.
 struct BoreCase {
   const Fluid* fluid;
-  ElementKind kind;
+  PrimaryElementKind kind;
   double pipe20, dpMax;
   double bore20, beta, c, epsilon, dp, pressureLoss;
 };
 
 const BoreCase kBoreCases[] = {
-    {&kWater, ElementKind::OrificeCorner, 0.1, 25000, 0.05823929710173504, 0.5823929710173503,
+    {&kWater, PrimaryElementKind::OrificeCorner, 0.1, 25000, 0.05823929710173504, 0.5823929710173503,
      0.6067618008340168, 1.0, 17361.111111111113, 16024.935417685427},
-    {&kSteam, ElementKind::OrificeDD2, 0.2, 40000, 0.10358061728344936, 0.5185243975574547,
+    {&kSteam, PrimaryElementKind::OrificeDD2, 0.2, 40000, 0.10358061728344936, 0.5185243975574547,
      0.6034815464334462, 0.9979985736532241, 27777.77777777778, 28466.19957708088},
-    {&kAir, ElementKind::OrificeFlange, 0.1, 16000, 0.08183182280347794, 0.8183182280347793,
+    {&kAir, PrimaryElementKind::OrificeFlange, 0.1, 16000, 0.08183182280347794, 0.8183182280347793,
      0.595404093443486, 0.9930400240539703, 9000.0, 4821.799963111256},
-    {&kSteam, ElementKind::NozzleIsa1932, 0.15, 63000, 0.07311244962010505, 0.4880010679922485,
+    {&kSteam, PrimaryElementKind::NozzleIsa1932, 0.15, 63000, 0.07311244962010505, 0.4880010679922485,
      0.9779557159198087, 0.9931720784226035, 43750.00000000001, 38629.76372951284},
-    {&kWater, ElementKind::NozzleLongRadius, 0.1, 40000, 0.04149495782836442, 0.41494957828364415,
+    {&kWater, PrimaryElementKind::NozzleLongRadius, 0.1, 40000, 0.04149495782836442, 0.41494957828364415,
      0.9894728856298661, 1.0, 27777.77777777778, 28203.889617725647},
-    {&kAir, ElementKind::VenturiCast, 0.2, 10000, 0.08239487418630942, 0.4119743709315471, 0.984,
+    {&kAir, PrimaryElementKind::VenturiCast, 0.2, 10000, 0.08239487418630942, 0.4119743709315471, 0.984,
      0.99480484241364, 5625.0, 7101.823163730214},
-    {&kWater, ElementKind::VenturiMachined, 0.1, 25000, 0.04634015184622691, 0.46340151846226907, 0.995, 1.0,
-     17361.111111111113, 16024.935417685427},
-    {&kSteam, ElementKind::VenturiWelded, 0.25, 25000, 0.09249734336372156, 0.37043323742386997, 0.985,
+    {&kWater, PrimaryElementKind::VenturiMachined, 0.1, 25000, 0.04634015184622691, 0.46340151846226907,
+     0.995, 1.0, 17361.111111111113, 16024.935417685427},
+    {&kSteam, PrimaryElementKind::VenturiWelded, 0.25, 25000, 0.09249734336372156, 0.37043323742386997, 0.985,
      0.997429486873499, 17361.111111111113, 18996.530319696474},
-    {&kAir, ElementKind::VenturiNozzle, 0.1, 40000, 0.05793404946695169, 0.5793404946695169,
+    {&kAir, PrimaryElementKind::VenturiNozzle, 0.1, 40000, 0.05793404946695169, 0.5793404946695169,
      0.9689942245065329, 0.9765817331026957, 22500.0, 19468.216604961664},
 };
 
@@ -114,7 +114,7 @@ TEST(SizeBore, MatchesIndependentIterationForEveryElementKind) {
 
 TEST(SizeBore, WaterOrificeConvergesFarBelowTheBoundAndReproducesItsFlow) {
   Calc run;
-  Load(run, kWater, ElementKind::OrificeCorner, 0.1);
+  Load(run, kWater, PrimaryElementKind::OrificeCorner, 0.1);
   run.state.MassFlowMax = run.state.MassFlow;  // qm = qm_max: the operating Δp is the maximum
   ASSERT_TRUE(Prepare(run.state, run.derived, run.messages));
   ASSERT_TRUE(SizeBore(run.state, run.derived, 25000));
@@ -131,7 +131,7 @@ TEST(SizeBore, WaterOrificeConvergesFarBelowTheBoundAndReproducesItsFlow) {
 
 TEST(SizeBore, BetaOfExactlyOneEndsTheLoopWithTheStartValues) {
   Calc run;
-  Load(run, kWater, ElementKind::OrificeCorner, 0.1);
+  Load(run, kWater, PrimaryElementKind::OrificeCorner, 0.1);
   ASSERT_TRUE(Prepare(run.state, run.derived, run.messages));
   // A differential pressure this small makes X² swamp the 1 in X²/(1 + X²).
   ASSERT_TRUE(SizeBore(run.state, run.derived, 1e-14));
@@ -148,7 +148,7 @@ TEST(SizeBore, BetaOfExactlyOneEndsTheLoopWithTheStartValues) {
 
 TEST(SizeBore, WritesTheBoreAt20DegreesBackThroughTheElementMaterial) {
   Calc run;
-  Load(run, kSteam, ElementKind::OrificeCorner, 0.2);
+  Load(run, kSteam, PrimaryElementKind::OrificeCorner, 0.2);
   ASSERT_TRUE(Prepare(run.state, run.derived, run.messages));
   ASSERT_TRUE(SizeBore(run.state, run.derived, 40000));
   const double k = 1 + 17.2e-6 * (300 - 20);  // material 9, band 2
@@ -169,19 +169,19 @@ TEST(BoreEditText, ShowsMillimetresWithUpTo15SignificantDigits) {
 
 struct DpCase {
   const Fluid* fluid;
-  ElementKind kind;
+  PrimaryElementKind kind;
   double pipe20, bore20;
   double dp, epsilon, c, beta;
 };
 
 const DpCase kDpCases[] = {
-    {&kWater, ElementKind::OrificeCorner, 0.1, 0.05, 34080.70885605571, 1.0, 0.6047414744884313, 0.5},
-    {&kSteam, ElementKind::NozzleIsa1932, 0.15, 0.09, 18024.775105767552, 0.9968807938805562,
+    {&kWater, PrimaryElementKind::OrificeCorner, 0.1, 0.05, 34080.70885605571, 1.0, 0.6047414744884313, 0.5},
+    {&kSteam, PrimaryElementKind::NozzleIsa1932, 0.15, 0.09, 18024.775105767552, 0.9968807938805562,
      0.9619095952275415, 0.6007198000821035},
-    {&kAir, ElementKind::VenturiNozzle, 0.1, 0.06, 19180.608296529717, 0.9795677849303399, 0.9661240052465956,
-     0.6},
-    {&kAir, ElementKind::OrificeDD2, 0.1, 0.055, 74390.12798224135, 0.9657507686923967, 0.6049987710614563,
-     0.55},
+    {&kAir, PrimaryElementKind::VenturiNozzle, 0.1, 0.06, 19180.608296529717, 0.9795677849303399,
+     0.9661240052465956, 0.6},
+    {&kAir, PrimaryElementKind::OrificeDD2, 0.1, 0.055, 74390.12798224135, 0.9657507686923967,
+     0.6049987710614563, 0.55},
 };
 
 TEST(SizeDp, MatchesIndependentIteration) {
@@ -206,7 +206,7 @@ TEST(SizeDp, MatchesIndependentIteration) {
 
 TEST(SizeDp, LiquidEndsAfterOneStepWithEpsilonOne) {
   Calc run;
-  Load(run, kWater, ElementKind::OrificeCorner, 0.1, 0.05);
+  Load(run, kWater, PrimaryElementKind::OrificeCorner, 0.1, 0.05);
   run.state.MassFlowMax = run.state.MassFlowMin = run.state.MassFlow;
   ASSERT_TRUE(Prepare(run.state, run.derived, run.messages));
   ASSERT_TRUE(SizeDp(run.state, run.derived));
@@ -221,20 +221,20 @@ TEST(SizeDp, LiquidEndsAfterOneStepWithEpsilonOne) {
 
 struct FlowCase {
   const Fluid* fluid;
-  ElementKind kind;
+  PrimaryElementKind kind;
   double pipe20, bore20, dpMax;
   double massFlow, reD, c, epsilon;
 };
 
 const FlowCase kFlowCases[] = {
-    {&kWater, ElementKind::OrificeCorner, 0.1, 0.05, 25000, 8.567463960319552, 306986.9629548672,
+    {&kWater, PrimaryElementKind::OrificeCorner, 0.1, 0.05, 25000, 8.567463960319552, 306986.9629548672,
      0.6049317037764289, 1.0},
-    {&kSteam, ElementKind::NozzleIsa1932, 0.15, 0.09, 40000, 7.420285855498574, 3169629.206531521,
+    {&kSteam, PrimaryElementKind::NozzleIsa1932, 0.15, 0.09, 40000, 7.420285855498574, 3169629.206531521,
      0.961945183491485, 0.9930765455940478},
-    {&kAir, ElementKind::OrificeFlange, 0.1, 0.06, 16000, 0.8715281876358293, 609705.578488629,
+    {&kAir, PrimaryElementKind::OrificeFlange, 0.1, 0.06, 16000, 0.8715281876358293, 609705.578488629,
      0.6066496936428315, 0.9924091511258336},
-    {&kAir, ElementKind::VenturiMachined, 0.1, 0.06, 16000, 1.4158366918908387, 990494.1016496869, 0.995,
-     0.9829634900327502},
+    {&kAir, PrimaryElementKind::VenturiMachined, 0.1, 0.06, 16000, 1.4158366918908387, 990494.1016496869,
+     0.995, 0.9829634900327502},
 };
 
 TEST(SizeFlow, MatchesIndependentIterationAndSetsEveryFlowToTheResult) {
@@ -262,7 +262,7 @@ TEST(SizeFlow, MatchesIndependentIterationAndSetsEveryFlowToTheResult) {
 TEST(SizeFlow, MinimumFlowCheckComparesTheComputedFlowWithTheMinimumPermitted) {
   for (double viscosity : {3.55e-4, 3.55}) {  // Re_D far above, and far below the minimum
     Calc run;
-    Load(run, kWater, ElementKind::OrificeCorner, 0.1, 0.05);
+    Load(run, kWater, PrimaryElementKind::OrificeCorner, 0.1, 0.05);
     run.state.Viscosity = viscosity;
     run.state.DpMax = 25000;
     ASSERT_TRUE(Prepare(run.state, run.derived, run.messages));
@@ -274,7 +274,7 @@ TEST(SizeFlow, MinimumFlowCheckComparesTheComputedFlowWithTheMinimumPermitted) {
 
 TEST(Prepare, SetsPipeReynoldsNumbersVelocitiesLimitsAndTappings) {
   Calc run;
-  Load(run, kAir, ElementKind::OrificeFlange, 0.1);
+  Load(run, kAir, PrimaryElementKind::OrificeFlange, 0.1);
   run.state.Pressure = 1.5e6;
   ASSERT_TRUE(Prepare(run.state, run.derived, run.messages));
   const CalculationState& s = run.state;
@@ -300,7 +300,7 @@ TEST(Prepare, RefusesIndicesOutOfRangeWithItsMessage) {
   };
   for (auto change : spoil) {
     Calc run;
-    Load(run, kWater, ElementKind::OrificeCorner, 0.1);
+    Load(run, kWater, PrimaryElementKind::OrificeCorner, 0.1);
     change(run);
     EXPECT_FALSE(Prepare(run.state, run.derived, run.messages));
     ASSERT_EQ(run.messages.Shown().size(), 1u);
@@ -315,7 +315,7 @@ TEST(Prepare, FloatingPointFaultFailsAsACalculation) {
        {+[](CalculationState& s) { s.PipeDiameter20 = 0; }, +[](CalculationState& s) { s.Viscosity = 0; },
         +[](CalculationState& s) { s.Density = 0; }, +[](CalculationState& s) { s.MassFlowMax = 1e307; }}) {
     Calc run;
-    Load(run, kWater, ElementKind::OrificeFlange, 0.1);
+    Load(run, kWater, PrimaryElementKind::OrificeFlange, 0.1);
     spoil(run.state);
     EXPECT_FALSE(Prepare(run.state, run.derived, run.messages));
     ASSERT_EQ(run.messages.Shown().size(), 1u);
@@ -328,7 +328,7 @@ TEST(Prepare, FloatingPointFaultFailsAsACalculation) {
 // NaN or infinity reaches the state.
 struct FaultCase {
   const char* name;
-  ElementKind kind;
+  PrimaryElementKind kind;
   const Fluid* fluid;
   double bore20;
   void (*spoil)(CalculationState&);  // applied after Prepare
@@ -346,32 +346,33 @@ bool Flow(Calc& r) {
 }
 
 const FaultCase kFaultCases[] = {
-    {"bore, zero density", ElementKind::OrificeCorner, &kWater, 0, [](CalculationState& s) { s.Density = 0; },
-     Bore},
-    {"bore, zero viscosity", ElementKind::OrificeCorner, &kWater, 0,
+    {"bore, zero density", PrimaryElementKind::OrificeCorner, &kWater, 0,
+     [](CalculationState& s) { s.Density = 0; }, Bore},
+    {"bore, zero viscosity", PrimaryElementKind::OrificeCorner, &kWater, 0,
      [](CalculationState& s) { s.Viscosity = 0; }, Bore},
-    {"bore, zero maximum flow", ElementKind::VenturiCast, &kWater, 0,
+    {"bore, zero maximum flow", PrimaryElementKind::VenturiCast, &kWater, 0,
      [](CalculationState& s) { s.MassFlowMax = 0; }, Bore},
-    {"bore, zero flow", ElementKind::VenturiCast, &kWater, 0,
+    {"bore, zero flow", PrimaryElementKind::VenturiCast, &kWater, 0,
      [](CalculationState& s) {
        s.MassFlow = 0;
        s.ReD = 0;
      },
      Bore},
-    {"bore, nozzle with kappa 1", ElementKind::NozzleIsa1932, &kAir, 0,
+    {"bore, nozzle with kappa 1", PrimaryElementKind::NozzleIsa1932, &kAir, 0,
      [](CalculationState& s) { s.Kappa = 1; }, Bore},
-    {"bore, negative differential pressure", ElementKind::OrificeCorner, &kWater, 0,
+    {"bore, negative differential pressure", PrimaryElementKind::OrificeCorner, &kWater, 0,
      [](CalculationState& s) { s.MassFlow = -s.MassFlow; },
      [](Calc& r) { return SizeBore(r.state, r.derived, -25000); }},
-    {"dp, zero density", ElementKind::OrificeCorner, &kWater, 0.05,
+    {"dp, zero density", PrimaryElementKind::OrificeCorner, &kWater, 0.05,
      [](CalculationState& s) { s.Density = 0; }, Dp},
-    {"dp, zero bore", ElementKind::OrificeCorner, &kWater, 0.0, [](CalculationState&) {}, Dp},
-    {"dp, bore as large as the pipe", ElementKind::VenturiCast, &kWater, 0.1, [](CalculationState&) {}, Dp},
-    {"flow, zero viscosity", ElementKind::OrificeCorner, &kWater, 0.05,
+    {"dp, zero bore", PrimaryElementKind::OrificeCorner, &kWater, 0.0, [](CalculationState&) {}, Dp},
+    {"dp, bore as large as the pipe", PrimaryElementKind::VenturiCast, &kWater, 0.1, [](CalculationState&) {},
+     Dp},
+    {"flow, zero viscosity", PrimaryElementKind::OrificeCorner, &kWater, 0.05,
      [](CalculationState& s) { s.Viscosity = 0; }, Flow},
-    {"flow, bore larger than the pipe", ElementKind::OrificeCorner, &kWater, 0.12, [](CalculationState&) {},
-     Flow},
-    {"flow, zero differential pressure on a nozzle", ElementKind::NozzleLongRadius, &kAir, 0.05,
+    {"flow, bore larger than the pipe", PrimaryElementKind::OrificeCorner, &kWater, 0.12,
+     [](CalculationState&) {}, Flow},
+    {"flow, zero differential pressure on a nozzle", PrimaryElementKind::NozzleLongRadius, &kAir, 0.05,
      [](CalculationState& s) { s.DpMax = 0; }, Flow},
 };
 

@@ -13,7 +13,7 @@ using Boxes = std::array<double, kFittingBoxCount>;
 // them (current parts for "ver3.4"/"ver3.5", the earlier edition for older tags); exact values.
 struct RowCase {
   const char* tag;
-  ElementKind kind;
+  PrimaryElementKind kind;
   double beta;
   bool shortLengths;
   Boxes boxes;
@@ -29,9 +29,9 @@ TEST_P(StraightLengthRows, MatchTheTable) {
   EXPECT_EQ(row.downstream, c.downstream);
 }
 
-constexpr ElementKind kOrifice = ElementKind::OrificeDD2;
-constexpr ElementKind kNozzle = ElementKind::NozzleIsa1932;
-constexpr ElementKind kVenturi = ElementKind::VenturiMachined;
+constexpr PrimaryElementKind kOrifice = PrimaryElementKind::OrificeDD2;
+constexpr PrimaryElementKind kNozzle = PrimaryElementKind::NozzleIsa1932;
+constexpr PrimaryElementKind kVenturi = PrimaryElementKind::VenturiMachined;
 
 INSTANTIATE_TEST_SUITE_P(
     CurrentOrifice, StraightLengthRows,
@@ -51,31 +51,34 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     CurrentNozzle, StraightLengthRows,
-    testing::Values(
-        RowCase{"ver3.5", kNozzle, 0.25, false, {10, 14, 34, 5, 16, 18, 12, 30, 5, 20}, 4},
-        RowCase{"ver3.5", kNozzle, 0.42, false, {14, 18, 38, 5, 17, 20, 12, 30, 5, 20}, 6},
-        RowCase{
-            "ver3.5", ElementKind::VenturiNozzle, 0.75, false, {36, 42, 70, 22, 38, 36, 24, 30, 5, 20}, 8},
-        RowCase{"ver3.5",
-                ElementKind::NozzleLongRadius,
-                0.7500001,
-                false,
-                {46, 50, 80, 30, 54, 44, 30, 30, 5, 20},
-                8},
-        RowCase{"ver3.5", kNozzle, 0.3, true, {6, 8, 17, 5, 8, 9, 6, 30, 5, 20}, 2.5},
-        RowCase{"ver3.5", kNozzle, 0.62, true, {11, 16, 27, 6, 13, 14, 8, 30, 5, 20}, 3.5},
-        RowCase{"ver3.5", kNozzle, 0.9, true, {23, 25, 40, 15, 27, 22, 15, 30, 5, 20}, 4}));
+    testing::Values(RowCase{"ver3.5", kNozzle, 0.25, false, {10, 14, 34, 5, 16, 18, 12, 30, 5, 20}, 4},
+                    RowCase{"ver3.5", kNozzle, 0.42, false, {14, 18, 38, 5, 17, 20, 12, 30, 5, 20}, 6},
+                    RowCase{"ver3.5",
+                            PrimaryElementKind::VenturiNozzle,
+                            0.75,
+                            false,
+                            {36, 42, 70, 22, 38, 36, 24, 30, 5, 20},
+                            8},
+                    RowCase{"ver3.5",
+                            PrimaryElementKind::NozzleLongRadius,
+                            0.7500001,
+                            false,
+                            {46, 50, 80, 30, 54, 44, 30, 30, 5, 20},
+                            8},
+                    RowCase{"ver3.5", kNozzle, 0.3, true, {6, 8, 17, 5, 8, 9, 6, 30, 5, 20}, 2.5},
+                    RowCase{"ver3.5", kNozzle, 0.62, true, {11, 16, 27, 6, 13, 14, 8, 30, 5, 20}, 3.5},
+                    RowCase{"ver3.5", kNozzle, 0.9, true, {23, 25, 40, 15, 27, 22, 15, 30, 5, 20}, 4}));
 
 INSTANTIATE_TEST_SUITE_P(
     CurrentVenturiTube, StraightLengthRows,
-    testing::Values(RowCase{"ver3.5", kVenturi, 0.3, false, {8, 8, 4, 4, 2.5, 2.5, 2.5}, 0},
-                    RowCase{"ver3.5", ElementKind::VenturiCast, 0.5, false, {9, 10, 4, 5, 5.5, 2.5, 3.5}, 0},
-                    RowCase{"ver3.5", kVenturi, 0.7, false, {14, 18, 4, 7, 10.5, 5.5, 5.5}, 0},
-                    RowCase{
-                        "ver3.5", ElementKind::VenturiWelded, 0.71, false, {16, 22, 4, 7, 11.5, 6.5, 5.5}, 0},
-                    RowCase{"ver3.5", kVenturi, 0.45, true, {3, 3, 4, 4, 2.5, 2.5, 2.5}, 0},
-                    RowCase{"ver3.5", kVenturi, 0.65, true, {3, 3, 4, 5, 2.5, 3.5, 3.5}, 0},
-                    RowCase{"ver3.5", kVenturi, 0.8, true, {8, 8, 4, 6, 11.5, 4.5, 3.5}, 0}));
+    testing::Values(
+        RowCase{"ver3.5", kVenturi, 0.3, false, {8, 8, 4, 4, 2.5, 2.5, 2.5}, 0},
+        RowCase{"ver3.5", PrimaryElementKind::VenturiCast, 0.5, false, {9, 10, 4, 5, 5.5, 2.5, 3.5}, 0},
+        RowCase{"ver3.5", kVenturi, 0.7, false, {14, 18, 4, 7, 10.5, 5.5, 5.5}, 0},
+        RowCase{"ver3.5", PrimaryElementKind::VenturiWelded, 0.71, false, {16, 22, 4, 7, 11.5, 6.5, 5.5}, 0},
+        RowCase{"ver3.5", kVenturi, 0.45, true, {3, 3, 4, 4, 2.5, 2.5, 2.5}, 0},
+        RowCase{"ver3.5", kVenturi, 0.65, true, {3, 3, 4, 5, 2.5, 3.5, 3.5}, 0},
+        RowCase{"ver3.5", kVenturi, 0.8, true, {8, 8, 4, 6, 11.5, 4.5, 3.5}, 0}));
 
 INSTANTIATE_TEST_SUITE_P(
     Older, StraightLengthRows,
@@ -122,7 +125,7 @@ TEST(ShortenedLengths, CurrentNozzlesFollowTheirRules) {
 }
 
 TEST(ShortenedLengths, OlderOrificesAndNozzlesFollowTheirRules) {
-  for (ElementKind kind : {kOrifice, kNozzle}) {
+  for (PrimaryElementKind kind : {kOrifice, kNozzle}) {
     for (double beta : BandProbes({0.25, 0.30, 0.35, 0.40, 0.45, 0.50, 0.55, 0.60, 0.65, 0.70, 0.75})) {
       SCOPED_TRACE(beta);
       const auto s = StraightLengthsFor("ver3.3", kind, beta, false);
@@ -171,7 +174,7 @@ TEST(ShortenedLengths, CurrentVenturiTubesFollowTheirRules) {
 
 CalculationState OrificeState(double beta) {
   CalculationState state;
-  state.Element = ElementKind::OrificeCorner;
+  state.ElementKind = PrimaryElementKind::OrificeCorner;
   state.Beta = beta;
   state.PipeDiameter = 0.2;
   state.Fittings = {};
@@ -222,7 +225,7 @@ TEST(ComputeStraightLengths, OffsetOptionChangesNoLength) {
 
 TEST(ComputeStraightLengths, VenturiTubeNeedsNothingDownstream) {
   CalculationState state = OrificeState(0.55);
-  state.Element = ElementKind::VenturiCast;
+  state.ElementKind = PrimaryElementKind::VenturiCast;
   state.Fittings[1] = true;
   state.Fittings[11] = true;  // hidden for Venturi tubes: the table has no such fitting
   ComputeStraightLengths(state);
@@ -254,7 +257,7 @@ TEST(ComputeStraightLengths, BetaOutsideTheValidRangeTakesTheFirstOrLastRow) {
 }
 
 TEST(FittingBoxes, CurrentOrificeShowsTwelveBoxesWithTheThermowellLast) {
-  const FittingBoxes f = FittingBoxesFor("ver3.5", ElementKind::OrificeFlange);
+  const FittingBoxes f = FittingBoxesFor("ver3.5", PrimaryElementKind::OrificeFlange);
   for (const FittingBox& box : f.boxes) EXPECT_TRUE(box.visible);
   EXPECT_EQ(f.boxes[0].caption, "Koleno 90° nebo dvě kolena, S>30D");
   EXPECT_EQ(f.boxes[11].caption, "Teploměrová jímka <=0,03D");
@@ -263,7 +266,7 @@ TEST(FittingBoxes, CurrentOrificeShowsTwelveBoxesWithTheThermowellLast) {
 }
 
 TEST(FittingBoxes, NozzlesAndTheVenturiNozzleShowTen) {
-  for (ElementKind kind : {ElementKind::NozzleIsa1932, ElementKind::VenturiNozzle}) {
+  for (PrimaryElementKind kind : {PrimaryElementKind::NozzleIsa1932, PrimaryElementKind::VenturiNozzle}) {
     const FittingBoxes f = FittingBoxesFor("ver3.4", kind);
     EXPECT_TRUE(f.boxes[9].visible);
     EXPECT_EQ(f.boxes[9].caption, "Teploměrová jímka 0,03-0,13D");
@@ -275,7 +278,7 @@ TEST(FittingBoxes, NozzlesAndTheVenturiNozzleShowTen) {
 }
 
 TEST(FittingBoxes, VenturiTubesShowSevenAndNoOffsetOption) {
-  const FittingBoxes f = FittingBoxesFor("ver3.5", ElementKind::VenturiWelded);
+  const FittingBoxes f = FittingBoxesFor("ver3.5", PrimaryElementKind::VenturiWelded);
   EXPECT_EQ(f.boxes[6].caption, "Zcela otevřené šoupě");
   EXPECT_FALSE(f.boxes[7].visible);
   EXPECT_FALSE(f.offsetOptionVisible);
@@ -283,14 +286,14 @@ TEST(FittingBoxes, VenturiTubesShowSevenAndNoOffsetOption) {
 }
 
 TEST(FittingBoxes, OlderTagsShowTheOlderLists) {
-  const FittingBoxes orifice = FittingBoxesFor("ver3.3", ElementKind::OrificeCorner);
+  const FittingBoxes orifice = FittingBoxesFor("ver3.3", PrimaryElementKind::OrificeCorner);
   EXPECT_EQ(orifice.boxes[0].caption, "Koleno 90° nebo T kus");
   EXPECT_EQ(orifice.boxes[5].caption, "Plně otevřený přímý ventil");
   EXPECT_TRUE(orifice.boxes[9].visible);
   EXPECT_FALSE(orifice.boxes[10].visible);
   EXPECT_TRUE(orifice.offsetOptionVisible);
 
-  const FittingBoxes venturi = FittingBoxesFor("ver2.2", ElementKind::VenturiCast);
+  const FittingBoxes venturi = FittingBoxesFor("ver2.2", PrimaryElementKind::VenturiCast);
   EXPECT_EQ(venturi.boxes[3].caption, "Zúžení ze 3D na D");
   EXPECT_EQ(venturi.boxes[5].caption, "Plně otevřené šoupě");
   EXPECT_FALSE(venturi.boxes[6].visible);

@@ -12,7 +12,7 @@ namespace {
 // A result inside every limit of an orifice plate with corner tappings, water, valid velocity.
 CalculationState ValidOrifice() {
   CalculationState s;
-  s.Element = ElementKind::OrificeCorner;
+  s.ElementKind = PrimaryElementKind::OrificeCorner;
   s.Fluid = FluidKind::Water;
   s.Pressure = 5e5;
   s.Viscosity = 1e-3;
@@ -83,26 +83,26 @@ const FlagCase kFlagCases[] = {
      -1},
     {"nozzle Re_D above 1e7",
      [](CalculationState& s) {
-       s.Element = ElementKind::NozzleIsa1932;
+       s.ElementKind = PrimaryElementKind::NozzleIsa1932;
        s.ReDMax = 1.0000001e7;
      },
      kFlagReDMax},
     {"nozzle Re_D 1e7 is inside",
      [](CalculationState& s) {
-       s.Element = ElementKind::NozzleIsa1932;
+       s.ElementKind = PrimaryElementKind::NozzleIsa1932;
        s.ReDMax = 1e7;
      },
      -1},
     {"Venturi nozzle d20 below 50 mm",
      [](CalculationState& s) {
-       s.Element = ElementKind::VenturiNozzle;
+       s.ElementKind = PrimaryElementKind::VenturiNozzle;
        s.Bore20 = 0.0499;
        s.ReDMax = 1e6;
      },
      kFlagBore},
     {"Venturi tube has no bore limit",
      [](CalculationState& s) {
-       s.Element = ElementKind::VenturiCast;
+       s.ElementKind = PrimaryElementKind::VenturiCast;
        s.PipeDiameter = 0.2;
        s.Bore20 = 0.001;
      },
@@ -130,17 +130,21 @@ TEST(SetLimitFlags, WaterNeverGetsThePressureRatioFlag) {
 
 TEST(MinimumReynolds, ByElementKind) {
   struct Row {
-    ElementKind kind;
+    PrimaryElementKind kind;
     double beta, pipe, expected;
   };
   const Row rows[] = {
-      {ElementKind::OrificeCorner, 0.56, 0.1, 5000},    {ElementKind::OrificeDD2, 0.7, 0.1, 16000 * 0.49},
-      {ElementKind::OrificeFlange, 0.6, 0.5, 30600},  // 170·0.36·500
-      {ElementKind::OrificeFlange, 0.3, 0.1, 5000},   // 1530 is below the floor
-      {ElementKind::NozzleIsa1932, 0.43, 0.1, 70000},   {ElementKind::NozzleIsa1932, 0.44, 0.1, 20000},
-      {ElementKind::NozzleLongRadius, 0.5, 0.1, 10000}, {ElementKind::VenturiCast, 0.5, 0.1, 200000},
-      {ElementKind::VenturiMachined, 0.5, 0.1, 200000}, {ElementKind::VenturiWelded, 0.5, 0.1, 200000},
-      {ElementKind::VenturiNozzle, 0.5, 0.1, 150000},
+      {PrimaryElementKind::OrificeCorner, 0.56, 0.1, 5000},
+      {PrimaryElementKind::OrificeDD2, 0.7, 0.1, 16000 * 0.49},
+      {PrimaryElementKind::OrificeFlange, 0.6, 0.5, 30600},  // 170·0.36·500
+      {PrimaryElementKind::OrificeFlange, 0.3, 0.1, 5000},   // 1530 is below the floor
+      {PrimaryElementKind::NozzleIsa1932, 0.43, 0.1, 70000},
+      {PrimaryElementKind::NozzleIsa1932, 0.44, 0.1, 20000},
+      {PrimaryElementKind::NozzleLongRadius, 0.5, 0.1, 10000},
+      {PrimaryElementKind::VenturiCast, 0.5, 0.1, 200000},
+      {PrimaryElementKind::VenturiMachined, 0.5, 0.1, 200000},
+      {PrimaryElementKind::VenturiWelded, 0.5, 0.1, 200000},
+      {PrimaryElementKind::VenturiNozzle, 0.5, 0.1, 150000},
   };
   for (const auto& r : rows) {
     EXPECT_NEAR(MinimumReynolds(r.kind, r.beta, r.pipe), r.expected, 1e-9) << static_cast<int>(r.kind);

@@ -493,7 +493,7 @@ TEST(DecodeLegacyRecord, StraightLengthsAreWorkedOutWithThisRecordsFittings) {
 TEST(PrepareLegacyState, SettingsThatEveryConvertedCalculationShares) {
   CalculationState s;
   s.VersionTag = "ver3.5";
-  s.Element = ElementKind::VenturiNozzle;
+  s.ElementKind = PrimaryElementKind::VenturiNozzle;
   s.DpSeries.fill(1);
   s.BarometricPressure = 90000;
   s.CascadeRange = {1, 2, 3, 4};
@@ -510,7 +510,7 @@ TEST(PrepareLegacyState, SettingsThatEveryConvertedCalculationShares) {
 
   PrepareLegacyState(s);
   EXPECT_EQ(s.VersionTag, "ver2.2");
-  EXPECT_EQ(s.Element, ElementKind::OrificeCorner);
+  EXPECT_EQ(s.ElementKind, PrimaryElementKind::OrificeCorner);
   EXPECT_EQ(s.Designer, "neurčeno");
   EXPECT_EQ(s.DpSeries, (std::array<double, 10>{6300, 10000, 16000, 25000, 40000, 63000, 100000, 160000,
                                                 250000, 400000}));

@@ -22,7 +22,7 @@ using testing::FakePrinter;
 CalculationState SteamBore() {
   CalculationState s;
   s.CalcKind = CalculationKind::Bore;
-  s.Element = ElementKind::OrificeCorner;
+  s.ElementKind = PrimaryElementKind::OrificeCorner;
   s.Fluid = FluidKind::SuperheatedSteam;
   s.Description = "Přívod páry K3";
   s.PressureEntered = 10;
@@ -391,7 +391,7 @@ TEST_F(CertificateBody, FittingCaptionsOfTheTagAndElementGroup) {
 
   // Classical Venturi tubes: seven boxes, no downstream length and no pressure loss.
   state.VersionTag = "ver3.5";
-  state.Element = ElementKind::VenturiMachined;
+  state.ElementKind = PrimaryElementKind::VenturiMachined;
   state.Fittings = {false, false, false, false, false, false, true, true, false, false, false, false};
   state.FittingLengths[6] = 2.5;
   ASSERT_TRUE(Render());
@@ -401,7 +401,7 @@ TEST_F(CertificateBody, FittingCaptionsOfTheTagAndElementGroup) {
   ExpectRow("Primární prvek", {"Primární prvek", ":", "klasická Venturiho trubice s obrobeným konfuzorem"});
 
   // The Venturi nozzle keeps the downstream length but has no pressure loss row.
-  state.Element = ElementKind::VenturiNozzle;
+  state.ElementKind = PrimaryElementKind::VenturiNozzle;
   ASSERT_TRUE(Render());
   EXPECT_TRUE(Has("Přímá délka za primárním prvkem do nejbližší tvarovky"));
   EXPECT_FALSE(Has("Tlaková ztráta při maximálním průtoku"));
@@ -607,7 +607,7 @@ TEST_F(CertificateBody, ValuesOutsideEveryFormatAreDrawnAsFormatted) {
   state.DpMax = inf;
   state.ElementMaterial = 200;
   state.PipeMaterial = 250;
-  state.Element = static_cast<ElementKind>(12);
+  state.ElementKind = static_cast<PrimaryElementKind>(12);
   state.FlowUnit = static_cast<FlowUnitKind>(9);
   state.DensityUnit = 7;
   ASSERT_TRUE(Render());

@@ -15,7 +15,7 @@ constexpr double kTolerance = 1e-12;
 // 40 kPa at the maximum flow, 6.4 kPa at the minimum flow (q_min/q_max = 0.4).
 CalculationState SteamOrifice() {
   CalculationState state;
-  state.Element = ElementKind::OrificeCorner;
+  state.ElementKind = PrimaryElementKind::OrificeCorner;
   state.Fluid = FluidKind::SuperheatedSteam;
   state.Beta = 0.5;
   state.PipeDiameter = 0.1;
@@ -38,49 +38,62 @@ CalculationState WaterOrifice() {
 }
 
 TEST(DischargeCoefficientUncertainty, OrificePlateBands) {
-  EXPECT_NEAR(DischargeCoefficientUncertainty(ElementKind::OrificeCorner, 0.1, 0.1, 1e6), 0.6, kTolerance);
-  EXPECT_NEAR(DischargeCoefficientUncertainty(ElementKind::OrificeDD2, 0.6, 0.1, 1e6), 0.5, kTolerance);
-  EXPECT_NEAR(DischargeCoefficientUncertainty(ElementKind::OrificeFlange, 0.7, 0.1, 1e6), 1.667 * 0.7 - 0.5,
+  EXPECT_NEAR(DischargeCoefficientUncertainty(PrimaryElementKind::OrificeCorner, 0.1, 0.1, 1e6), 0.6,
               kTolerance);
+  EXPECT_NEAR(DischargeCoefficientUncertainty(PrimaryElementKind::OrificeDD2, 0.6, 0.1, 1e6), 0.5,
+              kTolerance);
+  EXPECT_NEAR(DischargeCoefficientUncertainty(PrimaryElementKind::OrificeFlange, 0.7, 0.1, 1e6),
+              1.667 * 0.7 - 0.5, kTolerance);
   // Low Reynolds numbers add 0.5 only above β = 0.5.
-  EXPECT_NEAR(DischargeCoefficientUncertainty(ElementKind::OrificeCorner, 0.5, 0.1, 5000), 0.5, kTolerance);
-  EXPECT_NEAR(DischargeCoefficientUncertainty(ElementKind::OrificeCorner, 0.55, 0.1, 9999), 1.0, kTolerance);
-  EXPECT_NEAR(DischargeCoefficientUncertainty(ElementKind::OrificeCorner, 0.55, 0.1, 10000), 0.5, kTolerance);
+  EXPECT_NEAR(DischargeCoefficientUncertainty(PrimaryElementKind::OrificeCorner, 0.5, 0.1, 5000), 0.5,
+              kTolerance);
+  EXPECT_NEAR(DischargeCoefficientUncertainty(PrimaryElementKind::OrificeCorner, 0.55, 0.1, 9999), 1.0,
+              kTolerance);
+  EXPECT_NEAR(DischargeCoefficientUncertainty(PrimaryElementKind::OrificeCorner, 0.55, 0.1, 10000), 0.5,
+              kTolerance);
 }
 
 TEST(DischargeCoefficientUncertainty, SmallPipeAdditionBelow71_12mm) {
   // 0.5 + 0.9·(0.75 − 0.5)·(2.8 − 50/25.4)
-  EXPECT_NEAR(DischargeCoefficientUncertainty(ElementKind::OrificeCorner, 0.5, 0.05, 1e6), 0.6870866141732284,
+  EXPECT_NEAR(DischargeCoefficientUncertainty(PrimaryElementKind::OrificeCorner, 0.5, 0.05, 1e6),
+              0.6870866141732284, kTolerance);
+  EXPECT_NEAR(DischargeCoefficientUncertainty(PrimaryElementKind::OrificeCorner, 0.5, 0.07112, 1e6), 0.5,
               kTolerance);
-  EXPECT_NEAR(DischargeCoefficientUncertainty(ElementKind::OrificeCorner, 0.5, 0.07112, 1e6), 0.5,
-              kTolerance);
-  EXPECT_GT(DischargeCoefficientUncertainty(ElementKind::OrificeCorner, 0.5, 0.0711, 1e6), 0.5);
+  EXPECT_GT(DischargeCoefficientUncertainty(PrimaryElementKind::OrificeCorner, 0.5, 0.0711, 1e6), 0.5);
   // Nozzles know no small-pipe addition.
-  EXPECT_NEAR(DischargeCoefficientUncertainty(ElementKind::NozzleIsa1932, 0.5, 0.05, 1e6), 0.8, kTolerance);
+  EXPECT_NEAR(DischargeCoefficientUncertainty(PrimaryElementKind::NozzleIsa1932, 0.5, 0.05, 1e6), 0.8,
+              kTolerance);
 }
 
 TEST(DischargeCoefficientUncertainty, NozzlesAndVenturiTubes) {
-  EXPECT_NEAR(DischargeCoefficientUncertainty(ElementKind::NozzleIsa1932, 0.6, 0.1, 1e6), 0.8, kTolerance);
-  EXPECT_NEAR(DischargeCoefficientUncertainty(ElementKind::NozzleIsa1932, 0.7, 0.1, 1e6), 1.0, kTolerance);
-  EXPECT_NEAR(DischargeCoefficientUncertainty(ElementKind::NozzleLongRadius, 0.3, 0.1, 1e6), 2.0, kTolerance);
-  EXPECT_NEAR(DischargeCoefficientUncertainty(ElementKind::VenturiCast, 0.3, 0.1, 1e6), 0.7, kTolerance);
-  EXPECT_NEAR(DischargeCoefficientUncertainty(ElementKind::VenturiMachined, 0.3, 0.1, 1e6), 1.0, kTolerance);
-  EXPECT_NEAR(DischargeCoefficientUncertainty(ElementKind::VenturiWelded, 0.3, 0.1, 1e6), 1.5, kTolerance);
-  EXPECT_NEAR(DischargeCoefficientUncertainty(ElementKind::VenturiNozzle, 0.5, 0.1, 1e6), 1.29375,
+  EXPECT_NEAR(DischargeCoefficientUncertainty(PrimaryElementKind::NozzleIsa1932, 0.6, 0.1, 1e6), 0.8,
+              kTolerance);
+  EXPECT_NEAR(DischargeCoefficientUncertainty(PrimaryElementKind::NozzleIsa1932, 0.7, 0.1, 1e6), 1.0,
+              kTolerance);
+  EXPECT_NEAR(DischargeCoefficientUncertainty(PrimaryElementKind::NozzleLongRadius, 0.3, 0.1, 1e6), 2.0,
+              kTolerance);
+  EXPECT_NEAR(DischargeCoefficientUncertainty(PrimaryElementKind::VenturiCast, 0.3, 0.1, 1e6), 0.7,
+              kTolerance);
+  EXPECT_NEAR(DischargeCoefficientUncertainty(PrimaryElementKind::VenturiMachined, 0.3, 0.1, 1e6), 1.0,
+              kTolerance);
+  EXPECT_NEAR(DischargeCoefficientUncertainty(PrimaryElementKind::VenturiWelded, 0.3, 0.1, 1e6), 1.5,
+              kTolerance);
+  EXPECT_NEAR(DischargeCoefficientUncertainty(PrimaryElementKind::VenturiNozzle, 0.5, 0.1, 1e6), 1.29375,
               kTolerance);
 }
 
 TEST(ExpansibilityUncertainty, OnlyCompressibleFluidsHaveOne) {
-  const auto at = [](FluidKind fluid, ElementKind kind) {
+  const auto at = [](FluidKind fluid, PrimaryElementKind kind) {
     return ExpansibilityUncertainty(fluid, kind, 0.5, 10000, 1e6);
   };
-  EXPECT_NEAR(at(FluidKind::SaturatedSteam, ElementKind::OrificeDD2), 0.035, kTolerance);
-  EXPECT_NEAR(at(FluidKind::DryAir, ElementKind::NozzleLongRadius), 0.02, kTolerance);
-  EXPECT_NEAR(at(FluidKind::Gas, ElementKind::VenturiCast), (4 + 100.0 / 256) * 0.01, kTolerance);
-  EXPECT_NEAR(at(FluidKind::HumidAir, ElementKind::VenturiNozzle), (4 + 100.0 / 256) * 0.01, kTolerance);
-  EXPECT_EQ(at(FluidKind::Water, ElementKind::OrificeDD2), 0);
-  EXPECT_EQ(at(FluidKind::Liquid, ElementKind::OrificeDD2), 0);
-  EXPECT_EQ(at(FluidKind::Undetermined, ElementKind::OrificeDD2), 0);
+  EXPECT_NEAR(at(FluidKind::SaturatedSteam, PrimaryElementKind::OrificeDD2), 0.035, kTolerance);
+  EXPECT_NEAR(at(FluidKind::DryAir, PrimaryElementKind::NozzleLongRadius), 0.02, kTolerance);
+  EXPECT_NEAR(at(FluidKind::Gas, PrimaryElementKind::VenturiCast), (4 + 100.0 / 256) * 0.01, kTolerance);
+  EXPECT_NEAR(at(FluidKind::HumidAir, PrimaryElementKind::VenturiNozzle), (4 + 100.0 / 256) * 0.01,
+              kTolerance);
+  EXPECT_EQ(at(FluidKind::Water, PrimaryElementKind::OrificeDD2), 0);
+  EXPECT_EQ(at(FluidKind::Liquid, PrimaryElementKind::OrificeDD2), 0);
+  EXPECT_EQ(at(FluidKind::Undetermined, PrimaryElementKind::OrificeDD2), 0);
 }
 
 TEST(ComputeFlowUncertainties, SteamOrificeAtTheThreeFlows) {

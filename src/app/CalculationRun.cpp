@@ -9,14 +9,6 @@
 namespace pramo {
 namespace {
 
-std::string Padded(std::string text, std::size_t width) {
-  return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
-}
-
-std::string Fixed(double value, int decimals, std::size_t width, char separator) {
-  return Padded(FixedText(value, decimals, separator), width);
-}
-
 // Density and viscosity as the page and the results show them: fewer decimals for the large values.
 std::string DensityText(double density, char separator) {
   return FixedText(density, density > 100 ? 2 : 6, separator);
@@ -77,19 +69,19 @@ std::string SeriesEntryText(const CalculationState& s, double seriesValue, char 
   if (s.CalcKind == CalculationKind::Flow)
     first = FixedText(s.MassFlow * 3600.0, 2, separator);
   else
-    first = Fixed(bore ? seriesValue : s.Dp, 0, 10, separator);
+    first = PaddedFixedText(bore ? seriesValue : s.Dp, 0, 10, separator);
   const bool noLoss = static_cast<int>(s.ElementKind) > 4 || s.PressureLoss < 0;
   const std::string fields[] = {
       std::to_string(ResultStatus(s.LimitFlags)),
       first,
-      Fixed(s.C, 4, 8, separator),
-      Fixed(s.Beta, 4, 8, separator),
-      Fixed(s.Bore * 1000.0, 3, 8, separator),
-      Fixed(s.FlowUncertainty, 1, 6, separator),
-      bore ? Fixed(s.FlowUncertaintyMin, 1, 8, separator) : "-",
-      bore ? Fixed(s.FlowUncertaintyMax, 1, 8, separator) : "-",
-      Fixed((s.UpstreamLength + s.DownstreamLength) * s.PipeDiameter, 1, 6, separator),
-      noLoss ? "-" : Fixed(s.PressureLoss, 0, 10, separator),
+      PaddedFixedText(s.C, 4, 8, separator),
+      PaddedFixedText(s.Beta, 4, 8, separator),
+      PaddedFixedText(s.Bore * 1000.0, 3, 8, separator),
+      PaddedFixedText(s.FlowUncertainty, 1, 6, separator),
+      bore ? PaddedFixedText(s.FlowUncertaintyMin, 1, 8, separator) : "-",
+      bore ? PaddedFixedText(s.FlowUncertaintyMax, 1, 8, separator) : "-",
+      PaddedFixedText((s.UpstreamLength + s.DownstreamLength) * s.PipeDiameter, 1, 6, separator),
+      noLoss ? "-" : PaddedFixedText(s.PressureLoss, 0, 10, separator),
   };
   std::string text;
   for (const auto& field : fields) {

@@ -12,13 +12,7 @@
 #include "uncertainty/FlowUncertainty.h"
 
 namespace pramo {
-namespace {
-
-std::string Padded(std::string text, std::size_t width) {
-  return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 std::array<FlowTableRow, 11> FlowCurrentTable(const CalculationState& s, char separator) {
   const double dpMax = DpAtMaximumFlow(s);
@@ -34,10 +28,10 @@ std::array<FlowTableRow, 11> FlowCurrentTable(const CalculationState& s, char se
     row.dp = root * root / (2.0 * s.Density);
     row.current4to20 = 4.0 + 16.0 * row.dp / dpMax;
     row.current0to20 = 20.0 * row.dp / dpMax;
-    row.texts = {"  " + std::to_string(row.percent), Padded(FixedText(row.flowKgPerHour, 3, separator), 10),
-                 Padded(FixedText(row.dp, 1, separator), 10),
-                 Padded(FixedText(row.current4to20, 1, separator), 10),
-                 Padded(FixedText(row.current0to20, 1, separator), 10)};
+    row.texts = {"  " + std::to_string(row.percent), PaddedFixedText(row.flowKgPerHour, 3, 10, separator),
+                 PaddedFixedText(row.dp, 1, 10, separator),
+                 PaddedFixedText(row.current4to20, 1, 10, separator),
+                 PaddedFixedText(row.current0to20, 1, 10, separator)};
   }
   return rows;
 }

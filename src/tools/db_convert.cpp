@@ -8,6 +8,7 @@
 #include <csignal>
 #include <iostream>
 #include <optional>
+#include <sstream>
 
 #include "legacy/ConversionRun.h"
 #include "storage/DatabaseFile.h"
@@ -165,8 +166,10 @@ class ProgressLine {
  public:
   void Show(const ConversionProgress& progress) {
     if (!m_terminal) return;
-    std::string text = "\r" + Tr(str::kConvertProgressConverted) + " " + PaddedNumber(progress.lastCount, 5) +
-                       "  (" + std::to_string(progress.done) + " / " + std::to_string(progress.total) + ")";
+    std::ostringstream line;
+    line << '\r' << Tr(str::kConvertProgressConverted) << ' ' << PaddedNumber(progress.lastCount, 5) << "  ("
+         << progress.done << " / " << progress.total << ')';
+    std::string text = line.str();
     m_width = std::max(m_width, text.size());
     text.resize(m_width, ' ');
     std::cerr << text << std::flush;

@@ -11,8 +11,8 @@ namespace {
 // Where a calculation block holds its company name: the same string[50], scrambled, as a company slot.
 constexpr std::size_t kBlockCompany = 855;
 
-}  // namespace
-
+// A record that keeps only the user slot (and the reserved bytes) of `record`: its calculation and
+// company slots are emptied and their flags cleared.
 DatabaseRecord UserOnlyRecord(RecordView record) {
   DatabaseRecord result = EmptyRecord();
   const SlotLayout user = LayoutOf(Slot::User);
@@ -22,6 +22,8 @@ DatabaseRecord UserOnlyRecord(RecordView record) {
             result.begin() + record_offset::kReserved);
   return result;
 }
+
+}  // namespace
 
 std::array<std::uint8_t, kCompanyCapacity + 1> CompanySlot(const std::string& name) {
   // Encoded by the block codec, so that a name is cut and converted exactly as a calculation's company;

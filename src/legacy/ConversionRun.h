@@ -117,10 +117,6 @@ class ConversionRun {
   bool m_usersExhausted = false;  // the backup has no user record left to take a calculation
 };
 
-// A record that keeps only the user slot (and the reserved bytes) of `record`: its calculation and
-// company slots are emptied and their flags cleared.
-DatabaseRecord UserOnlyRecord(RecordView record);
-
 // The company slot holding a name (Windows-1250, at most 50 characters, scrambled).
 std::array<std::uint8_t, kCompanyCapacity + 1> CompanySlot(const std::string& name);
 

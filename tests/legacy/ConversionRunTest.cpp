@@ -403,6 +403,24 @@ TEST_F(ConversionRunTest, TheRunHoldsTheTargetAgainstOtherWriters) {
   for (const auto& record : Records(target)) EXPECT_FALSE(SlotInUse(record, Slot::Company));
 }
 
+TEST_F(ConversionRunTest, CompanyAddedBetweenThePhasesKeepsItsSlot) {
+  MakeTarget({WithUser(EmptyRecord(), "anna", 10)});
+  ConversionRun run(db, companies, companyList);
+  ASSERT_TRUE(run.Start(Request(LegacyFixture("vypocty.000"), LegacyFixture("firmy.000"))));
+  while (run.Step()) {
+  }
+  // Another instance adds a company while the run waits for its company phase.
+  MessageRecorder otherMessages;
+  DatabaseAccess other = test::AccessTo(fileSystem, target, otherMessages);
+  ASSERT_TRUE(AddToFirstFreeSlot(other, Slot::Company, CompanySlot("Vetrelec"), false));
+  EXPECT_TRUE(run.StoreCompanies());
+  const auto records = Records(target);
+  ASSERT_EQ(records.size(), 3u);
+  EXPECT_EQ(CompanyName(records[0]), "Vetrelec");
+  EXPECT_EQ(CompanyName(records[1]), "Strojírny Brno");
+  EXPECT_EQ(CompanyName(records[2]), "Teplárna Ústí");
+}
+
 TEST_F(ConversionRunTest, WriteFailureInTheCalculationPhaseRestoresThePreviousFile) {
   MakeTarget(ThreeUserTarget());
   ConversionRun run(db, companies, companyList);

@@ -90,7 +90,8 @@ class ConversionRun {
 
   ConversionPhase Phase() const { return m_phase; }
   const ConversionProgress& Progress() const { return m_progress; }
-  // Bytes after the last whole record of the calculations file (not converted).
+  // Bytes after the last whole record of the calculations file (not converted), during the calculation
+  // phase.
   std::size_t TrailingBytes() const { return m_source.TrailingBytes(); }
   // Company names given to the target by StoreCompanies().
   std::size_t CompaniesStored() const { return m_companiesStored; }

@@ -25,4 +25,22 @@ inline constexpr Text kLegacyDesigner{7020, "neurčeno"};
 inline constexpr Text kLegacyCalculationsReadFailed{7100, "Nepodařilo se přečíst soubor s výpočty!"};
 inline constexpr Text kLegacyCompaniesReadFailed{7101, "Nepodařilo se přečíst soubor databází firem!"};
 
+// The conversion run into a database of this program.
+inline constexpr Text kConvertNoCalculationsFile{7200, "Nalistujte soubor databáze programu Kvantora!"};
+inline constexpr Text kConvertNoTargetDatabase{7201, "Vyberte soubor databáze programu Pramo!"};
+inline constexpr Text kConvertConfirm{
+    7202,
+    "Výpočty budou uloženy do nové databáze, všechny předchozí výpočty \r\nnové databáze budou nenávratně "
+    "ztraceny!\r\n\r\nOpravdu chcete výpočty převést do nové databáze?"};
+inline constexpr Text kConvertCancelQuestion{7203, "Převod byl přerušen!\r\nUkončit převádění formátu?"};
+inline constexpr Text kConvertDone{7204, "Výpočty z Kvantora byly převedeny do databáze Pramo."};
+inline constexpr Text kConvertSourceReadFailed{7205, "Nepodařilo se přečíst soubor!"};
+inline constexpr Text kConvertProgressCalculations{7210,
+                                                   "Převádím výpočty z Kvantora do databáze programu Pramo."};
+inline constexpr Text kConvertProgressConverted{7211, "Zkonvertován výpočet:"};
+inline constexpr Text kConvertProgressCompanies{7212, "Ukládám databázi firem."};
+// A calculations file whose size leaves bytes after the last whole record: the tail is not a calculation.
+inline constexpr Text kConvertTrailingBytes{
+    7220, "Soubor výpočtů končí neúplným záznamem (%1 bajtů navíc), ten nebude převeden."};
+
 }  // namespace pramo::str

@@ -62,6 +62,8 @@ class SafeRewrite {
   bool End();
   // Stops without changing the database: the previous file goes back in place.
   void Abandon();
+  // Whether a failure has ended the work: later records are dropped and End() restores the previous file.
+  bool Failed() const { return m_status != IoStatus::Ok; }
 
  private:
   void Fail(IoStatus status);

@@ -23,6 +23,7 @@
 
 #include "core/CalculationBlockCodec.h"
 #include "core/Messages.h"
+#include "db_convert.h"
 #include "state_json.h"
 #include "storage/Configuration.h"
 #include "storage/DatabaseFile.h"
@@ -339,6 +340,8 @@ int Check(const CommandLine& line, Messages& messages) {
 int Run(int argc, char** argv) {
   StderrMessages messages;
   try {
+    if (argc > 1 && std::string(argv[1]) == "convert")
+      return ConvertCommand({argv + 2, argv + argc}, messages);
     const CommandLine line = Parse(argc, argv);
     if (line.Has("--help")) {
       std::cout << kUsageText;

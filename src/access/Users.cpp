@@ -203,11 +203,8 @@ RemoveUserOutcome RemoveUser(DatabaseAccess& db, const std::string& login) {
     Tell(db.messages, MessageKind::Error, str::kLastUser);
     return RemoveUserOutcome::LastUser;
   }
-  if (!matched) {
-    rewrite.Abandon();
-    return RemoveUserOutcome::NotFound;
-  }
-  return rewrite.End() ? RemoveUserOutcome::Removed : RemoveUserOutcome::NotFound;
+  // Finished even without a match, so that a failure of the rewrite is told as such.
+  return rewrite.End() && matched ? RemoveUserOutcome::Removed : RemoveUserOutcome::NotFound;
 }
 
 std::optional<std::string> CheckUserLogin(DatabaseAccess& db, const std::string& login,

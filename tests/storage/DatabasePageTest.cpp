@@ -196,7 +196,7 @@ TEST_F(DatabasePageTest, StoringANewNumberAppliesTheRulesInOrder) {
   EXPECT_EQ(Store(state), StoreOutcome::Refused);
   state.CascadeRange[2] = 0;
   EXPECT_EQ(MessageIds(messages), (std::vector<int>{str::kComputeFirst.id, str::kComputeFirst.id,
-                                                    str::kNotCompliant.id, str::kCascadeRangeTooHigh.id}));
+                                                    str::kNotCompliantNotStored.id, str::kCascadeRangeTooHigh.id}));
   EXPECT_EQ(messages.Shown()[2].kind, MessageKind::Information);
   messages.Clear();
 

@@ -97,7 +97,7 @@ inline constexpr Text kOlderProgram{
     "materiálů!\r\nRozšířena je volba materiálu primárního prvku i materiálu potrubí."};
 inline constexpr Text kComputeFirst{4138,
                                     "Provedl jste změny v zadání, nejprve spusťte výpočet!\r\nNeuloženo."};
-inline constexpr Text kNotCompliant{
+inline constexpr Text kNotCompliantNotStored{
     4139, "Výpočet neodpovídá normě!\r\nNelze uložit do databáze, lze exportovat do souboru."};
 inline constexpr Text kCascadeRangeTooHigh{4140,
                                            "Rozsah kaskádního snímače tlakové diference musí být menší než "
@@ -150,5 +150,19 @@ inline constexpr Text kExported{4304, "Parametry zadání byly exportovány."};
 inline constexpr Text kNotExported{4305, "Parametry nebyly uloženy!"};
 inline constexpr Text kImported{4306, "Hodnoty byly načteny."};
 inline constexpr Text kNotImported{4307, "Chyba přístupu k disku!\r\nHodnoty nebyly načteny!"};
+
+// Companies and departments of a database.
+inline constexpr Text kCompanyNameMissing{4500, "Zadejte jméno útvaru!"};
+inline constexpr Text kCompanyExists{4501, "Útvar již existuje! Nelze ho přidat do databáze."};
+inline constexpr Text kCompanyAdded{4502, "Útvar byl přidán do databáze!"};
+inline constexpr Text kNoCompanyChosen{4503, "Nezvolil jste žádný útvar!\r\nTento útvar můžete přidat."};
+inline constexpr Text kCompanyNotRenamed{4504, "Útvar nebyl přejmenován!"};
+inline constexpr Text kCompanyRenamed{4505, "Útvar byl přejmenován."};
+inline constexpr Text kConfirmRemoveCompany{4506, "Opravdu odstranit útvar/firmu z databáze?"};
+inline constexpr Text kCompanyRemoved{4507, "Útvar byl odstraněn z databáze."};
+inline constexpr Text kCompanyNotRemoved{4508, "Útvar se nepodařilo odstranit z databáze!"};
+// The edit takes no more, and the code page no other characters: told when a name comes from a script.
+inline constexpr Text kCompanyTooLong{4509, "Jméno útvaru může obsahovat nejvýše 50 znaků!"};
+inline constexpr Text kCompanyCharacters{4510, "Jméno útvaru obsahuje znak, který nelze uložit do databáze!"};
 
 }  // namespace pramo::str

@@ -173,7 +173,7 @@ StoreOutcome StoreCalculation(DatabaseAccess& db, CalculationState& state, const
     // The flag of the recommended velocity (the seventh) does not make a calculation non-compliant.
     for (std::size_t i = 0; i < state.LimitFlags.size(); ++i) {
       if (i != 6 && state.LimitFlags[i]) {
-        Refuse(messages, MessageKind::Information, str::kNotCompliant);
+        Refuse(messages, MessageKind::Information, str::kNotCompliantNotStored);
         return StoreOutcome::Refused;
       }
     }

@@ -84,6 +84,18 @@ std::string StoredText(std::span<const std::uint8_t> bytes, std::size_t offset, 
   return Utf8From1250(text);
 }
 
+bool PutStoredText(std::span<std::uint8_t> bytes, std::size_t offset, std::size_t capacity,
+                   const std::string& text, bool scrambled) {
+  auto characters = To1250(text);
+  if (!characters || characters->size() > capacity) return false;
+  const auto field = bytes.subspan(offset, capacity + 1);
+  std::fill(field.begin(), field.end(), 0);
+  field[0] = static_cast<std::uint8_t>(characters->size());
+  std::copy(characters->begin(), characters->end(), field.begin() + 1);
+  if (scrambled) ScrambleString(field.subspan(1, characters->size()));
+  return true;
+}
+
 RecordReader::RecordReader(File& file) : m_file(file), m_buffer(kRecordsPerChunk * kRecordSize) {}
 
 const std::uint8_t* RecordReader::Next() {

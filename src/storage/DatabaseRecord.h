@@ -68,6 +68,12 @@ std::string FullNumberText(const CalculationNumber& number);
 std::string StoredText(std::span<const std::uint8_t> bytes, std::size_t offset, std::size_t capacity,
                        bool scrambled);
 
+// Writes a UTF-8 text as a stored string at `offset`: its length byte and its Windows-1250 characters,
+// the bytes after them zero. False (nothing written) when the text is longer than the capacity or holds a
+// character the code page cannot hold.
+bool PutStoredText(std::span<std::uint8_t> bytes, std::size_t offset, std::size_t capacity,
+                   const std::string& text, bool scrambled);
+
 // Reads whole records from an open file in large chunks. The file's size is not trusted: records are
 // read until the end, and bytes after the last whole record are counted, not delivered.
 class RecordReader {

@@ -195,8 +195,9 @@ TEST_F(DatabasePageTest, StoringANewNumberAppliesTheRulesInOrder) {
   state.CascadeRange[2] = state.DpMax;  // equal to the maximum fails
   EXPECT_EQ(Store(state), StoreOutcome::Refused);
   state.CascadeRange[2] = 0;
-  EXPECT_EQ(MessageIds(messages), (std::vector<int>{str::kComputeFirst.id, str::kComputeFirst.id,
-                                                    str::kNotCompliant.id, str::kCascadeRangeTooHigh.id}));
+  EXPECT_EQ(MessageIds(messages),
+            (std::vector<int>{str::kComputeFirst.id, str::kComputeFirst.id, str::kNotCompliantNotStored.id,
+                              str::kCascadeRangeTooHigh.id}));
   EXPECT_EQ(messages.Shown()[2].kind, MessageKind::Information);
   messages.Clear();
 

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "access/PasswordCode.h"
 #include "legacy/ConversionTestSupport.h"
 
 extern char** environ;
@@ -27,10 +28,20 @@ struct ToolRun {
 
 class PramoDbConvertTest : public ::testing::Test {
  protected:
+  // The conversion is the administrator's: set the administrator up; the user "anna" of the target has the
+  // same password, so that she can look at what was converted.
   void SetUp() override {
     setenv("XDG_CONFIG_HOME", folder.File("config").c_str(), 1);
     setenv("HOME", folder.Path().c_str(), 1);
+    setenv("PRAMO_PASSWORD", "tesov", 1);
+    setenv("PRAMO_NEW_PASSWORD", kPassword, 1);
+    ASSERT_EQ(Tool({"admin-password"}).exitCode, 0);
+    setenv("PRAMO_PASSWORD", kPassword, 1);
+    unsetenv("PRAMO_NEW_PASSWORD");
   }
+  void TearDown() override { unsetenv("PRAMO_PASSWORD"); }
+
+  static constexpr const char* kPassword = "Heslo123";
 
   // Runs pramo-db with stdin from /dev/null (not a terminal).
   pid_t Spawn(const std::vector<std::string>& args, const std::string& tag) {
@@ -63,16 +74,23 @@ class PramoDbConvertTest : public ::testing::Test {
     return run;
   }
 
-  ToolRun Tool(const std::vector<std::string>& args, const std::string& tag = "run") {
+  ToolRun Tool(std::vector<std::string> args, const std::string& tag = "run") {
+    if (args.size() > 1 && (args[0] == "convert" || args[0] == "check"))
+      args.insert(args.end(), {"--user", "admin"});
+    if (args.size() > 1 && args[0] == "show") args.insert(args.end(), {"--user", "anna"});
     return Finish(Spawn(args, tag), tag);
   }
 
   // A database with two users, one of them also holding an old calculation and a company.
   void MakeTarget() {
-    original = test::Bytes({
-        test::WithCompany(test::WithUser(test::WithCalculation(EmptyRecord(), 5), "anna", 10), "Stara"),
-        test::WithUser(EmptyRecord(), "bedrich", 20),
-    });
+    auto anna =
+        test::WithCompany(test::WithUser(test::WithCalculation(EmptyRecord(), 5), "anna", 10), "Stara");
+    const PasswordCodeValues code = PasswordCode("anna", kPassword);
+    for (std::size_t i = 0; i < code.size(); ++i) {
+      anna[record_offset::kUserPassword + 2 * i] = static_cast<std::uint8_t>(code[i] & 0xFF);
+      anna[record_offset::kUserPassword + 2 * i + 1] = static_cast<std::uint8_t>(code[i] >> 8);
+    }
+    original = test::Bytes({anna, test::WithUser(EmptyRecord(), "bedrich", 20)});
     test::WriteBytes(target, original);
   }
 
@@ -109,9 +127,8 @@ TEST_F(PramoDbConvertTest, ConvertsCalculationsAndTheirCompanies) {
   EXPECT_EQ(state["Description"], "Čerpadlo Ústí");
   EXPECT_EQ(state["Company"], "Teplárna Ústí");
   const auto records = test::Records(target);
-  const auto before = test::Bytes({test::WithUser(EmptyRecord(), "anna", 10)});
   const SlotLayout user = LayoutOf(Slot::User);
-  EXPECT_TRUE(std::equal(before.begin() + user.offset, before.begin() + user.offset + user.size,
+  EXPECT_TRUE(std::equal(original.begin() + user.offset, original.begin() + user.offset + user.size,
                          records.at(0).begin() + user.offset));
 }
 
@@ -184,7 +201,8 @@ TEST_F(PramoDbConvertTest, InterruptWithoutTerminalKeepsWhatWasConverted) {
   MakeTarget();
   constexpr std::size_t kCount = 99999;  // the highest running count
   const std::string old = test::OldCalculations(folder.File("vypocty.000"), kCount);
-  const pid_t pid = Spawn({"convert", old, target, "--companies", test::LegacyFixture("firmy.000")}, "int");
+  const pid_t pid = Spawn(
+      {"convert", old, target, "--companies", test::LegacyFixture("firmy.000"), "--user", "admin"}, "int");
   // The run has begun once its rewrite's new file exists.
   const std::string temporary = folder.File("cil.tmp");
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);

@@ -17,6 +17,7 @@
 #include "storage/WriterLock.h"
 #include "storage/DatabaseRecord.h"
 #include "storage/StorageTestSupport.h"
+#include "tools/ToolRunner.h"
 
 extern char** environ;
 
@@ -35,7 +36,41 @@ class PramoDbTest : public ::testing::Test {
     // The tool reads the user's configuration: give it one of its own.
     setenv("XDG_CONFIG_HOME", folder.File("config").c_str(), 1);
     setenv("HOME", folder.Path().c_str(), 1);
+    unsetenv("PRAMO_PASSWORD");
+    unsetenv("PRAMO_NEW_PASSWORD");
   }
+  void TearDown() override {
+    unsetenv("PRAMO_PASSWORD");
+    unsetenv("PRAMO_NEW_PASSWORD");
+  }
+
+  static void Passwords(const std::string& password, const std::string& newPassword = "") {
+    setenv("PRAMO_PASSWORD", password.c_str(), 1);
+    if (newPassword.empty())
+      unsetenv("PRAMO_NEW_PASSWORD");
+    else
+      setenv("PRAMO_NEW_PASSWORD", newPassword.c_str(), 1);
+  }
+
+  // The administrator's first set-up, with the initial password.
+  void SetUpAdministrator() {
+    Passwords("tesov", kAdminPassword);
+    ASSERT_EQ(Tool({"admin-password"}).exitCode, 0);
+  }
+
+  // Registers the user "tester" in the database (set up the administrator first) and logs in as him.
+  void RegisterTester(const std::string& db) {
+    Passwords(kAdminPassword, kTesterPassword);
+    const ToolRun run = Tool({"add-user", db, "tester", "Tomáš Tester", "--user", "admin"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    Passwords(kTesterPassword);
+  }
+
+  // A computable input: the calculation of the example of superheated steam.
+  static std::string Input() { return std::string(PRAMO_EXAMPLES) + "/steam-flow.json"; }
+
+  static constexpr const char* kAdminPassword = "Správce-1";
+  static constexpr const char* kTesterPassword = "tajné heslo";
 
   pid_t Spawn(const std::vector<std::string>& args, const std::string& out, const std::string& err) {
     std::vector<std::string> all{PRAMO_DB};
@@ -45,6 +80,8 @@ class PramoDbTest : public ::testing::Test {
     argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
+    // No terminal: a password the test did not give must not be asked for.
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     pid_t pid = 0;
@@ -66,15 +103,8 @@ class PramoDbTest : public ::testing::Test {
     const auto o = test::ReadBytes(out), e = test::ReadBytes(err);
     run.out.assign(o.begin(), o.end());
     run.err.assign(e.begin(), e.end());
+    transcript += run.out + run.err;
     return run;
-  }
-
-  // An export file of a computed calculation that the save rules accept.
-  std::string ComputedExport() {
-    const std::string path = folder.File("computed.cln");
-    const CalculationBlock block = EncodeBlock(test::ComputedCalculation(1));
-    test::WriteBytes(path, std::vector<std::uint8_t>(block.begin(), block.end()));
-    return path;
   }
 
   // A database of `count` calculations numbered 1 .. count.
@@ -91,19 +121,22 @@ class PramoDbTest : public ::testing::Test {
   }
 
   test::TempFolder folder;
+  std::string transcript;  // everything the tool printed
 };
 
 TEST_F(PramoDbTest, ListsShowsExportsAndChecksTheOlderProgramsRecords) {
   const std::string db = folder.Copy("legacy.flw", "db.flw");
+  SetUpAdministrator();
+  RegisterTester(db);
   const auto original = test::ReadBytes(db);
-  ToolRun run = Tool({"list", db, "--json", "--filter", "program=2"});
+  ToolRun run = Tool({"list", db, "--json", "--filter", "program=2", "--user", "tester"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   const auto listing = nlohmann::json::parse(run.out);
   ASSERT_EQ(listing["rows"].size(), 4u);
   EXPECT_EQ(listing["rows"][0]["Number"], "0100012-01");
   EXPECT_EQ(listing["highestRunningCount"], 20);
 
-  run = Tool({"--json", "show", db, "0100012"});
+  run = Tool({"--json", "show", db, "0100012", "--user", "tester"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   const auto shown = nlohmann::json::parse(run.out);
   EXPECT_EQ(shown["VersionTag"], "ver3.3");
@@ -113,13 +146,13 @@ TEST_F(PramoDbTest, ListsShowsExportsAndChecksTheOlderProgramsRecords) {
   EXPECT_EQ(shown["Fittings"].size(), 12u);
   EXPECT_EQ(shown["CascadeRange"].size(), 3u);
 
-  run = Tool({"export", db, "0100012-02", folder.File("out.cln")});
+  run = Tool({"export", db, "0100012-02", folder.File("out.cln"), "--user", "tester"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   const auto exported = test::ReadBytes(folder.File("out.cln"));
   EXPECT_EQ(exported, std::vector<std::uint8_t>(original.begin() + 2 * kRecordSize,
                                                 original.begin() + 2 * kRecordSize + kBlockSize));
 
-  run = Tool({"check", db, "--json"});
+  run = Tool({"check", db, "--json", "--user", "tester"});
   EXPECT_EQ(run.exitCode, 0) << run.out;
   EXPECT_EQ(nlohmann::json::parse(run.out)["calculations"], 6);
   EXPECT_EQ(test::ReadBytes(db), original);  // readers never write
@@ -127,11 +160,18 @@ TEST_F(PramoDbTest, ListsShowsExportsAndChecksTheOlderProgramsRecords) {
 
 TEST_F(PramoDbTest, RefusalsAndUsageErrorsHaveTheirExitCodes) {
   const std::string db = folder.Copy("bad-tag.flw", "bad.flw");
-  ToolRun run = Tool({"list", db});
+  SetUpAdministrator();
+  RegisterTester(folder.Copy("legacy.flw", "db.flw"));
+  // The login reads the file first: an invalid one admits nobody.
+  ToolRun run = Tool({"list", db, "--user", "tester"});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.err, "warning: Neplatný formát databáze!\nProgram nedokáže zpracovat data.\n");
-  EXPECT_EQ(Tool({"check", db}).exitCode, 1);
-  EXPECT_EQ(Tool({"show", folder.Copy("legacy.flw", "db.flw"), "0999999-01"}).exitCode, 1);
+  EXPECT_EQ(run.err,
+            "error: Neplatný formát databáze!\nProgram nedokáže zpracovat data.\n"
+            "error: Nejste oprávněn pro vstup do databáze!\n");
+  Passwords(kAdminPassword);
+  EXPECT_EQ(Tool({"check", db, "--user", "admin"}).exitCode, 1);
+  Passwords(kTesterPassword);
+  EXPECT_EQ(Tool({"show", folder.File("db.flw"), "0999999-01", "--user", "tester"}).exitCode, 1);
   EXPECT_EQ(Tool({"import", test::FixturePath("export-ver22.cln")}).exitCode, 1);
   EXPECT_EQ(Tool({"list"}).exitCode, 2);
   EXPECT_EQ(Tool({"list", db, "--filter", "fluid=8"}).exitCode, 2);
@@ -143,26 +183,42 @@ TEST_F(PramoDbTest, RefusalsAndUsageErrorsHaveTheirExitCodes) {
   EXPECT_NE(run.err.find("key X"), std::string::npos);
 }
 
-TEST_F(PramoDbTest, SavesNewNumbersAndNextIndicesAndImportsRaiseOlderFiles) {
+TEST_F(PramoDbTest, SavesComputedCalculationsSignedByTheUserAndImportsRaiseOlderFiles) {
   const std::string db = folder.Copy("one-user.flw", "db.flw");
-  const std::string input = ComputedExport();
-  ToolRun run = Tool({"save", db, input, "--designer", "Eva"});
+  SetUpAdministrator();
+  RegisterTester(db);
+  ToolRun run = Tool({"save", db, Input(), "--user", "tester"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out, "0100001-01\n");
-  run = Tool({"save", db, input, "--next-index", "0100001-01", "--json"});
+  run = Tool({"save", db, Input(), "--next-index", "0100001-01", "--json", "--user", "tester"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(nlohmann::json::parse(run.out)["Number"], "0100001-02");
-  run = Tool({"show", db, "0100001-02", "--json"});
+  run = Tool({"show", db, "0100001-02", "--json", "--user", "tester"});
   const auto shown = nlohmann::json::parse(run.out);
-  EXPECT_EQ(shown["Designer"], "");
+  EXPECT_EQ(shown["Designer"], "Tomáš Tester");
   EXPECT_TRUE(shown["ResultsValid"].get<bool>());
+  // Computed by the run, as pramo-calc computes it: the flow through the given bore.
+  const auto calc = test::RunTool(std::string(PRAMO_CALC) + " " + Input());
+  ASSERT_EQ(calc.exitCode, 0) << calc.err;
+  EXPECT_NEAR(shown["MassFlowMax"].get<double>(),
+              nlohmann::json::parse(calc.out)["results"][0]["MassFlowMax"].get<double>(), 1e-9);
 
-  // The shown state saved again as JSON.
+  // The shown state saved again as JSON, and an export file of it: both computed again.
   const std::string json = shown.dump();
   test::WriteBytes(folder.File("again.json"), std::vector<std::uint8_t>(json.begin(), json.end()));
-  run = Tool({"save", db, folder.File("again.json")});
+  run = Tool({"save", db, folder.File("again.json"), "--user", "tester"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out, "0100002-01\n");
+  ASSERT_EQ(Tool({"export", db, "0100002-01", folder.File("again.cln"), "--user", "tester"}).exitCode, 0);
+  run = Tool({"save", db, folder.File("again.cln"), "--user", "tester"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out, "0100003-01\n");
+
+  // Inputs that do not compute are not stored.
+  test::WriteBytes(folder.File("empty.json"), {'{', '}'});
+  run = Tool({"save", db, folder.File("empty.json"), "--user", "tester"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.out, "");
 
   run = Tool({"import", test::FixturePath("export-ver34.cln"), "--json"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
@@ -175,14 +231,18 @@ TEST_F(PramoDbTest, SavesNewNumbersAndNextIndicesAndImportsRaiseOlderFiles) {
 // that reports success is in the file under the number it printed; every refused one says why.
 TEST_F(PramoDbTest, TwoWritersNeverLoseACalculation) {
   const std::string db = DatabaseOf(50);
-  const std::string input = ComputedExport();
+  SetUpAdministrator();
+  RegisterTester(db);
+  const std::string input = Input();
   constexpr int kRounds = 25;
   std::vector<std::string> stored;
   int refused = 0;
   for (int round = 0; round < kRounds; ++round) {
     const std::string a = "a" + std::to_string(round), b = "b" + std::to_string(round);
-    const pid_t first = Spawn({"save", db, input}, folder.File(a + ".out"), folder.File(a + ".err"));
-    const pid_t second = Spawn({"save", db, input}, folder.File(b + ".out"), folder.File(b + ".err"));
+    const pid_t first =
+        Spawn({"save", db, input, "--user", "tester"}, folder.File(a + ".out"), folder.File(a + ".err"));
+    const pid_t second =
+        Spawn({"save", db, input, "--user", "tester"}, folder.File(b + ".out"), folder.File(b + ".err"));
     for (const auto& [pid, tag] : {std::pair{first, a}, std::pair{second, b}}) {
       const int code = Wait(pid);
       const auto out = test::ReadBytes(folder.File(tag + ".out"));
@@ -200,10 +260,10 @@ TEST_F(PramoDbTest, TwoWritersNeverLoseACalculation) {
       }
     }
   }
-  const ToolRun check = Tool({"check", db, "--json"});
+  const ToolRun check = Tool({"check", db, "--json", "--user", "tester"});
   ASSERT_EQ(check.exitCode, 0) << check.out;
   EXPECT_EQ(nlohmann::json::parse(check.out)["calculations"], 50 + stored.size());
-  const nlohmann::json listing = nlohmann::json::parse(Tool({"list", db, "--json"}).out);
+  const nlohmann::json listing = nlohmann::json::parse(Tool({"list", db, "--json", "--user", "tester"}).out);
   std::set<std::string> listed;
   for (const auto& row : listing["rows"]) listed.insert(row["Number"].get<std::string>());
   for (const std::string& number : stored) EXPECT_TRUE(listed.count(number)) << number;
@@ -215,17 +275,20 @@ TEST_F(PramoDbTest, TwoWritersNeverLoseACalculation) {
 // A store killed at any instant: the next run finds the old or the new content, never anything else.
 TEST_F(PramoDbTest, AStoreKilledAtAnyInstantLeavesTheOldOrTheNewContent) {
   const std::string db = DatabaseOf(8000);  // 9 MB: the kill lands in every phase of the rewrite
-  const std::string input = ComputedExport();
+  SetUpAdministrator();
+  RegisterTester(db);
+  const std::string input = Input();
   std::mt19937 random(4242);
   int killedMidway = 0, stored = 0;
   for (int round = 0; round < 50; ++round) {
     const auto before = test::ReadBytes(db);
-    const pid_t pid = Spawn({"save", db, input}, folder.File("k.out"), folder.File("k.err"));
-    std::this_thread::sleep_for(std::chrono::microseconds(random() % 100000));
+    const pid_t pid =
+        Spawn({"save", db, input, "--user", "tester"}, folder.File("k.out"), folder.File("k.err"));
+    std::this_thread::sleep_for(std::chrono::microseconds(random() % 250000));
     kill(pid, SIGKILL);
     const int code = Wait(pid);
     if (code == -1 && !std::filesystem::exists(db)) ++killedMidway;
-    const ToolRun check = Tool({"check", db, "--json"});
+    const ToolRun check = Tool({"check", db, "--json", "--user", "tester"});
     ASSERT_EQ(check.exitCode, 0) << check.out << check.err;
     const auto after = test::ReadBytes(db);
     if (after != before) {
@@ -248,6 +311,8 @@ TEST_F(PramoDbTest, AStoreKilledAtAnyInstantLeavesTheOldOrTheNewContent) {
 }
 
 TEST_F(PramoDbTest, RandomFilesNeverCrashTheTool) {
+  SetUpAdministrator();
+  Passwords(kTesterPassword);
   std::mt19937 random(99);
   const auto seed = test::ReadBytes(test::FixturePath("legacy.flw"));
   for (int round = 0; round < 30; ++round) {
@@ -256,16 +321,233 @@ TEST_F(PramoDbTest, RandomFilesNeverCrashTheTool) {
       bytes[random() % bytes.size()] = static_cast<std::uint8_t>(random());
     test::WriteBytes(folder.File("f.flw"), bytes);
     test::WriteBytes(folder.File("f.cln"), bytes);
-    for (const auto& args :
+    for (auto args :
          std::vector<std::vector<std::string>>{{"list", folder.File("f.flw")},
                                                {"check", folder.File("f.flw")},
                                                {"show", folder.File("f.flw"), "0100012-01"},
                                                {"import", folder.File("f.cln")},
                                                {"save", folder.File("f.flw"), folder.File("f.cln")}}) {
+      if (args[0] != "import") args.insert(args.end(), {"--user", "tester"});
       const int code = Tool(args).exitCode;
       EXPECT_TRUE(code == 0 || code == 1) << args[0] << " round " << round << " code " << code;
     }
   }
+}
+
+// Bytes of a database file with the given slot of every record blanked: what a change of that kind of
+// slot must leave exactly as it was.
+std::vector<std::uint8_t> OutsideSlots(std::vector<std::uint8_t> file, Slot slot) {
+  const SlotLayout layout = LayoutOf(slot);
+  for (std::size_t base = 0; base + kRecordSize <= file.size(); base += kRecordSize) {
+    std::fill_n(file.begin() + base + layout.offset, layout.size, 0);
+    file[base + layout.flagOffset] = 0;
+  }
+  return file;
+}
+
+TEST_F(PramoDbTest, TheAdministratorSetsUpThePasswordFirst) {
+  const std::string db = folder.Copy("legacy.flw", "db.flw");
+  Passwords("tesov", "novéheslo");
+  ToolRun run = Tool({"users", db, "--user", "admin"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, "error: Program ještě nebyl nastaven!\nNejprve změňte heslo správce (admin).\n");
+  // The initial password cannot stay, and a short one is not taken.
+  Passwords("tesov", "tesov");
+  run = Tool({"admin-password"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, "warning: Heslo nemůže být tesov!\nZměňte heslo!\n");
+  Passwords("tesov", "abcd");
+  EXPECT_EQ(Tool({"admin-password", "--user", "admin"}).exitCode, 1);
+  Passwords("tesovx", "novéheslo");
+  EXPECT_EQ(Tool({"admin-password"}).exitCode, 1);
+  Passwords("tesov", "novéheslo");
+  run = Tool({"admin-password"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err, "information: Heslo bylo změněno.\n");
+  // From now on the initial password is refused and the new one works.
+  Passwords("tesov");
+  run = Tool({"users", db, "--user", "admin"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, "error: Nejste oprávněný administrátor!\n");
+  Passwords("novéheslo");
+  run = Tool({"users", db, "--user", "admin", "--json"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(nlohmann::json::parse(run.out)["users"][0]["Login"], "novak");
+  EXPECT_EQ(Tool({"users", db, "--user", "novak"}).exitCode, 2);  // not the administrator
+  // A later change of the administrator password.
+  Passwords("novéheslo", "třetíheslo");
+  ASSERT_EQ(Tool({"admin-password", "--user", "admin"}).exitCode, 0);
+  Passwords("třetíheslo");
+  EXPECT_EQ(Tool({"users", db, "--user", "admin"}).exitCode, 0);
+}
+
+TEST_F(PramoDbTest, PasswordsComeOnlyFromTheEnvironmentOrTheTerminal) {
+  const std::string db = folder.Copy("legacy.flw", "db.flw");
+  SetUpAdministrator();
+  RegisterTester(db);
+  unsetenv("PRAMO_PASSWORD");
+  ToolRun run = Tool({"list", db, "--user", "tester"});  // no terminal to ask at
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_NE(run.err.find("PRAMO_PASSWORD"), std::string::npos);
+  EXPECT_EQ(Tool({"list", db, "--user", "tester", "--password", kTesterPassword}).exitCode, 2);
+  EXPECT_EQ(Tool({"list", db, "--user", "tester", "--password=tajne"}).exitCode, 2);
+  EXPECT_EQ(Tool({"list", db}).exitCode, 2);  // no login
+  Passwords("tajné hesl");
+  run = Tool({"list", db, "--user", "tester"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, "error: Nejste oprávněn pro vstup do databáze!\n");
+  // The administrator works with no calculations.
+  Passwords(kAdminPassword);
+  EXPECT_EQ(Tool({"list", db, "--user", "admin"}).exitCode, 2);
+  EXPECT_EQ(Tool({"save", db, Input(), "--user", "admin"}).exitCode, 2);
+}
+
+TEST_F(PramoDbTest, UserChangesKeepEveryOtherSlotAndReuseFreedOnes) {
+  const std::string db = folder.Copy("legacy.flw", "db.flw");
+  const auto original = test::ReadBytes(db);
+  SetUpAdministrator();
+  auto admin = [&](std::vector<std::string> args, const std::string& newPassword = "") {
+    Passwords(kAdminPassword, newPassword);
+    args.insert(args.end(), {"--user", "admin"});
+    return Tool(args);
+  };
+  ToolRun run = admin({"add-user", db, "dvorakova", "Eva Dvořáková"}, "heslo-eva");
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err, "information: Byl přidán nový uživatel.\n");
+  ASSERT_EQ(admin({"add-user", db, "svoboda", "Petr Svoboda"}, "heslo-petr").exitCode, 0);
+  auto bytes = test::ReadBytes(db);
+  EXPECT_EQ(bytes.size(), original.size());
+  EXPECT_EQ(OutsideSlots(bytes, Slot::User), OutsideSlots(original, Slot::User));
+  EXPECT_EQ(bytes[kRecordSize + record_offset::kUserFlag], 1);  // the first free user slots
+  EXPECT_EQ(bytes[2 * kRecordSize + record_offset::kUserFlag], 1);
+
+  // The checks of the window, and names that differ only in case.
+  run = admin({"add-user", db, "admin", "Pan Správce"}, "heslo-x");
+  EXPECT_EQ(run.err, "error: Přihlašovací jméno nemůže být admin!\nAdmin je správce databází!\n");
+  EXPECT_EQ(admin({"add-user", db, "svoboda", "Petr Svoboda"}, "heslo-x").exitCode, 1);
+  EXPECT_EQ(admin({"add-user", db, "Svoboda", "Pavel Svoboda"}, "heslo-x").exitCode, 0);
+  EXPECT_EQ(admin({"add-user", db, "abcd", "Abcd Efgh"}, "heslo-x").exitCode, 1);
+  EXPECT_EQ(admin({"add-user", db, std::string(26, 'a'), "Abcd Efgh"}, "heslo-x").exitCode, 1);
+  run = admin({"add-user", db, "ivanov", "Иван Иванов"}, "heslo-x");
+  EXPECT_EQ(run.err, "error: Jméno uživatele obsahuje znak, který nelze uložit do databáze!\n");
+
+  // A change: the full name and password of that login only.
+  const auto beforeChange = test::ReadBytes(db);
+  run = admin({"change-user", db, "dvorakova", "Eva Nová"}, "nove-heslo");
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err, "information: Vlastnosti uživatele jsou aktualizovány.\n");
+  EXPECT_EQ(OutsideSlots(test::ReadBytes(db), Slot::User), OutsideSlots(beforeChange, Slot::User));
+  Passwords("heslo-eva");
+  EXPECT_EQ(Tool({"companies", db, "--user", "dvorakova"}).exitCode, 1);
+  Passwords("nove-heslo");
+  EXPECT_EQ(Tool({"companies", db, "--user", "dvorakova"}).exitCode, 0);
+  run = admin({"change-user", db, "nikdo", "Nikdo Nikde"}, "heslo-x");
+  EXPECT_EQ(
+      run.err,
+      "error: Uživatel nebyl nalezen!\nerror: Uživatel nebyl nalezen!\n(Přihlašovací jméno nelze měnit, lze "
+      "odstranit.)\n");
+
+  // Removed: the file keeps its length and the next user takes the freed slot.
+  run = admin({"remove-user", db, "svoboda"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err,
+            "confirmation: Opravdu odstaranit uživatele z databáze?\n"
+            "information: Uživatel byl odstraněn z databáze.\n");
+  auto removed = test::ReadBytes(db);
+  EXPECT_EQ(removed.size(), original.size());
+  EXPECT_EQ(removed[2 * kRecordSize + record_offset::kUserFlag], 0);
+  ASSERT_EQ(admin({"add-user", db, "novotna", "Jana Novotná"}, "heslo-jana").exitCode, 0);
+  const auto reused = test::ReadBytes(db);
+  EXPECT_EQ(reused.size(), original.size());
+  EXPECT_EQ(reused[2 * kRecordSize + record_offset::kUserFlag], 1);
+  EXPECT_EQ(OutsideSlots(reused, Slot::User), OutsideSlots(original, Slot::User));
+
+  // Down to the last user, who stays.
+  for (const char* login : {"novak", "Svoboda", "novotna"})
+    ASSERT_EQ(admin({"remove-user", db, login}).exitCode, 0);
+  run = admin({"remove-user", db, "dvorakova"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, "error: Posledního uživatele databáze nelze odstranit!\n");
+  run = admin({"users", db});
+  EXPECT_EQ(run.out, "dvorakova\tEva Nová\n");
+  EXPECT_EQ(test::ReadBytes(db).size(), original.size());
+
+  // No password is ever printed.
+  for (const char* password : {kAdminPassword, "heslo-eva", "heslo-petr", "nove-heslo", "heslo-jana"})
+    EXPECT_EQ(transcript.find(password), std::string::npos) << password;
+}
+
+TEST_F(PramoDbTest, CreatesANewDatabaseWithItsFirstUser) {
+  SetUpAdministrator();
+  const std::string db = folder.File("nová.flw");
+  Passwords(kAdminPassword, "první-heslo");
+  ToolRun run = Tool({"create", db, "prvni", "První Uživatel", "--user", "admin"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err.rfind("information: Založil jste novou databázi.", 0), 0u);
+  EXPECT_EQ(test::ReadBytes(db).size(), kRecordSize);
+  // An existing file is never taken over.
+  const std::string existing = folder.Copy("legacy.flw", "db.flw");
+  run = Tool({"create", existing, "druhy", "Druhý Uživatel", "--user", "admin"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, "error: Soubor již existuje!\nNelze založit novou databázi.\n");
+  EXPECT_EQ(test::ReadBytes(existing), test::ReadBytes(test::FixturePath("legacy.flw")));
+  // The first user works with it, and the first calculation goes into his record.
+  Passwords("první-heslo");
+  run = Tool({"save", db, Input(), "--user", "prvni"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(test::ReadBytes(db).size(), kRecordSize);
+}
+
+TEST_F(PramoDbTest, CompanyChangesKeepEveryOtherSlotAndReuseFreedOnes) {
+  const std::string db = folder.Copy("legacy.flw", "db.flw");
+  SetUpAdministrator();
+  RegisterTester(db);
+  const auto original = test::ReadBytes(db);
+  auto user = [&](std::vector<std::string> args) {
+    args.insert(args.end(), {"--user", "tester"});
+    return Tool(args);
+  };
+  ToolRun run = user({"companies", db, "--json"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(nlohmann::json::parse(run.out)["companies"], (nlohmann::json{"Bioplynka", "Teplárna"}));
+  run = user({"add-company", db, "teplárna"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err, "information: Útvar byl přidán do databáze!\n");
+  run = user({"add-company", db, "Teplárna"});
+  EXPECT_EQ(run.err, "warning: Útvar již existuje! Nelze ho přidat do databáze.\n");
+  run = user({"rename-company", db, "Neexistuje", "Vodárna"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err,
+            "information: Nezvolil jste žádný útvar!\nTento útvar můžete přidat.\nwarning: Útvar nebyl "
+            "přejmenován!\n");
+  ASSERT_EQ(user({"rename-company", db, "Teplárna", "Teplárna Jih"}).exitCode, 0);
+  ASSERT_EQ(user({"remove-company", db, "Bioplynka"}).exitCode, 0);
+  ASSERT_EQ(user({"add-company", db, "Vodárna"}).exitCode, 0);
+  run = user({"companies", db});
+  EXPECT_EQ(run.out, "teplárna\nTeplárna Jih\nVodárna\n");
+  const auto after = test::ReadBytes(db);
+  EXPECT_EQ(after.size(), original.size());
+  EXPECT_EQ(OutsideSlots(after, Slot::Company), OutsideSlots(original, Slot::Company));
+  // The calculations keep the company they were stored with.
+  run = user({"list", db, "--filter", "company=Teplárna"});
+  EXPECT_NE(run.out.find("0100012"), std::string::npos);
+}
+
+TEST_F(PramoDbTest, PrintsTheCertificateOfAStoredCalculation) {
+  const std::string db = folder.Copy("one-user.flw", "db.flw");
+  SetUpAdministrator();
+  RegisterTester(db);
+  ASSERT_EQ(Tool({"save", db, Input(), "--user", "tester"}).exitCode, 0);
+  const std::string pdf = folder.File("osvědčení.pdf");
+  ToolRun run = Tool({"certificate", db, "0100001-01", pdf, "--user", "tester", "--graph", "off", "--png",
+                      folder.File("pages")});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const auto bytes = test::ReadBytes(pdf);
+  ASSERT_GT(bytes.size(), 1000u);
+  EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 5), "%PDF-");
+  EXPECT_TRUE(std::filesystem::exists(folder.File("pages/page-1.png")));
+  EXPECT_EQ(Tool({"certificate", db, "0100009-01", pdf, "--user", "tester"}).exitCode, 1);
+  EXPECT_EQ(Tool({"list", db, "--user", "tester", "--graph", "off"}).exitCode, 2);
 }
 
 }  // namespace

@@ -3,13 +3,12 @@
 #include <algorithm>
 
 #include "core/CalculationBlockCodec.h"
+#include "core/CodePage1250.h"
+#include "storage/DatabaseRecord.h"
 #include "strings/legacy.h"
 
 namespace pramo {
 namespace {
-
-// Where a calculation block holds its company name: the same string[50], scrambled, as a company slot.
-constexpr std::size_t kBlockCompany = 855;
 
 // A record that keeps only the user slot (and the reserved bytes) of `record`: its calculation and
 // company slots are emptied and their flags cleared.
@@ -26,13 +25,9 @@ DatabaseRecord UserOnlyRecord(RecordView record) {
 }  // namespace
 
 std::array<std::uint8_t, kCompanyCapacity + 1> CompanySlot(const std::string& name) {
-  // Encoded by the block codec, so that a name is cut and converted exactly as a calculation's company;
-  // the bytes behind the name stay zero.
-  CalculationState holder;
-  holder.Company = name;
-  const CalculationBlock block = EncodeBlock(holder);
+  // Cut to the slot's capacity as a calculation's company is; the bytes behind the name stay zero.
   std::array<std::uint8_t, kCompanyCapacity + 1> slot{};
-  std::copy_n(block.begin() + kBlockCompany, slot.size(), slot.begin());
+  PutStoredText(slot, 0, kCompanyCapacity, FirstCharacters(name, kCompanyCapacity), true);
   return slot;
 }
 

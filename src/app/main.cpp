@@ -1,18 +1,9 @@
 // The desktop program: creates its windows in their order, prepares the pages and hands over to the user.
 
 #include <QApplication>
-#include <QDir>
-#include <QFont>
-#include <QStyleFactory>
 
-#include "app/windows/Icons.h"
 #include "app/windows/MessageBoxes.h"
-#include "app/windows/tfjmenotekutiny.h"
-#include "app/windows/tfmain.h"
-#include "app/windows/tfoprogramu.h"
-#include "app/windows/tfradatlakdif.h"
-#include "app/windows/tfzadej.h"
-#include "app/windows/tfzadej2.h"
+#include "app/windows/ProgramWindows.h"
 #include "storage/Configuration.h"
 #include "storage/FileSystem.h"
 
@@ -44,27 +35,15 @@ Session SessionUntilLoginExists(const Configuration& configuration) {
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Pramo"));
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-  QFont font(QStringLiteral("Liberation Sans"), 9);
-  QApplication::setFont(font);
-  QApplication::setWindowIcon(ProgramIcon());
+  ApplyProgramAppearance();
 
   MessageBoxes messages;
   const ConfigurationPaths paths = DefaultConfigurationPaths();
   const Configuration configuration = ReadConfiguration(LocalFileSystem(), paths, messages);
 
-  // The windows, once each, in their order.
-  TfMain fMain(messages, configuration, paths.file);
+  ProgramWindows windows(messages, configuration, paths.file);
+  TfMain& fMain = windows.fMain;
   messages.SetParent(&fMain);
-  TFZadej FZadej(fMain.State(), messages, &fMain);
-  TFRadaTlakDif FRadaTlakDif(fMain.State(), &fMain);
-  TFZadej2 FZadej2(fMain.State(), messages, &fMain);
-  TFOProgramu FOProgramu(&fMain);
-  TFJmenoTekutiny FJmenoTekutiny(fMain.State(), &fMain);
-  fMain.SetDialogs(&FZadej, &FRadaTlakDif, &FZadej2, &FOProgramu, &FJmenoTekutiny);
-
-  fMain.Environment_ReInit();
   fMain.StartSession(SessionUntilLoginExists(configuration));
   QObject::connect(&fMain, &TfMain::LoggedOut, &application, &QApplication::quit);
   fMain.show();

@@ -1,5 +1,6 @@
 #include "app/windows/tfmain.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -202,6 +203,16 @@ void TfMain::FormCreate() {
   ui->cbVyberZRady->setItemDelegate(new SeriesEntryDelegate(HCVyber, ui->cbVyberZRady));
   ui->cbVyberZRady->installEventFilter(this);
 
+  // The grids keep their column widths; a smaller font lets the longest labels fit them.
+  QFont gridFont = ui->SGVysledky->font();
+  gridFont.setPointSize(8);
+  ui->SGVysledky->setFont(gridFont);
+  ui->SGKaskada2->setFont(gridFont);
+  for (QTableWidget* grid : {ui->SGVysledky, ui->SGKaskada2}) {
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  }
+  for (QComboBox* list : {ui->cbMaterialPrimPrvku, ui->cbMaterialPotrubi}) list->view()->setMinimumWidth(340);
   ui->SGVysledky->setRowCount(kResultRows);
   ui->SGVysledky->setColumnCount(kResultColumns);
   ui->SGVysledky->horizontalHeader()->hide();
@@ -341,7 +352,7 @@ void TfMain::Environment_ReInit() {
 
 void TfMain::LayOutCascadeGrid() {
   QTableWidget* grid = ui->SGKaskada2;
-  const int available = grid->viewport()->width();
+  const int available = grid->width() - 2 * grid->frameWidth();
   grid->setColumnWidth(0, kCascadeTitleWidth);
   const int width = static_cast<int>(std::lround((available - kCascadeTitleWidth) / 4.0)) - 2;
   for (int c = 1; c < 5; ++c) grid->setColumnWidth(c, width);
@@ -349,9 +360,6 @@ void TfMain::LayOutCascadeGrid() {
   for (int c = 0; c < 5; ++c) grid->item(0, c)->setText(ToQt(Tr(str::kCascadeHeader[c])));
   grid->item(1, 0)->setText(ToQt(Tr(str::kCascadeRangeTitle)));
   grid->item(2, 0)->setText(ToQt(Tr(str::kCascadeAccuracyTitle)));
-  QFont bold = grid->font();
-  bold.setBold(true);
-  for (int c = 0; c < 5; ++c) grid->item(0, c)->setFont(bold);
 }
 
 void TfMain::LayOutResultsGrid() {

@@ -1,5 +1,6 @@
 #include "app/CalculationRun.h"
 
+#include "app/ResultsPage.h"
 #include "core/NumberText.h"
 #include "core/SizingIterations.h"
 #include "core/Validity.h"
@@ -8,14 +9,6 @@
 
 namespace pramo {
 namespace {
-
-// Density and viscosity as the page and the results show them: fewer decimals for the large values.
-std::string DensityText(double density, char separator) {
-  return FixedText(density, density > 100 ? 2 : 6, separator);
-}
-std::string ViscosityText(double viscosity, char separator) {
-  return FixedText(viscosity * 1e6, viscosity <= 9.99e-4 ? 5 : 2, separator);
-}
 
 void Fail(Messages& messages) {
   Tell(messages, MessageKind::Error, str::kCalculationFailed);
@@ -47,11 +40,11 @@ bool SizeAndList(CalculationState& state, DerivedValues& derived, double seriesV
 void WriteBack(InputForm& form, const CalculationState& state, char separator) {
   if (!state.TemperatureGiven) form.EProvozniTeplota = FixedText(state.Temperature, 2, separator);
   if (!state.DensityGiven) {
-    form.EMernaHmotnost = DensityText(state.Density, separator);
+    form.EMernaHmotnost = DensityResultText(state.Density, separator);
     form.CBJednMernaHmotnost = 0;
   }
   if (!state.ViscosityGiven) {
-    form.EDynamickaViskozita = ViscosityText(state.Viscosity, separator);
+    form.EDynamickaViskozita = ViscosityResultText(state.Viscosity, separator);
     form.CBJednViskozita = 0;
   }
   if (!state.KappaGiven) form.EIzentropickyExponent7 = FixedText(state.Kappa, 3, separator);

@@ -74,7 +74,7 @@ CalculationState Numbered(const char* tag) {
 TEST(PageFrameOf, CurrentCalculationsShowTheIndexedNumberAndTheirOrigin) {
   const PageFrame frame = PageFrameOf(Numbered("ver3.5"));
   EXPECT_EQ(frame.NumberText, "0100012-01");
-  EXPECT_EQ(frame.ProgramLine, "Pramo verze 3.5.0");
+  EXPECT_EQ(frame.ProgramLine, "Pramo verze 1.2.2");
   EXPECT_TRUE(frame.HasOriginRows);
   EXPECT_EQ(frame.Company, "Teplárna/Údržba");
   EXPECT_EQ(frame.MeasuringPoint, "MP 7");

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+namespace pramo {
+
+// The status icons of the series list: 0 valid (green tick), 1 only the recommended velocity missed
+// (amber exclamation mark), 2 outside the standard (red cross). Drawn, so they scale with the screen.
+QPixmap StatusIcon(int status, int size);
+
+// Glyphs of the tool bar buttons.
+enum class ToolGlyph { Save, Export, Import, Calculate, Graph, Table, Preview, Help };
+QIcon ToolIcon(ToolGlyph glyph);
+
+// The program's own icon (about window, window frames).
+QIcon ProgramIcon();
+
+}  // namespace pramo

@@ -1,0 +1,29 @@
+#include "app/windows/ProgramWindows.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+#include "app/windows/Icons.h"
+
+namespace pramo {
+
+void ApplyProgramAppearance() {
+  QApplication::setApplicationName(QStringLiteral("Pramo"));
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
+  QApplication::setWindowIcon(ProgramIcon());
+}
+
+ProgramWindows::ProgramWindows(Messages& messages, const Configuration& configuration,
+                               const std::string& configurationPath)
+    : fMain(messages, configuration, configurationPath),
+      FZadej(fMain.State(), messages, &fMain),
+      FRadaTlakDif(fMain.State(), &fMain),
+      FZadej2(fMain.State(), messages, &fMain),
+      FOProgramu(&fMain),
+      FJmenoTekutiny(fMain.State(), &fMain) {
+  fMain.SetDialogs(&FZadej, &FRadaTlakDif, &FZadej2, &FOProgramu, &FJmenoTekutiny);
+  fMain.Environment_ReInit();
+}
+
+}  // namespace pramo

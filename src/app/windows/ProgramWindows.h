@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+#include "app/windows/tfjmenotekutiny.h"
+#include "app/windows/tfmain.h"
+#include "app/windows/tfoprogramu.h"
+#include "app/windows/tfradatlakdif.h"
+#include "app/windows/tfzadej.h"
+#include "app/windows/tfzadej2.h"
+
+namespace pramo {
+
+// Fusion style, the program's font and icon for every window.
+void ApplyProgramAppearance();
+
+// The program's windows, each created once, in the order the start-up creates them; the main window is
+// prepared (its pages in their initial state) and knows the windows it opens.
+struct ProgramWindows {
+  ProgramWindows(Messages& messages, const Configuration& configuration,
+                 const std::string& configurationPath);
+
+  TfMain fMain;
+  TFZadej FZadej;
+  TFRadaTlakDif FRadaTlakDif;
+  TFZadej2 FZadej2;
+  TFOProgramu FOProgramu;
+  TFJmenoTekutiny FJmenoTekutiny;
+};
+
+}  // namespace pramo

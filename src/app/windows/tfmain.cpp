@@ -1,0 +1,1210 @@
+#include "app/windows/tfmain.h"
+
+#include <QAbstractItemView>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QStandardItemModel>
+#include <QStyledItemDelegate>
+#include <QStylePainter>
+#include <QToolButton>
+#include <QUrl>
+
+#include "app/InputPage.h"
+#include "app/InputPageRules.h"
+#include "app/ResultsPage.h"
+#include "app/windows/Icons.h"
+#include "app/windows/WindowText.h"
+#include "app/windows/tfjmenotekutiny.h"
+#include "app/windows/tfoprogramu.h"
+#include "app/windows/tfradatlakdif.h"
+#include "app/windows/tfzadej.h"
+#include "app/windows/tfzadej2.h"
+#include "core/InputGathering.h"
+#include "core/NumberText.h"
+#include "core/StraightLengths.h"
+#include "core/Validity.h"
+#include "storage/FileSystem.h"
+#include "strings/app.h"
+#include "strings/storage.h"
+#include "ui_tfmain.h"
+
+namespace pramo {
+namespace {
+
+constexpr int kClientWidth = 792;
+constexpr int kClientHeight = 559;
+constexpr int kRowTop = 18;  // the kind row of the group "Základní"
+constexpr int kRowHeight = 24;
+constexpr int kResultRowHeight = 22;
+constexpr int kCascadeTitleWidth = 135;
+constexpr const char* kRememberedIndex = "rememberedIndex";
+const QString kYellow = QStringLiteral("QLineEdit { background: yellow; }");
+
+int RowY(int row) {
+  return kRowTop + (row + 1) * kRowHeight;
+}
+
+// Puts the widgets of one input row at the row, or hides them.
+void PlaceRow(std::initializer_list<QWidget*> widgets, int row) {
+  for (QWidget* w : widgets) {
+    if (row < 0) {
+      w->hide();
+    } else {
+      w->move(w->x(), RowY(row));
+      w->show();
+    }
+  }
+}
+
+void FillList(QComboBox* list, const std::vector<std::string>& items) {
+  const QSignalBlocker blocker(list);
+  list->clear();
+  for (const auto& item : items) list->addItem(ToQt(item));
+  list->setCurrentIndex(0);
+  list->setProperty(kRememberedIndex, 0);
+}
+
+void SelectItem(QComboBox* list, int index) {
+  const QSignalBlocker blocker(list);
+  list->setCurrentIndex(index >= 0 && index < list->count() ? index : 0);
+  list->setProperty(kRememberedIndex, list->currentIndex());
+}
+
+void SetChecked(QCheckBox* box, bool checked) {
+  const QSignalBlocker blocker(box);
+  box->setChecked(checked);
+}
+
+// One entry of the series list: its status icon, then each field under the header section of its number.
+void DrawSeriesEntry(QPainter& painter, const QRect& rect, const QString& text, bool isEntry, bool selected,
+                     const QPalette& palette, const QHeaderView* header) {
+  painter.save();
+  painter.fillRect(rect, selected ? palette.highlight() : palette.base());
+  painter.setPen(selected ? palette.highlightedText().color() : palette.text().color());
+  if (!isEntry) {
+    painter.drawText(rect.adjusted(4, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, text);
+    painter.restore();
+    return;
+  }
+  const SeriesEntryFields entry = SplitSeriesEntry(FromQt(text));
+  const int iconSize = std::min(16, rect.height() - 2);
+  painter.drawPixmap(rect.left() + 3, rect.top() + (rect.height() - iconSize) / 2,
+                     StatusIcon(entry.status, iconSize));
+  for (std::size_t i = 0; i < entry.fields.size() && static_cast<int>(i) + 1 < header->count(); ++i) {
+    const int section = static_cast<int>(i) + 1;
+    const QRect cell(rect.left() + header->sectionViewportPosition(section) + 1, rect.top(),
+                     header->sectionSize(section) - 2, rect.height());
+    painter.drawText(cell, Qt::AlignVCenter | Qt::AlignLeft, ToQt(entry.fields[i]));
+  }
+  painter.restore();
+}
+
+class SeriesEntryDelegate : public QStyledItemDelegate {
+ public:
+  SeriesEntryDelegate(const QHeaderView* header, QObject* parent)
+      : QStyledItemDelegate(parent), m_header(header) {}
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    DrawSeriesEntry(*painter, option.rect, index.data().toString(), index.data(Qt::UserRole).toBool(),
+                    option.state & QStyle::State_Selected, option.palette, m_header);
+  }
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    size.setHeight(std::max(size.height(), 20));
+    return size;
+  }
+
+ private:
+  const QHeaderView* m_header;
+};
+
+QTableWidgetItem* FixedItem(const QString& text) {
+  auto* item = new QTableWidgetItem(text);
+  item->setFlags(Qt::ItemIsEnabled);
+  return item;
+}
+
+}  // namespace
+
+TfMain::TfMain(Messages& messages, Configuration configuration, std::string configurationPath,
+               QWidget* parent)
+    : QMainWindow(parent),
+      ui(std::make_unique<Ui::TfMain>()),
+      m_messages(messages),
+      m_configuration(std::move(configuration)),
+      m_configurationPath(std::move(configurationPath)) {
+  ui->setupUi(this);
+  FormCreate();
+}
+
+TfMain::~TfMain() = default;
+
+void TfMain::FormCreate() {
+  setWindowIcon(ProgramIcon());
+  setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+  ui->PCNastaveni->setGeometry(0, 0, kClientWidth, kClientHeight - ui->TBPramo11->sizeHint().height());
+  ui->TBPramo11->setIconSize(QSize(22, 22));
+  setFixedSize(kClientWidth, kClientHeight + ui->MMPramo->sizeHint().height());
+  if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
+  ui->PCNastaveni->hide();
+
+  const std::pair<QAction*, ToolGlyph> glyphs[] = {
+      {ui->AUlozit, ToolGlyph::Save},
+      {ui->AExport, ToolGlyph::Export},
+      {ui->AImport, ToolGlyph::Import},
+      {ui->AVypocetParametru5, ToolGlyph::Calculate},
+      {ui->AZobrazGrafNejistot, ToolGlyph::Graph},
+      {ui->AZobrazTabulkuNejistot, ToolGlyph::Table},
+      {ui->ANahled, ToolGlyph::Preview},
+      {ui->ANapovedaObsah, ToolGlyph::Help},
+  };
+  const char* buttonNames[] = {"TBUlozit",       "TBExport",          "TBImport", "TBVypocet",
+                               "TBGrafNejistot", "TBTabulkaNejistot", "TBNahled", "TBNapoveda"};
+  for (std::size_t i = 0; i < std::size(glyphs); ++i) {
+    glyphs[i].first->setIcon(ToolIcon(glyphs[i].second));
+    if (QWidget* button = ui->TBPramo11->widgetForAction(glyphs[i].first))
+      button->setObjectName(QString::fromLatin1(buttonNames[i]));
+  }
+
+  m_numericEdits = {ui->ETlak,
+                    ui->EProvozniTeplota,
+                    ui->EMernaHmotnost,
+                    ui->EDynamickaViskozita,
+                    ui->EVlhkost,
+                    ui->EIzentropickyExponent7,
+                    ui->EPrutokProvozni,
+                    ui->EPrutokMax,
+                    ui->EPrutokMin,
+                    ui->EDifTlakMax,
+                    ui->EPrumerPotrubiPri20C,
+                    ui->ePrumerOtvoru_d20};
+  m_fittingBoxes = {ui->chbTvarovka01, ui->chbTvarovka02, ui->chbTvarovka03, ui->chbTvarovka04,
+                    ui->chbTvarovka05, ui->chbTvarovka06, ui->chbTvarovka07, ui->chbTvarovka08,
+                    ui->chbTvarovka09, ui->chbTvarovka10, ui->chbTvarovka11, ui->chbTvarovka12};
+  for (QLineEdit* edit : m_numericEdits) edit->installEventFilter(this);
+  ui->EPopis->installEventFilter(this);
+  ui->EMericiMisto->installEventFilter(this);
+  ui->CBUtvar->lineEdit()->setMaxLength(static_cast<int>(kCompanyCapacity));
+
+  // The series list draws its entries itself, under the sections of its header.
+  HCVyber = new QHeaderView(Qt::Horizontal, ui->HCVyberHolder);
+  HCVyber->setObjectName(QStringLiteral("HCVyber"));
+  HCVyber->setModel(new QStandardItemModel(0, 10, HCVyber));
+  HCVyber->setGeometry(0, 0, ui->HCVyberHolder->width(), ui->HCVyberHolder->height());
+  HCVyber->setSectionResizeMode(QHeaderView::Fixed);
+  HCVyber->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  const int sectionWidths[] = {26, 96, 70, 70, 80, 62, 74, 74, 62, 150};
+  for (int i = 0; i < 10; ++i) HCVyber->resizeSection(i, sectionWidths[i]);
+  ui->cbVyberZRady->setItemDelegate(new SeriesEntryDelegate(HCVyber, ui->cbVyberZRady));
+  ui->cbVyberZRady->installEventFilter(this);
+
+  // The grids keep their column widths; a smaller font lets the longest labels fit them.
+  QFont gridFont = ui->SGVysledky->font();
+  gridFont.setPointSize(8);
+  ui->SGVysledky->setFont(gridFont);
+  ui->SGKaskada2->setFont(gridFont);
+  for (QTableWidget* grid : {ui->SGVysledky, ui->SGKaskada2}) {
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  }
+  for (QComboBox* list : {ui->cbMaterialPrimPrvku, ui->cbMaterialPotrubi}) list->view()->setMinimumWidth(340);
+  ui->SGVysledky->setRowCount(kResultRows);
+  ui->SGVysledky->setColumnCount(kResultColumns);
+  ui->SGVysledky->horizontalHeader()->hide();
+  ui->SGVysledky->verticalHeader()->hide();
+  ui->SGVysledky->verticalHeader()->setDefaultSectionSize(kResultRowHeight);
+  ui->SGVysledky->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  ui->SGVysledky->setSelectionMode(QAbstractItemView::NoSelection);
+  ui->SGVysledky->setFocusPolicy(Qt::NoFocus);
+  const int resultWidths[] = {140, 70, 257, 160, 70, 42};
+  for (int c = 0; c < kResultColumns; ++c) ui->SGVysledky->setColumnWidth(c, resultWidths[c]);
+  for (int r = 0; r < kResultRows; ++r)
+    for (int c = 0; c < kResultColumns; ++c) {
+      QTableWidgetItem* item = FixedItem(QString());
+      if (c == 1 || c == 4) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      ui->SGVysledky->setItem(r, c, item);
+    }
+
+  ui->SGKaskada2->setRowCount(3);
+  ui->SGKaskada2->setColumnCount(5);
+  ui->SGKaskada2->horizontalHeader()->hide();
+  ui->SGKaskada2->verticalHeader()->hide();
+  ui->SGKaskada2->verticalHeader()->setDefaultSectionSize(kResultRowHeight);
+  for (int r = 0; r < 3; ++r)
+    for (int c = 0; c < 5; ++c)
+      ui->SGKaskada2->setItem(r, c, r > 0 && c >= 2 ? new QTableWidgetItem() : FixedItem(QString()));
+
+  ui->SGDatabaze6->setColumnCount(kListingColumns);
+  ui->SGDatabaze6->verticalHeader()->hide();
+  ui->SGDatabaze6->setSelectionBehavior(QAbstractItemView::SelectRows);
+  ui->SGDatabaze6->setSelectionMode(QAbstractItemView::SingleSelection);
+  ui->SGDatabaze6->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+  ConnectHandlers();
+  RebuildButtonHints();
+}
+
+void TfMain::SetDialogs(TFZadej* zadej, TFRadaTlakDif* radaTlakDif, TFZadej2* zadej2, TFOProgramu* oProgramu,
+                        TFJmenoTekutiny* jmenoTekutiny) {
+  m_zadej = zadej;
+  m_radaTlakDif = radaTlakDif;
+  m_zadej2 = zadej2;
+  m_oProgramu = oProgramu;
+  m_jmenoTekutiny = jmenoTekutiny;
+  connect(m_zadej, &TFZadej::ValueStored, this, &TfMain::ValueStored);
+  connect(m_zadej, &QDialog::finished, this, &TfMain::RebuildButtonHints);
+  connect(m_zadej2, &QDialog::finished, this, &TfMain::RebuildButtonHints);
+  connect(m_jmenoTekutiny, &TFJmenoTekutiny::NameStored, this,
+          [this] { ui->BBTekutina7->setToolTip(ToQt(m_state.FluidName)); });
+  m_oProgramu->SetVersion(VersionLabel());
+}
+
+void TfMain::ConnectHandlers() {
+  connect(ui->AVypocetParametru5, &QAction::triggered, this, &TfMain::AVypocetParametru5Execute);
+  connect(ui->AUlozit, &QAction::triggered, this, &TfMain::ActionSaveExecute);
+  connect(ui->AKonec, &QAction::triggered, this, &TfMain::AKonecExecute);
+  connect(ui->AOdhlasit, &QAction::triggered, this, &TfMain::AOdhlasitExecute);
+  connect(ui->Oprogramu1, &QAction::triggered, this, &TfMain::Oprogramu1Click);
+  connect(ui->ANapovedaObsah, &QAction::triggered, this, [this] {
+    const QString help = QCoreApplication::applicationDirPath() + QStringLiteral("/Pramo.html");
+    if (!QFileInfo::exists(help) || !QDesktopServices::openUrl(QUrl::fromLocalFile(help)))
+      Tell(m_messages, MessageKind::Error, str::kHelpMissing);
+  });
+  connect(ui->Presnostsnimacetlakovediference1, &QAction::triggered, this,
+          [this] { OpenValueDialog(ValuePurpose::DpTransmitterAccuracy); });
+  connect(ui->Presnoststanovenimernehmotnosti1, &QAction::triggered, this,
+          [this] { OpenValueDialog(ValuePurpose::DensityAccuracy); });
+  connect(ui->BarometrickyTlak1, &QAction::triggered, this,
+          [this] { OpenValueDialog(ValuePurpose::BarometricPressure); });
+  connect(ui->Radahodnottlakovediference1, &QAction::triggered, this,
+          &TfMain::Radahodnottlakovediference1Click);
+  connect(ui->Vztaznepodminkypromernouhmotnost1, &QAction::triggered, this,
+          [this] { OpenReferenceDialog(ReferencePurpose::Density); });
+  connect(ui->Vztaznepodminkyproprutok1, &QAction::triggered, this,
+          [this] { OpenReferenceDialog(ReferencePurpose::Flow); });
+  connect(ui->BBBarometrickyTlak1, &QToolButton::clicked, this,
+          [this] { OpenValueDialog(ValuePurpose::BarometricPressure); });
+  connect(ui->BBVPMH, &QToolButton::clicked, this,
+          [this] { OpenReferenceDialog(ReferencePurpose::Density); });
+  connect(ui->BBVPP, &QToolButton::clicked, this, [this] { OpenReferenceDialog(ReferencePurpose::Flow); });
+  connect(ui->BBTekutina7, &QToolButton::clicked, this, &TfMain::BBTekutina7Click);
+
+  connect(ui->CBTekutina5, &QComboBox::activated, this, &TfMain::CBTekutina5Change);
+  connect(ui->CBPrimarniPrvek, &QComboBox::activated, this, &TfMain::CBPrimarniPrvekChange);
+  connect(ui->cbDruhVypoctu, &QComboBox::activated, this, &TfMain::cbDruhVypoctuChange);
+  connect(ui->CBJednTlakH, &QComboBox::activated, this, &TfMain::CBJednTlakHChange);
+  connect(ui->CBJednMernaHmotnost, &QComboBox::activated, this, &TfMain::CBJednMernaHmotnostChange);
+  connect(ui->CBFlowUnit, &QComboBox::activated, this, &TfMain::CBFlowUnitChange);
+  for (QComboBox* list :
+       {ui->CBJednProvozniTeplota, ui->CBJednViskozita, ui->CBJednDifTlakMaxH, ui->CBJednPrumerPotrubiPri20C})
+    connect(list, &QComboBox::activated, this, [this, list](int index) { OtherUnitChange(list, index); });
+  connect(ui->cbMaterialPrimPrvku, &QComboBox::activated, this, &TfMain::cbMaterialPrimPrvkuChange);
+  connect(ui->cbMaterialPotrubi, &QComboBox::activated, this, &TfMain::cbMaterialPotrubiChange);
+  connect(ui->CBUtvar, &QComboBox::activated, this, &TfMain::CBUtvarChange);
+
+  connect(ui->ChBProvozniTeplota, &QCheckBox::clicked, this, &TfMain::ChBProvozniTeplotaClick);
+  connect(ui->ChBMernaHmotnost, &QCheckBox::clicked, this, &TfMain::ChBMernaHmotnostClick);
+  connect(ui->ChBDynamickaViskozita, &QCheckBox::clicked, this, &TfMain::ChBDynamickaViskozitaClick);
+  connect(ui->ChBIzentropickyExponent, &QCheckBox::clicked, this, &TfMain::ChBIzentropickyExponentClick);
+  connect(ui->ChBSuchyVzduch, &QCheckBox::clicked, this, &TfMain::ChBSuchyVzduchClick);
+  connect(ui->ChBDifTlakMax, &QCheckBox::clicked, this, &TfMain::ChBDifTlakMaxClick);
+  for (QCheckBox* box : m_fittingBoxes) connect(box, &QCheckBox::clicked, this, &TfMain::chbTvarovkaClick);
+  connect(ui->ChBNejistota05, &QCheckBox::clicked, this, &TfMain::MarkChanged);
+  connect(ui->ChBNejistota02, &QCheckBox::clicked, this, &TfMain::MarkChanged);
+  connect(ui->SGKaskada2, &QTableWidget::itemChanged, this, &TfMain::SGKaskada2Edited);
+
+  connect(ui->cbVyberZRady, &QComboBox::activated, this, &TfMain::cbVyberZRadyChange);
+
+  connect(ui->bZobrazitvypocet1, &QPushButton::clicked, this, &TfMain::bZobrazitvypocet1Click);
+  connect(ui->bNovyvypocet1, &QPushButton::clicked, this, &TfMain::bNovyvypocet1Click);
+  connect(ui->bbKopievypoctu1, &QPushButton::clicked, this, &TfMain::bbKopievypoctu1Click);
+  connect(ui->bbPrepocitatvypocet1, &QPushButton::clicked, this, &TfMain::bbPrepocitatvypocet1Click);
+  connect(ui->SGDatabaze6, &QTableWidget::currentCellChanged, this,
+          [this](int row) { m_selectedRow = row >= 0 ? static_cast<std::size_t>(row) + 1 : 1; });
+  connect(ui->SGDatabaze6, &QTableWidget::cellDoubleClicked, this, &TfMain::bZobrazitvypocet1Click);
+  connect(ui->BBKonec, &QPushButton::clicked, this, &TfMain::AKonecExecute);
+  connect(ui->BBOdhlasit, &QPushButton::clicked, this, &TfMain::AOdhlasitExecute);
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// Start-up, modes and leaving.
+
+void TfMain::Environment_ReInit() {
+  ResetInputPage();
+  ClearResults();
+  ui->MChyboveHlaseni->clear();
+  {
+    const QSignalBlocker blocker(ui->SGKaskada2);
+    for (int r = 1; r < 3; ++r)
+      for (int c = 1; c < 5; ++c) ui->SGKaskada2->item(r, c)->setText(QString());
+  }
+  ui->lDiferencniTlak->move(ui->lDiferencniTlak->x(), ui->ChBDifTlakMax->y());
+  CBTekutina5Change(ui->CBTekutina5->currentIndex());
+  LayOutResultsGrid();
+  LayOutCascadeGrid();
+  m_settingsChanged = m_textsChanged = false;
+}
+
+void TfMain::LayOutCascadeGrid() {
+  QTableWidget* grid = ui->SGKaskada2;
+  const int available = grid->width() - 2 * grid->frameWidth();
+  grid->setColumnWidth(0, kCascadeTitleWidth);
+  const int width = static_cast<int>(std::lround((available - kCascadeTitleWidth) / 4.0)) - 2;
+  for (int c = 1; c < 5; ++c) grid->setColumnWidth(c, width);
+  const QSignalBlocker blocker(grid);
+  for (int c = 0; c < 5; ++c) grid->item(0, c)->setText(ToQt(Tr(str::kCascadeHeader[c])));
+  grid->item(1, 0)->setText(ToQt(Tr(str::kCascadeRangeTitle)));
+  grid->item(2, 0)->setText(ToQt(Tr(str::kCascadeAccuracyTitle)));
+}
+
+void TfMain::LayOutResultsGrid() {
+  const auto kind = static_cast<CalculationKind>(ui->cbDruhVypoctu->currentIndex());
+  const bool other = ui->cbMaterialPrimPrvku->currentIndex() == ui->cbMaterialPrimPrvku->count() - 1;
+  const ResultsGrid grid = ResultsGridLayout(kind, other);
+  for (int r = 0; r < kResultRows; ++r)
+    for (int c : {0, 2, 3, 5}) ui->SGVysledky->item(r, c)->setText(ToQt(grid[r][c]));
+  LayOutSeriesHeader();
+}
+
+void TfMain::LayOutSeriesHeader() {
+  const auto sections = SeriesHeaderSections(static_cast<CalculationKind>(ui->cbDruhVypoctu->currentIndex()));
+  for (int i = 0; i < 10; ++i) HCVyber->model()->setHeaderData(i, Qt::Horizontal, ToQt(sections[i]));
+}
+
+void TfMain::SetToolHints() {
+  const QAction* actions[] = {ui->AUlozit,
+                              ui->AExport,
+                              ui->AImport,
+                              ui->AVypocetParametru5,
+                              ui->AZobrazGrafNejistot,
+                              ui->AZobrazTabulkuNejistot,
+                              ui->ANahled,
+                              ui->ANapovedaObsah};
+  for (std::size_t i = 0; i < std::size(actions); ++i)
+    if (QWidget* button = ui->TBPramo11->widgetForAction(const_cast<QAction*>(actions[i])))
+      button->setToolTip(ToQt(Tr(str::kToolHints[i])));
+}
+
+void TfMain::RebuildButtonHints() {
+  const char separator = DecimalSeparator();
+  ui->BBVPMH->setToolTip(ToQt(DensityReferenceHint(m_state, separator)));
+  ui->BBVPP->setToolTip(ToQt(FlowReferenceHint(m_state, separator)));
+  ui->BBBarometrickyTlak1->setToolTip(ToQt(BarometricPressureHint(m_state, separator)));
+}
+
+void TfMain::StartSession(const Session& session) {
+  m_session = session;
+  m_saveAll = false;
+  m_logout = false;
+  m_settingsChanged = m_textsChanged = false;
+  ui->PCNastaveni->show();
+  if (session.userName == "admin") {
+    SetMode(MainMode::Administrator);
+    return;
+  }
+  SetToolHints();
+  SetMode(MainMode::User);
+  ListDatabaseIntoGrid();
+}
+
+void TfMain::SetMode(MainMode mode) {
+  m_mode = mode;
+  const bool admin = mode == MainMode::Administrator;
+  const bool user = mode == MainMode::User;
+  const bool editing = mode == MainMode::Editing;
+  const bool viewing = mode == MainMode::Viewing;
+  QTabWidget* pages = ui->PCNastaveni;
+  pages->show();
+  pages->setTabVisible(pages->indexOf(ui->TSZadani), editing || viewing);
+  pages->setTabVisible(pages->indexOf(ui->TSVysledky), editing || viewing);
+  pages->setTabVisible(pages->indexOf(ui->TSDatabaze), !admin);
+  pages->setTabVisible(pages->indexOf(ui->TSAdmin), admin);
+  ui->TSZadani->setEnabled(editing);
+  ui->cbVyberZRady->setEnabled(editing);
+  ui->GBCisloVypoctu->setEnabled(editing);
+  if (editing) pages->setCurrentWidget(ui->TSZadani);
+  if (user) pages->setCurrentWidget(ui->TSDatabaze);
+  if (admin) pages->setCurrentWidget(ui->TSAdmin);
+  ui->TBPramo11->setVisible(!admin);
+
+  ui->MSoubor->menuAction()->setEnabled(!admin);
+  ui->AUlozit->setEnabled(editing);
+  ui->AExport->setEnabled(editing || viewing);
+  ui->AImport->setEnabled(editing);
+  for (QAction* print : {ui->ANastaveniTisku, ui->ATiskOsvedceni, ui->ANahled}) print->setEnabled(viewing);
+  ui->MVypocet->menuAction()->setEnabled(editing || viewing);
+  ui->AVypocetParametru5->setEnabled(editing);
+  ui->AZobrazGrafNejistot->setEnabled(editing || viewing);
+  ui->AZobrazTabulkuNejistot->setEnabled(editing || viewing);
+  for (QAction* setting : {ui->Presnostsnimacetlakovediference1, ui->Presnoststanovenimernehmotnosti1,
+                           ui->Radahodnottlakovediference1, ui->BarometrickyTlak1,
+                           ui->Vztaznepodminkypromernouhmotnost1, ui->Vztaznepodminkyproprutok1})
+    setting->setEnabled(admin || editing);
+
+  if (user) {
+    for (QLineEdit* edit : {ui->eCisloVypoctuInstal, ui->eCisloVypoctuCount, ui->eCisloVypoctuIdx,
+                            ui->EProjektant, ui->EMericiMisto})
+      edit->clear();
+    ui->CBUtvar->setCurrentText(QString());
+  }
+  setWindowTitle(admin || m_session.databasePath.empty() ? QStringLiteral("Pramo")
+                                                         : ToQt(WindowCaption(m_session.databasePath)));
+}
+
+void TfMain::closeEvent(QCloseEvent* event) {
+  // A second close request while a question is open is the same request.
+  if (m_closing) {
+    event->ignore();
+    return;
+  }
+  m_closing = true;
+  bool mayClose = true;
+  if (m_mode == MainMode::Administrator) {
+    if (m_settingsChanged || m_textsChanged) {
+      switch (Ask(m_messages, str::kSettingsNotSaved, {Answer::Yes, Answer::No, Answer::Cancel})) {
+        case Answer::Yes:
+          SaveSettings(LocalFileSystem(), m_configurationPath, m_configuration, m_messages,
+                       DecimalSeparator());
+          break;
+        case Answer::Cancel:
+          mayClose = false;
+          break;
+        default:
+          break;
+      }
+    }
+  } else if (ui->AUlozit->isEnabled()) {
+    switch (Ask(m_messages, str::kCalculationNotStored, {Answer::Yes, Answer::No, Answer::Cancel})) {
+      case Answer::Yes:
+        mayClose = StoreCurrent();
+        break;
+      case Answer::Cancel:
+        mayClose = false;
+        break;
+      default:
+        break;
+    }
+  }
+  m_closing = false;
+  if (!mayClose) {
+    event->ignore();
+    return;
+  }
+  SaveInterfaceStateIfConfigured();
+  event->accept();
+}
+
+void TfMain::SaveInterfaceStateIfConfigured() {
+  if (LocalFileSystem().Exists(m_configurationPath))
+    SaveInterfaceState(LocalFileSystem(), m_configurationPath, m_configuration.Interface, m_messages);
+}
+
+void TfMain::AKonecExecute() {
+  m_logout = false;
+  close();
+}
+
+void TfMain::AOdhlasitExecute() {
+  if (m_mode == MainMode::Administrator) {
+    if (m_settingsChanged || m_textsChanged) {
+      const Answer answer =
+          Ask(m_messages, str::kSettingsNotSaved, {Answer::Yes, Answer::No, Answer::Cancel});
+      if (answer == Answer::Cancel) return;
+      if (answer == Answer::Yes)
+        SaveSettings(LocalFileSystem(), m_configurationPath, m_configuration, m_messages, DecimalSeparator());
+    }
+    LogOut(false);
+    return;
+  }
+  if (ui->AUlozit->isEnabled()) {
+    const Answer answer =
+        Ask(m_messages, str::kCalculationNotStored, {Answer::Yes, Answer::No, Answer::Cancel});
+    if (answer == Answer::Cancel) return;
+    if (answer == Answer::Yes && !StoreCurrent()) return;
+  }
+  LogOut(true);
+}
+
+void TfMain::LogOut(bool withInterfaceState) {
+  if (withInterfaceState) SaveInterfaceStateIfConfigured();
+  m_logout = true;
+  m_settingsChanged = m_textsChanged = false;
+  hide();
+  emit LoggedOut();
+}
+
+void TfMain::Oprogramu1Click() {
+  if (m_oProgramu) m_oProgramu->ShowFor(m_configuration.OwnerName);
+}
+
+bool TfMain::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == ui->cbVyberZRady && event->type() == QEvent::Paint) {
+    QComboBox* list = ui->cbVyberZRady;
+    QStylePainter painter(list);
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.editable = false;
+    option.frame = true;
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    const QRect field =
+        list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+    DrawSeriesEntry(painter, field, list->currentText(), list->currentData(Qt::UserRole).toBool(),
+                    list->hasFocus(), list->palette(), HCVyber);
+    return true;
+  }
+  auto* edit = qobject_cast<QLineEdit*>(watched);
+  if (!edit) return QMainWindow::eventFilter(watched, event);
+  const bool text = edit == ui->EPopis || edit == ui->EMericiMisto;
+  auto leave = [&] {
+    if (edit->text().trimmed() != m_textOnEntry) (text ? m_textsChanged : m_settingsChanged) = true;
+  };
+  switch (event->type()) {
+    case QEvent::FocusIn: {
+      m_textOnEntry = edit->text().trimmed();
+      const auto reason = static_cast<QFocusEvent*>(event)->reason();
+      if (edit == ui->EPrutokMax && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        Tell(m_messages, MessageKind::Warning, str::kFlowMaxWarning);
+      break;
+    }
+    case QEvent::FocusOut:
+      leave();
+      break;
+    case QEvent::KeyPress: {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        leave();
+        m_textOnEntry = edit->text().trimmed();
+        return true;
+      }
+      break;
+    }
+    default:
+      break;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// Input page.
+
+void TfMain::MarkChanged() {
+  m_settingsChanged = true;
+  m_state.ResultsValid = false;
+}
+
+bool TfMain::ListIndexChanged(QComboBox* list, int index) {
+  if (list->property(kRememberedIndex).toInt() == index) return false;
+  list->setProperty(kRememberedIndex, index);
+  return true;
+}
+
+void TfMain::FillMaterialLists() {
+  FillList(ui->cbMaterialPrimPrvku, ElementMaterialItems(m_state.VersionTag));
+  FillList(ui->cbMaterialPotrubi, PipeMaterialItems(m_state.VersionTag));
+}
+
+void TfMain::ResetInputPage() {
+  SelectItem(ui->CBPrimarniPrvek, 0);
+  SelectItem(ui->CBTekutina5, 0);
+  m_element = PrimaryElementKind::OrificeCorner;
+  for (QLineEdit* edit : m_numericEdits) {
+    edit->clear();
+    edit->setStyleSheet(QString());
+  }
+  for (QComboBox* list :
+       {ui->CBJednTlakH, ui->CBJednProvozniTeplota, ui->CBJednMernaHmotnost, ui->CBJednViskozita,
+        ui->CBFlowUnit, ui->CBJednDifTlakMaxH, ui->CBJednPrumerPotrubiPri20C})
+    SelectItem(list, 0);
+  for (QCheckBox* box :
+       {ui->ChBProvozniTeplota, ui->ChBMernaHmotnost, ui->ChBDynamickaViskozita, ui->ChBIzentropickyExponent,
+        ui->ChBSuchyVzduch, ui->ChBDifTlakMax, ui->ChBNejistota05, ui->ChBNejistota02})
+    SetChecked(box, false);
+  ui->EIzentropickyExponent7->setEnabled(false);
+  ui->BBBarometrickyTlak1->setEnabled(false);
+  FillMaterialLists();
+  UpdateMaterialLabels();
+  for (std::size_t i = 0; i < m_fittingBoxes.size(); ++i) SetChecked(m_fittingBoxes[i], i == 0);
+  ui->EPopis->clear();
+  ZobrazeniTvarovekNejistot();
+  SyncPropertyEdits();
+  ArrangeRowsForKind();
+}
+
+void TfMain::ZobrazeniTvarovekNejistot() {
+  const auto kind = static_cast<PrimaryElementKind>(ui->CBPrimarniPrvek->currentIndex());
+  const FittingBoxes boxes = FittingBoxesFor(m_state.VersionTag, kind);
+  for (std::size_t i = 0; i < m_fittingBoxes.size(); ++i) {
+    m_fittingBoxes[i]->setText(ToQt(boxes.boxes[i].caption));
+    m_fittingBoxes[i]->setVisible(boxes.boxes[i].visible);
+  }
+  ui->ChBNejistota02->setVisible(boxes.offsetOptionVisible);
+  ui->LMaterialPotrubi->setText(ToQt(boxes.pipeMaterialLabel));
+}
+
+void TfMain::FollowBox(QCheckBox* box, QLineEdit* edit, QComboBox* unit) {
+  if (!box->isChecked()) edit->clear();
+  edit->setEnabled(box->isChecked());
+  if (unit) unit->setEnabled(box->isChecked());
+}
+
+// The edits follow their boxes after the page was filled, without emptying anything.
+void TfMain::SyncPropertyEdits() {
+  const std::pair<QCheckBox*, std::pair<QLineEdit*, QComboBox*>> rows[] = {
+      {ui->ChBProvozniTeplota, {ui->EProvozniTeplota, ui->CBJednProvozniTeplota}},
+      {ui->ChBMernaHmotnost, {ui->EMernaHmotnost, ui->CBJednMernaHmotnost}},
+      {ui->ChBDynamickaViskozita, {ui->EDynamickaViskozita, ui->CBJednViskozita}},
+      {ui->ChBIzentropickyExponent, {ui->EIzentropickyExponent7, nullptr}},
+      {ui->ChBDifTlakMax, {ui->EDifTlakMax, ui->CBJednDifTlakMaxH}},
+  };
+  for (const auto& [box, controls] : rows) {
+    controls.first->setEnabled(box->isChecked());
+    if (controls.second) controls.second->setEnabled(box->isChecked());
+  }
+  ui->BBVPMH->setEnabled(ui->ChBMernaHmotnost->isChecked() &&
+                         ui->CBJednMernaHmotnost->currentIndex() == kDensityUnitVp);
+  ui->BBVPP->setEnabled(IsFlowUnitVp(ui->CBFlowUnit->currentIndex()));
+  ui->BBBarometrickyTlak1->setEnabled(IsGaugePressureUnit(ui->CBJednTlakH->currentIndex()));
+}
+
+void TfMain::ApplyFluidLists() {
+  const auto fluid = static_cast<FluidKind>(ui->CBTekutina5->currentIndex());
+  const FluidControls controls = FluidControlsFor(fluid);
+  if (fluid != FluidKind::Undetermined) m_state.FluidName = FluidItemText(fluid);
+  ui->BBTekutina7->setEnabled(controls.namedByUser);
+  FillList(ui->CBFlowUnit, FlowUnitItems(fluid));
+  FillList(ui->CBJednMernaHmotnost, DensityUnitItems(fluid));
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{ui->LVlhkost, ui->EVlhkost, ui->LJednVlhkost, ui->ChBSuchyVzduch})
+    w->setEnabled(controls.humidity);
+  if (!controls.humidity) ui->EVlhkost->clear();
+  ui->ChBIzentropickyExponent->setEnabled(controls.kappaBox);
+  if (!controls.kappaBox) ui->EIzentropickyExponent7->clear();
+  ui->EIzentropickyExponent7->setEnabled(controls.kappaBox && ui->ChBIzentropickyExponent->isChecked());
+  ui->BBTekutina7->setToolTip(ToQt(m_state.FluidName));
+  ui->BBVPMH->setEnabled(false);
+  ui->BBVPP->setEnabled(false);
+}
+
+void TfMain::CBTekutina5Change(int index) {
+  if (ListIndexChanged(ui->CBTekutina5, index)) MarkChanged();
+  for (QCheckBox* box :
+       {ui->ChBProvozniTeplota, ui->ChBDynamickaViskozita, ui->ChBMernaHmotnost, ui->ChBIzentropickyExponent})
+    SetChecked(box, false);
+  ui->EIzentropickyExponent7->clear();
+  ui->EIzentropickyExponent7->setEnabled(false);
+  ChBProvozniTeplotaClick();
+  ChBDynamickaViskozitaClick();
+  ChBMernaHmotnostClick();
+  ChBIzentropickyExponentClick();
+  SetChecked(ui->ChBSuchyVzduch, false);
+  ApplyFluidLists();
+  if (FluidControlsFor(static_cast<FluidKind>(index)).namedByUser) BBTekutina7Click();
+}
+
+void TfMain::ChBProvozniTeplotaClick() {
+  if (FluidControlsFor(static_cast<FluidKind>(ui->CBTekutina5->currentIndex())).temperatureForced)
+    SetChecked(ui->ChBProvozniTeplota, true);
+  FollowBox(ui->ChBProvozniTeplota, ui->EProvozniTeplota, ui->CBJednProvozniTeplota);
+  MarkChanged();
+}
+
+void TfMain::ChBMernaHmotnostClick() {
+  if (FluidControlsFor(static_cast<FluidKind>(ui->CBTekutina5->currentIndex())).densityForced)
+    SetChecked(ui->ChBMernaHmotnost, true);
+  FollowBox(ui->ChBMernaHmotnost, ui->EMernaHmotnost, ui->CBJednMernaHmotnost);
+  ui->BBVPMH->setEnabled(ui->ChBMernaHmotnost->isChecked() &&
+                         ui->CBJednMernaHmotnost->currentIndex() == kDensityUnitVp);
+  MarkChanged();
+}
+
+void TfMain::ChBDynamickaViskozitaClick() {
+  if (FluidControlsFor(static_cast<FluidKind>(ui->CBTekutina5->currentIndex())).viscosityForced)
+    SetChecked(ui->ChBDynamickaViskozita, true);
+  FollowBox(ui->ChBDynamickaViskozita, ui->EDynamickaViskozita, ui->CBJednViskozita);
+  MarkChanged();
+}
+
+void TfMain::ChBIzentropickyExponentClick() {
+  FollowBox(ui->ChBIzentropickyExponent, ui->EIzentropickyExponent7, nullptr);
+  MarkChanged();
+}
+
+void TfMain::ChBSuchyVzduchClick() {
+  MarkChanged();
+}
+
+void TfMain::ChBDifTlakMaxClick() {
+  FollowBox(ui->ChBDifTlakMax, ui->EDifTlakMax, ui->CBJednDifTlakMaxH);
+  MarkChanged();
+}
+
+void TfMain::CBPrimarniPrvekChange(int index) {
+  if (!ListIndexChanged(ui->CBPrimarniPrvek, index)) return;
+  MarkChanged();
+  const auto element = static_cast<PrimaryElementKind>(index);
+  if (GroupOf(element) != GroupOf(m_element)) {
+    for (std::size_t i = 0; i < m_fittingBoxes.size(); ++i) SetChecked(m_fittingBoxes[i], i == 0);
+    SetChecked(ui->ChBNejistota02, false);
+    ZobrazeniTvarovekNejistot();
+  }
+  m_element = element;
+}
+
+void TfMain::cbDruhVypoctuChange(int index) {
+  if (!ListIndexChanged(ui->cbDruhVypoctu, index)) return;
+  m_state.CalcKind = static_cast<CalculationKind>(index);
+  // Results of another kind must not be stored under this one.
+  MarkChanged();
+  LayOutResultsGrid();
+  ArrangeRowsForKind();
+}
+
+void TfMain::ArrangeRowsForKind() {
+  const auto kind = static_cast<CalculationKind>(ui->cbDruhVypoctu->currentIndex());
+  const InputRowLayout rows = InputRowsFor(kind);
+  PlaceRow({ui->LPrutokProvozni, ui->EPrutokProvozni, ui->CBFlowUnit, ui->BBVPP}, rows.flowOperating);
+  ui->LPrutokProvozni->setText(ToQt(Tr(rows.flowLabelShort ? str::kLabelFlow : str::kLabelFlowOperating)));
+  PlaceRow({ui->LPrutokMax, ui->EPrutokMax}, rows.flowMax);
+  PlaceRow({ui->LPrutokMin, ui->EPrutokMin}, rows.flowMin);
+  PlaceRow({ui->ChBSuchyVzduch}, rows.dryAir);
+  if (rows.dryAir < 0) SetChecked(ui->ChBSuchyVzduch, false);
+  PlaceRow({ui->EDifTlakMax, ui->CBJednDifTlakMaxH}, rows.dpMax);
+  PlaceRow({ui->ChBDifTlakMax}, rows.dpMaxBoxShown ? rows.dpMax : -1);
+  PlaceRow({ui->lDiferencniTlak}, rows.dpMaxBoxShown ? -1 : rows.dpMax);
+  if (kind == CalculationKind::Dp) SetChecked(ui->ChBDifTlakMax, false);
+  if (kind == CalculationKind::Flow) SetChecked(ui->ChBDifTlakMax, true);
+  if (kind != CalculationKind::Bore) FollowBox(ui->ChBDifTlakMax, ui->EDifTlakMax, ui->CBJednDifTlakMaxH);
+  if (kind == CalculationKind::Bore) {
+    ui->EDifTlakMax->setEnabled(ui->ChBDifTlakMax->isChecked());
+    ui->CBJednDifTlakMaxH->setEnabled(ui->ChBDifTlakMax->isChecked());
+  }
+  PlaceRow({ui->LPrumerPotrubiPri20C, ui->EPrumerPotrubiPri20C, ui->CBJednPrumerPotrubiPri20C},
+           rows.pipeDiameter);
+  PlaceRow({ui->lPrumerOtvoru_d20, ui->ePrumerOtvoru_d20, ui->LJednPrumerOtvoru}, rows.bore);
+  ui->GBKaskada->setVisible(rows.cascadeShown);
+}
+
+void TfMain::CBJednTlakHChange(int index) {
+  if (!ListIndexChanged(ui->CBJednTlakH, index)) return;
+  MarkChanged();
+  ui->BBBarometrickyTlak1->setEnabled(IsGaugePressureUnit(index));
+  if (IsGaugePressureUnit(index)) OpenValueDialog(ValuePurpose::BarometricPressure);
+}
+
+void TfMain::CBJednMernaHmotnostChange(int index) {
+  if (!ListIndexChanged(ui->CBJednMernaHmotnost, index)) return;
+  MarkChanged();
+  ui->BBVPMH->setEnabled(index == kDensityUnitVp);
+  if (index == kDensityUnitVp) OpenReferenceDialog(ReferencePurpose::Density);
+}
+
+void TfMain::CBFlowUnitChange(int index) {
+  if (!ListIndexChanged(ui->CBFlowUnit, index)) return;
+  MarkChanged();
+  ui->BBVPP->setEnabled(IsFlowUnitVp(index));
+  if (IsFlowUnitVp(index)) OpenReferenceDialog(ReferencePurpose::Flow);
+}
+
+void TfMain::OtherUnitChange(QComboBox* list, int index) {
+  if (ListIndexChanged(list, index)) MarkChanged();
+}
+
+void TfMain::UpdateMaterialLabels() {
+  const auto last = [](QComboBox* list) { return list->currentIndex() == list->count() - 1; };
+  ui->lPrumerOtvoru_d20->setText(ToQt(BoreLabel(last(ui->cbMaterialPrimPrvku))));
+  ui->LPrumerPotrubiPri20C->setText(ToQt(PipeDiameterLabel(last(ui->cbMaterialPotrubi))));
+}
+
+void TfMain::cbMaterialPrimPrvkuChange(int index) {
+  if (!ListIndexChanged(ui->cbMaterialPrimPrvku, index)) return;
+  MarkChanged();
+  UpdateMaterialLabels();
+}
+
+void TfMain::cbMaterialPotrubiChange(int index) {
+  if (!ListIndexChanged(ui->cbMaterialPotrubi, index)) return;
+  MarkChanged();
+  UpdateMaterialLabels();
+}
+
+void TfMain::chbTvarovkaClick() {
+  MarkChanged();
+}
+
+void TfMain::CBUtvarChange(int index) {
+  if (ListIndexChanged(ui->CBUtvar, index)) m_textsChanged = true;
+}
+
+void TfMain::SGKaskada2Edited() {
+  m_textsChanged = true;
+}
+
+void TfMain::BBTekutina7Click() {
+  if (m_jmenoTekutiny) m_jmenoTekutiny->ShowName();
+}
+
+InputForm TfMain::FormOfPage() const {
+  InputForm f;
+  auto text = [](const QLineEdit* edit) { return FromQt(edit->text()); };
+  f.cbDruhVypoctu = ui->cbDruhVypoctu->currentIndex();
+  f.CBPrimarniPrvek = ui->CBPrimarniPrvek->currentIndex();
+  f.CBTekutina5 = ui->CBTekutina5->currentIndex();
+  f.ETlak = text(ui->ETlak);
+  f.CBJednTlakH = ui->CBJednTlakH->currentIndex();
+  f.ChBProvozniTeplota = ui->ChBProvozniTeplota->isChecked();
+  f.EProvozniTeplota = text(ui->EProvozniTeplota);
+  f.CBJednProvozniTeplota = ui->CBJednProvozniTeplota->currentIndex();
+  f.ChBMernaHmotnost = ui->ChBMernaHmotnost->isChecked();
+  f.EMernaHmotnost = text(ui->EMernaHmotnost);
+  f.CBJednMernaHmotnost = ui->CBJednMernaHmotnost->currentIndex();
+  f.ChBDynamickaViskozita = ui->ChBDynamickaViskozita->isChecked();
+  f.EDynamickaViskozita = text(ui->EDynamickaViskozita);
+  f.CBJednViskozita = ui->CBJednViskozita->currentIndex();
+  f.EVlhkost = text(ui->EVlhkost);
+  f.ChBIzentropickyExponent = ui->ChBIzentropickyExponent->isChecked();
+  f.EIzentropickyExponent7 = text(ui->EIzentropickyExponent7);
+  f.EPrutokProvozni = text(ui->EPrutokProvozni);
+  f.EPrutokMax = text(ui->EPrutokMax);
+  f.EPrutokMin = text(ui->EPrutokMin);
+  f.CBFlowUnit = ui->CBFlowUnit->currentIndex();
+  f.ChBSuchyVzduch = ui->ChBSuchyVzduch->isChecked();
+  f.ChBDifTlakMax = ui->ChBDifTlakMax->isChecked();
+  f.EDifTlakMaxVisible = !ui->EDifTlakMax->isHidden();
+  f.EDifTlakMax = text(ui->EDifTlakMax);
+  f.CBJednDifTlakMaxH = ui->CBJednDifTlakMaxH->currentIndex();
+  f.EPrumerPotrubiPri20C = text(ui->EPrumerPotrubiPri20C);
+  f.CBJednPrumerPotrubiPri20C = ui->CBJednPrumerPotrubiPri20C->currentIndex();
+  f.ePrumerOtvoru_d20 = text(ui->ePrumerOtvoru_d20);
+  f.cbMaterialPrimPrvku = ui->cbMaterialPrimPrvku->currentIndex();
+  f.cbMaterialPotrubi = ui->cbMaterialPotrubi->currentIndex();
+  for (std::size_t i = 0; i < m_fittingBoxes.size(); ++i) f.chbTvarovka[i] = m_fittingBoxes[i]->isChecked();
+  f.ChBNejistota05 = ui->ChBNejistota05->isChecked();
+  f.ChBNejistota02 = ui->ChBNejistota02->isChecked();
+  f.CBUtvar = FromQt(ui->CBUtvar->currentText());
+  f.EMericiMisto = text(ui->EMericiMisto);
+  f.EPopis = text(ui->EPopis);
+  f.eCisloVypoctuCount = text(ui->eCisloVypoctuCount);
+  f.eCisloVypoctuIdx = text(ui->eCisloVypoctuIdx);
+  for (int r = 0; r < 3; ++r)
+    for (int c = 0; c < 5; ++c) f.SGKaskada2.cells[r][c] = FromQt(ui->SGKaskada2->item(r, c)->text());
+  return f;
+}
+
+void TfMain::ShowForm(const InputForm& f) {
+  auto set = [](QLineEdit* edit, const std::string& text) { edit->setText(ToQt(text)); };
+  SelectItem(ui->CBJednTlakH, f.CBJednTlakH);
+  set(ui->ETlak, f.ETlak);
+  SetChecked(ui->ChBProvozniTeplota, f.ChBProvozniTeplota);
+  set(ui->EProvozniTeplota, f.EProvozniTeplota);
+  SelectItem(ui->CBJednProvozniTeplota, f.CBJednProvozniTeplota);
+  SetChecked(ui->ChBMernaHmotnost, f.ChBMernaHmotnost);
+  set(ui->EMernaHmotnost, f.EMernaHmotnost);
+  SelectItem(ui->CBJednMernaHmotnost, f.CBJednMernaHmotnost);
+  SetChecked(ui->ChBDynamickaViskozita, f.ChBDynamickaViskozita);
+  set(ui->EDynamickaViskozita, f.EDynamickaViskozita);
+  SelectItem(ui->CBJednViskozita, f.CBJednViskozita);
+  set(ui->EVlhkost, f.EVlhkost);
+  SetChecked(ui->ChBIzentropickyExponent, f.ChBIzentropickyExponent);
+  set(ui->EIzentropickyExponent7, f.EIzentropickyExponent7);
+  set(ui->EPrutokProvozni, f.EPrutokProvozni);
+  set(ui->EPrutokMax, f.EPrutokMax);
+  set(ui->EPrutokMin, f.EPrutokMin);
+  SelectItem(ui->CBFlowUnit, f.CBFlowUnit);
+  SetChecked(ui->ChBSuchyVzduch, f.ChBSuchyVzduch);
+  SetChecked(ui->ChBDifTlakMax, f.ChBDifTlakMax);
+  set(ui->EDifTlakMax, f.EDifTlakMax);
+  SelectItem(ui->CBJednDifTlakMaxH, f.CBJednDifTlakMaxH);
+  set(ui->EPrumerPotrubiPri20C, f.EPrumerPotrubiPri20C);
+  SelectItem(ui->CBJednPrumerPotrubiPri20C, f.CBJednPrumerPotrubiPri20C);
+  set(ui->ePrumerOtvoru_d20, f.ePrumerOtvoru_d20);
+  SelectItem(ui->cbMaterialPrimPrvku, f.cbMaterialPrimPrvku);
+  SelectItem(ui->cbMaterialPotrubi, f.cbMaterialPotrubi);
+  for (std::size_t i = 0; i < m_fittingBoxes.size(); ++i) SetChecked(m_fittingBoxes[i], f.chbTvarovka[i]);
+  SetChecked(ui->ChBNejistota05, f.ChBNejistota05);
+  SetChecked(ui->ChBNejistota02, f.ChBNejistota02);
+  set(ui->EPopis, f.EPopis);
+  {
+    const QSignalBlocker blocker(ui->SGKaskada2);
+    for (int r = 1; r < 3; ++r)
+      for (int c = 1; c < 5; ++c) ui->SGKaskada2->item(r, c)->setText(ToQt(f.SGKaskada2.cells[r][c]));
+  }
+  ui->CBUtvar->setCurrentText(ToQt(f.CBUtvar));
+  set(ui->EMericiMisto, f.EMericiMisto);
+  for (std::size_t i = 0; i < m_numericEdits.size(); ++i)
+    m_numericEdits[i]->setStyleSheet(f.marked.contains(static_cast<InputField>(i)) ? kYellow : QString());
+  UpdateMaterialLabels();
+  SyncPropertyEdits();
+  ui->ChBIzentropickyExponent->setEnabled(
+      FluidControlsFor(static_cast<FluidKind>(ui->CBTekutina5->currentIndex())).kappaBox);
+}
+
+void TfMain::ShowCalculationOnPage(const CalculationState& state) {
+  m_state = state;
+  SelectItem(ui->cbDruhVypoctu, static_cast<int>(state.CalcKind));
+  LayOutResultsGrid();
+  ArrangeRowsForKind();
+  SelectItem(ui->CBPrimarniPrvek, static_cast<int>(state.ElementKind));
+  m_element = state.ElementKind;
+  ZobrazeniTvarovekNejistot();
+  SelectItem(ui->CBTekutina5, static_cast<int>(state.Fluid));
+  const std::string fluidName = state.FluidName;
+  ApplyFluidLists();
+  m_state.FluidName = fluidName;  // a stored calculation keeps the name it was stored with
+  ui->BBTekutina7->setToolTip(ToQt(fluidName));
+  FillMaterialLists();
+  ShowForm(FormFromState(state));
+  ArrangeRowsForKind();
+  RebuildButtonHints();
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// Settings dialogs.
+
+void TfMain::OpenValueDialog(ValuePurpose purpose) {
+  m_settingsChanged = true;
+  if (m_zadej) m_zadej->ShowFor(purpose);
+}
+
+void TfMain::OpenReferenceDialog(ReferencePurpose purpose) {
+  m_settingsChanged = true;
+  if (m_zadej2) m_zadej2->ShowFor(purpose);
+}
+
+void TfMain::Radahodnottlakovediference1Click() {
+  m_settingsChanged = true;
+  if (m_radaTlakDif) m_radaTlakDif->ShowSeries();
+}
+
+void TfMain::ValueStored(ValuePurpose purpose) {
+  if (purpose != ValuePurpose::DpTransmitterAccuracy) return;
+  const QSignalBlocker blocker(ui->SGKaskada2);
+  ui->SGKaskada2->item(2, 1)->setText(ToQt(FixedText(m_state.DpTransmitterAccuracy, 3, DecimalSeparator())));
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// Calculation run and results page.
+
+void TfMain::ClearResults() {
+  {
+    const QSignalBlocker blocker(ui->cbVyberZRady);
+    ui->cbVyberZRady->clear();
+    ui->cbVyberZRady->addItem(ToQt(Tr(str::kNoSeriesValues)));
+    ui->cbVyberZRady->setCurrentIndex(0);
+  }
+  m_entries.clear();
+  for (int r = 0; r < kResultRows; ++r)
+    for (int c : {1, 4}) ui->SGVysledky->item(r, c)->setText(QString());
+  ui->LChybaVypoctu->setText(QStringLiteral(" % "));
+}
+
+void TfMain::AVypocetParametru5Execute() {
+  if (!ui->AVypocetParametru5->isEnabled()) return;
+  ClearResults();
+  ui->MChyboveHlaseni->clear();
+  InputForm form = FormOfPage();
+  const GatherContext context{m_messages,      true, m_session.fullName, m_configuration.InstallationNumber,
+                              TodayDayCount(), -1};
+  const RunOutcome outcome = RunCalculation(form, m_state, m_derived, context, DecimalSeparator());
+  if (outcome.stopped && form.CBTekutina5 == static_cast<int>(FluidKind::Undetermined)) {
+    ui->PCNastaveni->setCurrentWidget(ui->TSZadani);
+    ui->CBTekutina5->setFocus();
+    return;
+  }
+  if (outcome.stopped) return;
+  ShowForm(form);
+  if (form.textsChanged) m_textsChanged = true;
+  m_entries = outcome.entries;
+  if (!m_entries.empty()) {
+    {
+      const QSignalBlocker blocker(ui->cbVyberZRady);
+      ui->cbVyberZRady->clear();
+      for (const SeriesEntry& entry : m_entries) ui->cbVyberZRady->addItem(ToQt(entry.text), true);
+      ui->cbVyberZRady->setCurrentIndex(0);
+    }
+    cbVyberZRadyChange(0);
+    ui->PCNastaveni->setCurrentWidget(ui->TSVysledky);
+    ui->cbVyberZRady->setFocus();
+  }
+  if (outcome.clearChangeFlags) m_settingsChanged = m_textsChanged = false;
+  if (outcome.dropDownList && ui->cbVyberZRady->isVisible()) ui->cbVyberZRady->showPopup();
+}
+
+void TfMain::cbVyberZRadyChange(int index) {
+  if (m_entries.empty()) return;
+  if (index < 0 || index >= static_cast<int>(m_entries.size())) index = 0;
+  if (!ChooseSeriesEntry(index, m_state, m_derived, m_messages)) return;
+  ShowResults();
+}
+
+void TfMain::ShowResults() {
+  const char separator = DecimalSeparator();
+  const double dpMax = m_state.CascadeRange[0];
+  const ResultsGrid grid = ResultsGridOf(m_state, dpMax, separator);
+  for (int r = 0; r < kResultRows; ++r)
+    for (int c = 0; c < kResultColumns; ++c) ui->SGVysledky->item(r, c)->setText(ToQt(grid[r][c]));
+  LayOutSeriesHeader();
+  QStringList memo;
+  for (const auto& line : ResultMemo(m_state, dpMax, separator)) memo << ToQt(line);
+  ui->MChyboveHlaseni->setPlainText(memo.join(QLatin1Char('\n')));
+  if (m_state.CalcKind == CalculationKind::Bore)
+    ui->LChybaVypoctu->setText(ToQt(BoreDeviationText(CheckBore(m_state, dpMax).deviation, separator)));
+  const QSignalBlocker blocker(ui->SGKaskada2);
+  ui->SGKaskada2->item(1, 1)->setText(ToQt(GeneralText(dpMax, 15, separator)));
+  ui->SGKaskada2->item(2, 1)->setText(ToQt(FixedText(m_state.CascadeAccuracy[0], 3, separator)));
+}
+
+void TfMain::ShowStoredResults() {
+  ClearResults();
+  SeriesEntry entry{DpAtMaximumFlow(m_state), ResultStatus(m_state.LimitFlags),
+                    StoredSeriesEntryText(m_state, DecimalSeparator()), m_state};
+  m_entries = {entry};
+  {
+    const QSignalBlocker blocker(ui->cbVyberZRady);
+    ui->cbVyberZRady->clear();
+    ui->cbVyberZRady->addItem(ToQt(entry.text), true);
+    ui->cbVyberZRady->setCurrentIndex(0);
+  }
+  cbVyberZRadyChange(0);
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// Database page.
+
+DatabaseAccess TfMain::Database() {
+  return DatabaseAccess{LocalFileSystem(), PathsOf(m_session.databasePath), m_messages};
+}
+
+void TfMain::ListDatabaseIntoGrid() {
+  DatabaseAccess db = Database();
+  ListingRequest request;
+  request.today = Today();
+  request.format.decimalSeparator = DecimalSeparator();
+  request.descending = m_configuration.Interface.SortOrder == 1;
+  ListDatabase(db, request, m_listing);
+  QTableWidget* grid = ui->SGDatabaze6;
+  const int rows = std::max<int>(13, static_cast<int>(m_listing.RowCount()));
+  grid->clearContents();
+  grid->setRowCount(rows);
+  QStringList headers;
+  for (const Text& header : str::kColumnHeader) headers << ToQt(Tr(header));
+  grid->setHorizontalHeaderLabels(headers);
+  const int widths[] = {70, 129, 95, 145, 75, 60, 164};
+  for (int c = 0; c < kListingColumns; ++c) grid->setColumnWidth(c, widths[c]);
+  for (std::size_t r = 0; r < m_listing.RowCount(); ++r)
+    for (int c = 0; c < kListingColumns; ++c)
+      grid->setItem(static_cast<int>(r), c, new QTableWidgetItem(ToQt(std::string(m_listing.Cell(r, c)))));
+  m_selectedRow = 1;
+  if (m_listing.RowCount() > 0) grid->setCurrentCell(0, 0);
+  ui->lVypocetPocetVypoctu->setText(
+      ToQt(CounterText(m_listing.RowCount() > 0 ? 1 : 0, m_listing.RowCount())));
+}
+
+void TfMain::ShowIdentification(const CalculationState& state, bool countWritable) {
+  auto digits = [](unsigned value, int width) {
+    return QStringLiteral("%1").arg(value, width, 10, QLatin1Char('0'));
+  };
+  ui->eCisloVypoctuInstal->setText(digits(state.NumberInstallation, 2));
+  ui->eCisloVypoctuCount->setText(digits(state.NumberCount, 5));
+  ui->eCisloVypoctuIdx->setText(digits(state.NumberIndex, 2));
+  ui->EProjektant->setText(ToQt(state.Designer));
+  ui->eCisloVypoctuCount->setReadOnly(!countWritable);
+  m_countWritable = countWritable;
+  ui->GBVysledky->setTitle(
+      ToQt(ResultGroupCaption(FromQt(ui->eCisloVypoctuCount->text()), FromQt(ui->eCisloVypoctuIdx->text()))));
+}
+
+void TfMain::EnterEditing(const CalculationState& state, bool countWritable, bool newCalculation) {
+  if (newCalculation) {
+    m_state = state;
+    ResetInputPage();
+    SelectItem(ui->cbDruhVypoctu, 0);
+    ArrangeRowsForKind();
+    CBTekutina5Change(0);
+    ClearResults();
+    ui->MChyboveHlaseni->clear();
+    ui->CBUtvar->setCurrentText(QString());
+    ui->EMericiMisto->clear();
+    LayOutResultsGrid();
+  } else {
+    ShowCalculationOnPage(state);
+    ShowStoredResults();
+  }
+  ShowIdentification(m_state, countWritable);
+  SetMode(MainMode::Editing);
+  m_settingsChanged = true;
+  RebuildButtonHints();
+}
+
+void TfMain::bNovyvypocet1Click() {
+  const auto state =
+      NewCalculation(m_messages, m_settingsChanged, m_listing.HighestRunningCount(), m_configuration.Working,
+                     Signer{m_session.fullName, m_configuration.InstallationNumber});
+  if (state) EnterEditing(*state, true, true);
+}
+
+void TfMain::bZobrazitvypocet1Click() {
+  DatabaseAccess db = Database();
+  const auto state =
+      ShowCalculation(db, m_listing, m_selectedRow, m_settingsChanged || ui->AUlozit->isEnabled());
+  if (!state) return;
+  ShowCalculationOnPage(*state);
+  ShowStoredResults();
+  ShowIdentification(m_state, false);
+  SetMode(MainMode::Viewing);
+  ui->PCNastaveni->setCurrentWidget(ui->TSVysledky);
+  m_settingsChanged = m_textsChanged = false;
+}
+
+void TfMain::bbKopievypoctu1Click() {
+  DatabaseAccess db = Database();
+  const auto state = CopyCalculation(db, m_listing, m_selectedRow, m_settingsChanged || m_textsChanged,
+                                     m_configuration.Working,
+                                     Signer{m_session.fullName, m_configuration.InstallationNumber});
+  if (state) EnterEditing(*state, true, false);
+}
+
+void TfMain::bbPrepocitatvypocet1Click() {
+  DatabaseAccess db = Database();
+  const auto state = RecomputeCalculation(db, m_listing, m_selectedRow, m_settingsChanged || m_textsChanged,
+                                          m_configuration.Working,
+                                          Signer{m_session.fullName, m_configuration.InstallationNumber});
+  if (state) EnterEditing(*state, false, false);
+}
+
+void TfMain::ActionSaveExecute() {
+  if (ui->AUlozit->isEnabled()) StoreCurrent();
+}
+
+bool TfMain::StoreCurrent() {
+  InputForm form = FormOfPage();
+  const int chosen = ui->cbVyberZRady->currentIndex();
+  const GatherContext context{m_messages,      true,  m_session.fullName, m_configuration.InstallationNumber,
+                              TodayDayCount(), chosen};
+  if (!GatherTexts(form, m_state, context)) return false;
+  StoreRequest request;
+  request.mode = m_countWritable ? SaveMode::NewNumber : SaveMode::NextIndex;
+  request.settingsChanged = m_settingsChanged;
+  request.saveAll = m_saveAll;
+  request.dpMaxBoxVisible = !ui->ChBDifTlakMax->isHidden();
+  if (chosen >= 0 && chosen < static_cast<int>(m_entries.size()))
+    request.chosenSeriesValue = m_entries[chosen].seriesValue;
+  ListingRequest listingRequest;
+  listingRequest.today = Today();
+  listingRequest.format.decimalSeparator = DecimalSeparator();
+  listingRequest.descending = m_configuration.Interface.SortOrder == 1;
+  DatabaseAccess db = Database();
+  if (StoreCalculation(db, m_state, request, m_listing, listingRequest) != StoreOutcome::Stored) return false;
+  m_settingsChanged = m_textsChanged = false;
+  SetChecked(ui->ChBDifTlakMax, m_state.DpMaxGiven);
+  ui->EDifTlakMax->setText(ToQt(GeneralText(m_state.DpMaxEntered, 15, DecimalSeparator())));
+  ListDatabaseIntoGrid();
+  SetMode(MainMode::Viewing);
+  return true;
+}
+
+}  // namespace pramo

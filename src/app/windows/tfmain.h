@@ -1,0 +1,195 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QMainWindow>
+
+#include "app/CalculationRun.h"
+#include "app/SettingsDialogs.h"
+#include "core/CalculationState.h"
+#include "core/InputForm.h"
+#include "core/Messages.h"
+#include "storage/Configuration.h"
+#include "storage/DatabaseListing.h"
+#include "storage/DatabasePage.h"
+
+class QCheckBox;
+class QComboBox;
+class QHeaderView;
+class QLineEdit;
+class QTableWidget;
+
+namespace Ui {
+class TfMain;
+}
+
+namespace pramo {
+
+class TFZadej;
+class TFZadej2;
+class TFRadaTlakDif;
+class TFJmenoTekutiny;
+class TFOProgramu;
+
+// The four modes the main window shows itself in.
+enum class MainMode { Administrator, User, Editing, Viewing };
+
+// Who works in the window: set by the login.
+struct Session {
+  std::string userName;  // login name; "admin" for the administrator
+  std::string fullName;  // signs and numbers the calculations
+  std::string databasePath;
+};
+
+// The main window "Pramo": the input, results, database and administration pages.
+class TfMain : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  TfMain(Messages& messages, Configuration configuration, std::string configurationPath,
+         QWidget* parent = nullptr);
+  ~TfMain() override;
+
+  // The secondary windows it opens, created by the start-up in their order.
+  void SetDialogs(TFZadej* zadej, TFRadaTlakDif* radaTlakDif, TFZadej2* zadej2, TFOProgramu* oProgramu,
+                  TFJmenoTekutiny* jmenoTekutiny);
+
+  // Puts every page into its initial state.
+  void Environment_ReInit();
+
+  // A successful login: the user mode on the chosen database, or the administrator mode.
+  void StartSession(const Session& session);
+
+  void SetMode(MainMode mode);
+  MainMode Mode() const { return m_mode; }
+
+  CalculationState& State() { return m_state; }
+  bool SettingsChanged() const { return m_settingsChanged; }
+  bool TextsChanged() const { return m_textsChanged; }
+  const std::vector<SeriesEntry>& SeriesEntries() const { return m_entries; }
+
+  // The input page as the engine's form, and the form put back onto the page.
+  InputForm FormOfPage() const;
+  void ShowForm(const InputForm& form);
+
+  // The handlers of the actions, menus and pages, named after their control and event.
+  void AVypocetParametru5Execute();
+  void cbVyberZRadyChange(int index);
+  void ActionSaveExecute();
+  void AKonecExecute();
+  void AOdhlasitExecute();
+  void Oprogramu1Click();
+
+ signals:
+  // The user logged out: the login window takes over.
+  void LoggedOut();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // Start-up and layout.
+  void FormCreate();
+  void ConnectHandlers();
+  void LayOutCascadeGrid();
+  void LayOutResultsGrid();
+  void LayOutSeriesHeader();
+  void SetToolHints();
+  void RebuildButtonHints();
+
+  // Input page.
+  void ResetInputPage();
+  void ShowCalculationOnPage(const CalculationState& state);
+  void MarkChanged();
+  bool ListIndexChanged(QComboBox* list, int index);
+  void ApplyFluidLists();
+  void ZobrazeniTvarovekNejistot();
+  void ArrangeRowsForKind();
+  void UpdateMaterialLabels();
+  void FollowBox(QCheckBox* box, QLineEdit* edit, QComboBox* unit);
+  void SyncPropertyEdits();
+  void FillMaterialLists();
+
+  void CBTekutina5Change(int index);
+  void CBPrimarniPrvekChange(int index);
+  void cbDruhVypoctuChange(int index);
+  void ChBProvozniTeplotaClick();
+  void ChBMernaHmotnostClick();
+  void ChBDynamickaViskozitaClick();
+  void ChBIzentropickyExponentClick();
+  void ChBSuchyVzduchClick();
+  void ChBDifTlakMaxClick();
+  void CBJednTlakHChange(int index);
+  void CBJednMernaHmotnostChange(int index);
+  void CBFlowUnitChange(int index);
+  void OtherUnitChange(QComboBox* list, int index);
+  void cbMaterialPrimPrvkuChange(int index);
+  void cbMaterialPotrubiChange(int index);
+  void chbTvarovkaClick();
+  void CBUtvarChange(int index);
+  void BBTekutina7Click();
+  void SGKaskada2Edited();
+
+  // Settings dialogs.
+  void OpenValueDialog(ValuePurpose purpose);
+  void OpenReferenceDialog(ReferencePurpose purpose);
+  void Radahodnottlakovediference1Click();
+  void ValueStored(ValuePurpose purpose);
+
+  // Results page.
+  void ClearResults();
+  void ShowResults();
+  void ShowStoredResults();
+
+  // Database page.
+  DatabaseAccess Database();
+  void ListDatabaseIntoGrid();
+  void ShowIdentification(const CalculationState& state, bool countWritable);
+  void EnterEditing(const CalculationState& state, bool countWritable, bool newCalculation);
+  void bZobrazitvypocet1Click();
+  void bNovyvypocet1Click();
+  void bbKopievypoctu1Click();
+  void bbPrepocitatvypocet1Click();
+
+  // Leaving.
+  bool StoreCurrent();
+  void LogOut(bool withInterfaceState);
+  void SaveInterfaceStateIfConfigured();
+
+  std::unique_ptr<Ui::TfMain> ui;
+  Messages& m_messages;
+  Configuration m_configuration;
+  std::string m_configurationPath;
+  Session m_session;
+
+  CalculationState m_state;
+  DerivedValues m_derived;
+  std::vector<SeriesEntry> m_entries;
+  DatabaseListing m_listing;
+  std::size_t m_selectedRow = 1;
+  bool m_countWritable = true;
+
+  MainMode m_mode = MainMode::User;
+  bool m_settingsChanged = false;
+  bool m_textsChanged = false;
+  bool m_logout = false;
+  bool m_saveAll = false;
+  bool m_closing = false;
+  PrimaryElementKind m_element = PrimaryElementKind::OrificeCorner;
+
+  QHeaderView* HCVyber = nullptr;
+  std::vector<QLineEdit*> m_numericEdits;
+  std::vector<QCheckBox*> m_fittingBoxes;
+  QString m_textOnEntry;
+
+  TFZadej* m_zadej = nullptr;
+  TFRadaTlakDif* m_radaTlakDif = nullptr;
+  TFZadej2* m_zadej2 = nullptr;
+  TFOProgramu* m_oProgramu = nullptr;
+  TFJmenoTekutiny* m_jmenoTekutiny = nullptr;
+};
+
+}  // namespace pramo

@@ -1,0 +1,42 @@
+#include "app/windows/tfoprogramu.h"
+
+#include <cstdio>
+
+#include "app/windows/Icons.h"
+#include "app/windows/WindowText.h"
+#include "strings/app.h"
+#include "ui_tfoprogramu.h"
+
+namespace pramo {
+
+std::string VersionLabel() {
+  char version[40];
+  std::snprintf(version, sizeof version, "%d.%d.%d", PRAMO_VERSION_MAJOR, PRAMO_VERSION_MINOR,
+                PRAMO_VERSION_RELEASE);
+  return Tr(str::kAboutVersion) + version;
+}
+
+TFOProgramu::TFOProgramu(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFOProgramu>()) {
+  ui->setupUi(this);
+  setFixedSize(size());
+  setWindowModality(Qt::ApplicationModal);
+  ui->LIkona->setPixmap(ProgramIcon().pixmap(48, 48));
+  QFont bold = ui->LProgram->font();
+  bold.setBold(true);
+  ui->LProgram->setFont(bold);
+  ui->BOK->setDefault(true);
+  connect(ui->BOK, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+TFOProgramu::~TFOProgramu() = default;
+
+void TFOProgramu::SetVersion(const std::string& versionText) {
+  ui->LVerze->setText(ToQt(versionText));
+}
+
+void TFOProgramu::ShowFor(const std::string& ownerName) {
+  ui->LVlastnik->setText(ToQt(ownerName));
+  show();
+}
+
+}  // namespace pramo

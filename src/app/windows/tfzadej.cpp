@@ -1,0 +1,59 @@
+#include "app/windows/tfzadej.h"
+
+#include "app/windows/WindowText.h"
+#include "ui_tfzadej.h"
+
+namespace pramo {
+
+TFZadej::TFZadej(CalculationState& state, Messages& messages, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      ui(std::make_unique<Ui::TFZadej>()),
+      m_state(state),
+      m_messages(messages) {
+  ui->setupUi(this);
+  setFixedSize(size());
+  setWindowModality(Qt::ApplicationModal);
+  ui->BOK->setDefault(true);
+  connect(ui->BOK, &QPushButton::clicked, this, &TFZadej::BOKClick);
+  connect(ui->BStandard, &QPushButton::clicked, this, &TFZadej::BStandardClick);
+  connect(ui->BZpet, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+TFZadej::~TFZadej() = default;
+
+void TFZadej::ShowFor(ValuePurpose purpose) {
+  m_purpose = purpose;
+  const ValuePrompt prompt = ValuePromptFor(purpose, m_state, DecimalSeparator());
+  ui->LZadej->setText(ToQt(prompt.label));
+  ui->LJednZadej->setText(ToQt(prompt.unit));
+  ui->EZadej->setText(ToQt(prompt.text));
+  show();
+  FocusValue();
+}
+
+void TFZadej::FocusValue() {
+  ui->EZadej->selectAll();
+  ui->EZadej->setFocus();
+}
+
+void TFZadej::BStandardClick() {
+  ui->EZadej->setText(ToQt(StandardValueText(m_purpose, DecimalSeparator())));
+}
+
+void TFZadej::BOKClick() {
+  switch (AcceptValue(m_purpose, FromQt(ui->EZadej->text()), m_state, m_messages)) {
+    case ValueAnswer::NotANumber:
+      ui->EZadej->setText(ToQt(ValuePromptFor(m_purpose, m_state, DecimalSeparator()).text));
+      FocusValue();
+      return;
+    case ValueAnswer::Refused:
+      FocusValue();
+      return;
+    case ValueAnswer::Stored:
+      break;
+  }
+  emit ValueStored(m_purpose);
+  accept();
+}
+
+}  // namespace pramo

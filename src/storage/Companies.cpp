@@ -50,7 +50,12 @@ std::optional<std::vector<std::string>> ListCompanies(DatabaseAccess& db) {
 }
 
 std::string CompanyCounterText(std::optional<std::size_t> chosen, std::size_t count) {
-  return " " + std::to_string(chosen ? *chosen + 1 : 0) + " / " + std::to_string(count) + " ";
+  std::string text(1, ' ');
+  text += std::to_string(chosen ? *chosen + 1 : 0);
+  text += " / ";
+  text += std::to_string(count);
+  text += ' ';
+  return text;
 }
 
 bool AddCompany(DatabaseAccess& db, const std::vector<std::string>& listed, const std::string& name) {

@@ -32,6 +32,8 @@ class TFZadej2;
 class TFRadaTlakDif;
 class TFJmenoTekutiny;
 class TFOProgramu;
+class TFZmenaHesla2;
+class AdministrationPage;
 
 // The four modes the main window shows itself in.
 enum class MainMode { Administrator, User, Editing, Viewing };
@@ -55,6 +57,12 @@ class TfMain : public QMainWindow {
   // The secondary windows it opens, created by the start-up in their order.
   void SetDialogs(TFZadej* zadej, TFRadaTlakDif* radaTlakDif, TFZadej2* zadej2, TFOProgramu* oProgramu,
                   TFJmenoTekutiny* jmenoTekutiny);
+
+  // The password change window of the menu "Změnit přístupové heslo".
+  void SetPasswordChange(TFZmenaHesla2* zmenaHesla2) { m_zmenaHesla2 = zmenaHesla2; }
+
+  // The configuration as the login window read it last.
+  void UseConfiguration(const Configuration& configuration) { m_configuration = configuration; }
 
   // Puts every page into its initial state.
   void Environment_ReInit();
@@ -80,6 +88,8 @@ class TfMain : public QMainWindow {
   void ActionSaveExecute();
   void AKonecExecute();
   void AOdhlasitExecute();
+  void BBKonecClick();
+  void ZmenitprstupovehesloClick();
   void Oprogramu1Click();
 
  signals:
@@ -157,6 +167,8 @@ class TfMain : public QMainWindow {
   // Leaving.
   bool StoreCurrent();
   void LogOut(bool withInterfaceState);
+  void AdministratorLogOut();
+  void SaveProgramSettings();
   void SaveInterfaceStateIfConfigured();
 
   std::unique_ptr<Ui::TfMain> ui;
@@ -190,6 +202,8 @@ class TfMain : public QMainWindow {
   TFZadej2* m_zadej2 = nullptr;
   TFOProgramu* m_oProgramu = nullptr;
   TFJmenoTekutiny* m_jmenoTekutiny = nullptr;
+  TFZmenaHesla2* m_zmenaHesla2 = nullptr;
+  AdministrationPage* m_administration = nullptr;
 };
 
 }  // namespace pramo

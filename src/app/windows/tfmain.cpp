@@ -408,6 +408,9 @@ void TfMain::StartSession(const Session& session) {
   ui->PCNastaveni->show();
   if (session.userName == "admin") {
     SetMode(MainMode::Administrator);
+    // The settings menu's dialogs edit the working settings through the calculation state.
+    ApplyWorkingSettings(m_configuration.Working, m_state);
+    RebuildButtonHints();
     m_administration->ShowConfiguration();
     return;
   }
@@ -511,6 +514,7 @@ void TfMain::closeEvent(QCloseEvent* event) {
 }
 
 void TfMain::SaveProgramSettings() {
+  TakeWorkingSettings(m_state, m_configuration.Working);
   if (SaveSettings(LocalFileSystem(), m_configurationPath, m_configuration, m_messages, DecimalSeparator()))
     m_settingsChanged = m_textsChanged = false;
 }

@@ -17,6 +17,7 @@
 #include "storage/FileSystem.h"
 #include "strings/access.h"
 #include "strings/app.h"
+#include "strings/storage.h"
 
 using namespace pramo;
 
@@ -256,6 +257,32 @@ class LoginWindowTest : public QObject {
     p.LogIn(QStringLiteral("kolar22"), QStringLiteral("kolar5"));
     QVERIFY(p.main().isVisible());
     QCOMPARE(p.main().Mode(), MainMode::User);
+  }
+
+  // Settings edited by the administrator are saved on leaving with Yes, together with the working values
+  // the settings dialogs changed, and read again at the next showing of the login window.
+  void administratorSavesTheSettingsOnLeaving() {
+    Program p;
+    p.SetUp();
+    p.Start();
+    p.LogIn(QStringLiteral("admin"), QStringLiteral("spravce1"));
+    QTest::keyClicks(Program::In<QLineEdit>(p.main(), "EVlastnik"), QStringLiteral("Vodarna Brno"));
+    p.main().State().BarometricPressure = 95000;
+    QVERIFY(p.main().TextsChanged());
+
+    p.messages.Prepare(Answer::Cancel);
+    Program::In<QPushButton>(p.main(), "BBKonec")->click();
+    QCOMPARE(p.LastMessage(), str::kSettingsNotSaved.id);
+    QVERIFY(p.main().isVisible());
+
+    p.messages.Prepare(Answer::Yes);
+    Program::In<QPushButton>(p.main(), "BBKonec")->click();
+    QVERIFY(p.login().isVisible());
+    QVERIFY(!p.main().isVisible());
+    const Configuration saved =
+        ReadConfiguration(LocalFileSystem(), ConfigurationPaths{p.path("Pramo.ini"), p.path("")}, p.messages);
+    QCOMPARE(QString::fromStdString(saved.OwnerName), QStringLiteral("Vodarna Brno"));
+    QCOMPARE(saved.Working.BarometricPressure, 95000.0);
   }
 };
 

@@ -163,6 +163,16 @@ class LoginWindowTest : public QObject {
       QVERIFY(!p.main().isVisible());
     }
 
+    QComboBox* languages = Program::In<QComboBox>(p.login(), "CBJazykProgramu");
+    QCOMPARE(languages->currentText(), QStringLiteral("Česky"));
+    languages->setCurrentIndex(2);
+    emit languages->activated(2);
+    QCOMPARE(p.LastMessage(), str::kLanguageChanged.id);
+    const Configuration saved =
+        ReadConfiguration(LocalFileSystem(),
+                          ConfigurationPaths{p.path("Pramo.ini"), p.folder.path().toStdString()}, p.messages);
+    QCOMPARE(QString::fromStdString(saved.Language), QStringLiteral("English"));
+
     p.messages.Clear();
     p.LogIn(QStringLiteral("novak1"), QStringLiteral("heslo1"));
     QVERIFY(p.messages.Shown().empty());
@@ -280,7 +290,8 @@ class LoginWindowTest : public QObject {
     QVERIFY(p.login().isVisible());
     QVERIFY(!p.main().isVisible());
     const Configuration saved =
-        ReadConfiguration(LocalFileSystem(), ConfigurationPaths{p.path("Pramo.ini"), p.path("")}, p.messages);
+        ReadConfiguration(LocalFileSystem(),
+                          ConfigurationPaths{p.path("Pramo.ini"), p.folder.path().toStdString()}, p.messages);
     QCOMPARE(QString::fromStdString(saved.OwnerName), QStringLiteral("Vodarna Brno"));
     QCOMPARE(saved.Working.BarometricPressure, 95000.0);
   }

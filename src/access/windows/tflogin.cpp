@@ -87,7 +87,7 @@ void TFLogin::LogInAsUser(const std::string& login, const std::string& password)
   }
   m_configuration.Interface.LastDatabase = name;
   m_main.UseConfiguration(m_configuration);
-  m_main.StartSession(Session{login, *fullName, path});
+  if (!m_main.StartSession(Session{login, *fullName, path})) return;
   EnterMain();
 }
 

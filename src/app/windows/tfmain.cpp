@@ -12,6 +12,8 @@
 #include <QStylePainter>
 #include <QToolButton>
 
+#include "access/windows/administrationpage.h"
+#include "access/windows/tfzmenahesla2.h"
 #include "app/InputPage.h"
 #include "app/InputPageRules.h"
 #include "app/ResultsPage.h"
@@ -22,8 +24,6 @@
 #include "app/windows/tfradatlakdif.h"
 #include "app/windows/tfzadej.h"
 #include "app/windows/tfzadej2.h"
-#include "access/windows/administrationpage.h"
-#include "access/windows/tfzmenahesla2.h"
 #include "core/InputGathering.h"
 #include "core/NumberText.h"
 #include "core/StraightLengths.h"
@@ -400,7 +400,7 @@ void TfMain::RebuildButtonHints() {
   ui->BBBarometrickyTlak1->setToolTip(ToQt(BarometricPressureHint(m_state, separator)));
 }
 
-void TfMain::StartSession(const Session& session) {
+bool TfMain::StartSession(const Session& session) {
   m_session = session;
   m_saveAll = false;
   m_logout = false;
@@ -412,11 +412,11 @@ void TfMain::StartSession(const Session& session) {
     ApplyWorkingSettings(m_configuration.Working, m_state);
     RebuildButtonHints();
     m_administration->ShowConfiguration();
-    return;
+    return true;
   }
   SetToolHints();
   SetMode(MainMode::User);
-  ListDatabaseIntoGrid();
+  return ListDatabaseIntoGrid();
 }
 
 void TfMain::SetMode(MainMode mode) {
@@ -1118,13 +1118,13 @@ DatabaseAccess TfMain::Database() {
   return DatabaseAccess{LocalFileSystem(), PathsOf(m_session.databasePath), m_messages};
 }
 
-void TfMain::ListDatabaseIntoGrid() {
+bool TfMain::ListDatabaseIntoGrid() {
   DatabaseAccess db = Database();
   ListingRequest request;
   request.today = Today();
   request.format.decimalSeparator = DecimalSeparator();
   request.descending = m_configuration.Interface.SortOrder == 1;
-  ListDatabase(db, request, m_listing);
+  const bool listed = ListDatabase(db, request, m_listing);
   QTableWidget* grid = ui->SGDatabaze6;
   const int rows = std::max<int>(13, static_cast<int>(m_listing.RowCount()));
   grid->clearContents();
@@ -1141,6 +1141,7 @@ void TfMain::ListDatabaseIntoGrid() {
   if (m_listing.RowCount() > 0) grid->setCurrentCell(0, 0);
   ui->lVypocetPocetVypoctu->setText(
       ToQt(CounterText(m_listing.RowCount() > 0 ? 1 : 0, m_listing.RowCount())));
+  return listed;
 }
 
 void TfMain::ShowIdentification(const CalculationState& state, bool countWritable) {

@@ -67,8 +67,9 @@ class TfMain : public QMainWindow {
   // Puts every page into its initial state.
   void Environment_ReInit();
 
-  // A successful login: the user mode on the chosen database, or the administrator mode.
-  void StartSession(const Session& session);
+  // A successful login: the user mode on the chosen database, or the administrator mode. False when the
+  // user's database could not be listed (told).
+  bool StartSession(const Session& session);
 
   void SetMode(MainMode mode);
   MainMode Mode() const { return m_mode; }
@@ -156,7 +157,7 @@ class TfMain : public QMainWindow {
 
   // Database page.
   DatabaseAccess Database();
-  void ListDatabaseIntoGrid();
+  bool ListDatabaseIntoGrid();
   void ShowIdentification(const CalculationState& state, bool countWritable);
   void EnterEditing(const CalculationState& state, bool countWritable, bool newCalculation);
   void bZobrazitvypocet1Click();

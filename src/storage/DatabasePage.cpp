@@ -246,10 +246,16 @@ std::string ResultGroupCaption(const std::string& countText, const std::string& 
   return caption + " ";
 }
 
+std::vector<std::string> DatabaseFileNames(FileSystem& fs, const std::string& folder) {
+  std::vector<std::string> names;
+  for (const std::string& name : fs.FileNames(folder))
+    if (ListsAsDatabase(name)) names.push_back(name);
+  return names;
+}
+
 std::vector<std::string> DatabaseChoiceItems(FileSystem& fs, const std::string& folder) {
   std::vector<std::string> items{Tr(str::kCreateDatabaseItem)};
-  for (const std::string& name : fs.FileNames(folder))
-    if (ListsAsDatabase(name)) items.push_back(name);
+  for (std::string& name : DatabaseFileNames(fs, folder)) items.push_back(std::move(name));
   return items;
 }
 

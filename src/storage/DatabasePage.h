@@ -85,6 +85,8 @@ std::string NumberEditOnExit(const std::string& text, const std::string& textOnE
 // the index edit is empty).
 std::string ResultGroupCaption(const std::string& countText, const std::string& indexText);
 
+// The "*.flw" files of the folder, as the login window offers them.
+std::vector<std::string> DatabaseFileNames(FileSystem& fs, const std::string& folder);
 // The items of the database choice: "<založit novou databázi>" and the "*.flw" files of the folder.
 std::vector<std::string> DatabaseChoiceItems(FileSystem& fs, const std::string& folder);
 // Before asking for the name of a new database.

@@ -17,6 +17,17 @@ void ApplyWorkingSettings(const WorkingSettings& settings, CalculationState& sta
   state.DensityRefTemperatureUnit = 0;
 }
 
+void TakeWorkingSettings(const CalculationState& state, WorkingSettings& settings) {
+  settings.DpTransmitterAccuracy = state.DpTransmitterAccuracy;
+  settings.DensityAccuracy = state.DensityAccuracy;
+  settings.DpSeries = state.DpSeries;
+  settings.BarometricPressure = state.BarometricPressure;
+  settings.FlowRefPressure = state.FlowRefPressure;
+  settings.FlowRefTemperature = state.FlowRefTemperature;
+  settings.DensityRefPressure = state.DensityRefPressure;
+  settings.DensityRefTemperature = state.DensityRefTemperature;
+}
+
 bool DiffersFromWorkingSettings(const CalculationState& state, const WorkingSettings& settings) {
   return state.BarometricPressure != settings.BarometricPressure ||
          state.DpTransmitterAccuracy != settings.DpTransmitterAccuracy ||

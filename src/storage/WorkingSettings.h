@@ -26,6 +26,10 @@ struct WorkingSettings {
 // condition as entered and in base units with unit index 0.
 void ApplyWorkingSettings(const WorkingSettings& settings, CalculationState& state);
 
+// The reverse, when the settings are saved: the values the settings dialogs edited in the calculation, the
+// reference conditions in base units. The footer is not part of a calculation and stays.
+void TakeWorkingSettings(const CalculationState& state, WorkingSettings& settings);
+
 // Whether any of the seven compared values of a calculation differs from the settings: barometric
 // pressure, the two accuracies and the four reference conditions in base units.
 bool DiffersFromWorkingSettings(const CalculationState& state, const WorkingSettings& settings);

@@ -17,12 +17,16 @@ void ApplyProgramAppearance() {
 ProgramWindows::ProgramWindows(Messages& messages, const Configuration& configuration,
                                const std::string& configurationPath)
     : fMain(messages, configuration, configurationPath),
+      FLogin(fMain, FZmenaHesla2, messages,
+             ConfigurationPaths{configurationPath, configuration.DatabaseFolder}),
       FZadej(fMain.State(), messages, &fMain),
       FRadaTlakDif(fMain.State(), &fMain),
       FZadej2(fMain.State(), messages, &fMain),
       FOProgramu(&fMain),
-      FJmenoTekutiny(fMain.State(), &fMain) {
+      FJmenoTekutiny(fMain.State(), &fMain),
+      FZmenaHesla2(messages, configurationPath, &fMain) {
   fMain.SetDialogs(&FZadej, &FRadaTlakDif, &FZadej2, &FOProgramu, &FJmenoTekutiny);
+  fMain.SetPasswordChange(&FZmenaHesla2);
   fMain.Environment_ReInit();
 }
 

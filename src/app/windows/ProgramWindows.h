@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "access/windows/tflogin.h"
+#include "access/windows/tfzmenahesla2.h"
 #include "app/windows/tfjmenotekutiny.h"
 #include "app/windows/tfmain.h"
 #include "app/windows/tfoprogramu.h"
@@ -15,17 +17,21 @@ namespace pramo {
 void ApplyProgramAppearance();
 
 // The program's windows, each created once, in the order the start-up creates them; the main window is
-// prepared (its pages in their initial state) and knows the windows it opens.
+// prepared (its pages in their initial state) and knows the windows it opens. The login window reads the
+// configuration again at each showing; where no folder of databases is configured it keeps the one the
+// start-up read.
 struct ProgramWindows {
   ProgramWindows(Messages& messages, const Configuration& configuration,
                  const std::string& configurationPath);
 
   TfMain fMain;
+  TFLogin FLogin;
   TFZadej FZadej;
   TFRadaTlakDif FRadaTlakDif;
   TFZadej2 FZadej2;
   TFOProgramu FOProgramu;
   TFJmenoTekutiny FJmenoTekutiny;
+  TFZmenaHesla2 FZmenaHesla2;
 };
 
 }  // namespace pramo

@@ -1,6 +1,12 @@
 #include "app/windows/WindowText.h"
 
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
 #include <QLocale>
+#include <QUrl>
+
+#include "strings/app.h"
 
 namespace pramo {
 
@@ -12,6 +18,12 @@ QString ToQt(const std::string& text) {
 
 std::string FromQt(const QString& text) {
   return text.toStdString();
+}
+
+void OpenHelp(Messages& messages) {
+  const QString help = QCoreApplication::applicationDirPath() + QStringLiteral("/Pramo.html");
+  if (!QFileInfo::exists(help) || !QDesktopServices::openUrl(QUrl::fromLocalFile(help)))
+    Tell(messages, MessageKind::Error, str::kHelpMissing);
 }
 
 char DecimalSeparator() {

@@ -2,8 +2,6 @@
 
 #include <QAbstractItemView>
 #include <QCloseEvent>
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
@@ -13,8 +11,9 @@
 #include <QStyledItemDelegate>
 #include <QStylePainter>
 #include <QToolButton>
-#include <QUrl>
 
+#include "access/windows/administrationpage.h"
+#include "access/windows/tfzmenahesla2.h"
 #include "app/InputPage.h"
 #include "app/InputPageRules.h"
 #include "app/ResultsPage.h"
@@ -139,6 +138,7 @@ TfMain::TfMain(Messages& messages, Configuration configuration, std::string conf
       m_configuration(std::move(configuration)),
       m_configurationPath(std::move(configurationPath)) {
   ui->setupUi(this);
+  m_administration = new AdministrationPage(m_messages, m_configuration, ui->TSAdmin);
   FormCreate();
 }
 
@@ -270,11 +270,8 @@ void TfMain::ConnectHandlers() {
   connect(ui->AKonec, &QAction::triggered, this, &TfMain::AKonecExecute);
   connect(ui->AOdhlasit, &QAction::triggered, this, &TfMain::AOdhlasitExecute);
   connect(ui->Oprogramu1, &QAction::triggered, this, &TfMain::Oprogramu1Click);
-  connect(ui->ANapovedaObsah, &QAction::triggered, this, [this] {
-    const QString help = QCoreApplication::applicationDirPath() + QStringLiteral("/Pramo.html");
-    if (!QFileInfo::exists(help) || !QDesktopServices::openUrl(QUrl::fromLocalFile(help)))
-      Tell(m_messages, MessageKind::Error, str::kHelpMissing);
-  });
+  connect(ui->ANapovedaObsah, &QAction::triggered, this, [this] { OpenHelp(m_messages); });
+  connect(ui->Zmenitprstupoveheslo, &QAction::triggered, this, &TfMain::ZmenitprstupovehesloClick);
   connect(ui->Presnostsnimacetlakovediference1, &QAction::triggered, this,
           [this] { OpenValueDialog(ValuePurpose::DpTransmitterAccuracy); });
   connect(ui->Presnoststanovenimernehmotnosti1, &QAction::triggered, this,
@@ -327,8 +324,14 @@ void TfMain::ConnectHandlers() {
   connect(ui->SGDatabaze6, &QTableWidget::currentCellChanged, this,
           [this](int row) { m_selectedRow = row >= 0 ? static_cast<std::size_t>(row) + 1 : 1; });
   connect(ui->SGDatabaze6, &QTableWidget::cellDoubleClicked, this, &TfMain::bZobrazitvypocet1Click);
-  connect(ui->BBKonec, &QPushButton::clicked, this, &TfMain::AKonecExecute);
+  connect(ui->BBKonec, &QPushButton::clicked, this, &TfMain::BBKonecClick);
   connect(ui->BBOdhlasit, &QPushButton::clicked, this, &TfMain::AOdhlasitExecute);
+  connect(m_administration, &AdministrationPage::DatabaseChosen, this, [this] {
+    m_session.databasePath = m_administration->DatabasePath();
+    setWindowTitle(ToQt(WindowCaption(m_session.databasePath)));
+  });
+  connect(m_administration, &AdministrationPage::TextsChanged, this, [this] { m_textsChanged = true; });
+  connect(m_administration, &AdministrationPage::SaveRequested, this, &TfMain::SaveProgramSettings);
 }
 
 // ---------------------------------------------------------------------------------------------------------
@@ -397,7 +400,7 @@ void TfMain::RebuildButtonHints() {
   ui->BBBarometrickyTlak1->setToolTip(ToQt(BarometricPressureHint(m_state, separator)));
 }
 
-void TfMain::StartSession(const Session& session) {
+bool TfMain::StartSession(const Session& session) {
   m_session = session;
   m_saveAll = false;
   m_logout = false;
@@ -405,11 +408,15 @@ void TfMain::StartSession(const Session& session) {
   ui->PCNastaveni->show();
   if (session.userName == "admin") {
     SetMode(MainMode::Administrator);
-    return;
+    // The settings menu's dialogs edit the working settings through the calculation state.
+    ApplyWorkingSettings(m_configuration.Working, m_state);
+    RebuildButtonHints();
+    m_administration->ShowConfiguration();
+    return true;
   }
   SetToolHints();
   SetMode(MainMode::User);
-  ListDatabaseIntoGrid();
+  return ListDatabaseIntoGrid();
 }
 
 void TfMain::SetMode(MainMode mode) {
@@ -457,6 +464,12 @@ void TfMain::SetMode(MainMode mode) {
 }
 
 void TfMain::closeEvent(QCloseEvent* event) {
+  // Hidden behind the login window after a logout: ending the program there asks nothing.
+  if (isHidden()) {
+    SaveInterfaceStateIfConfigured();
+    event->accept();
+    return;
+  }
   // A second close request while a question is open is the same request.
   if (m_closing) {
     event->ignore();
@@ -465,11 +478,12 @@ void TfMain::closeEvent(QCloseEvent* event) {
   m_closing = true;
   bool mayClose = true;
   if (m_mode == MainMode::Administrator) {
+    if (m_administration->NewDatabaseWithoutUsers())
+      Tell(m_messages, MessageKind::Warning, str::kNoUserInNewDatabase);
     if (m_settingsChanged || m_textsChanged) {
       switch (Ask(m_messages, str::kSettingsNotSaved, {Answer::Yes, Answer::No, Answer::Cancel})) {
         case Answer::Yes:
-          SaveSettings(LocalFileSystem(), m_configurationPath, m_configuration, m_messages,
-                       DecimalSeparator());
+          SaveProgramSettings();
           break;
         case Answer::Cancel:
           mayClose = false;
@@ -499,6 +513,12 @@ void TfMain::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
+void TfMain::SaveProgramSettings() {
+  TakeWorkingSettings(m_state, m_configuration.Working);
+  if (SaveSettings(LocalFileSystem(), m_configurationPath, m_configuration, m_messages, DecimalSeparator()))
+    m_settingsChanged = m_textsChanged = false;
+}
+
 void TfMain::SaveInterfaceStateIfConfigured() {
   if (LocalFileSystem().Exists(m_configurationPath))
     SaveInterfaceState(LocalFileSystem(), m_configurationPath, m_configuration.Interface, m_messages);
@@ -509,16 +529,28 @@ void TfMain::AKonecExecute() {
   close();
 }
 
+// The administration page's "Konec": unsaved settings lead back to the login window whatever the answer
+// (but Cancel); without them the program ends.
+void TfMain::BBKonecClick() {
+  if (m_mode == MainMode::Administrator && (m_settingsChanged || m_textsChanged)) {
+    AdministratorLogOut();
+    return;
+  }
+  AKonecExecute();
+}
+
+void TfMain::AdministratorLogOut() {
+  if (m_settingsChanged || m_textsChanged) {
+    const Answer answer = Ask(m_messages, str::kSettingsNotSaved, {Answer::Yes, Answer::No, Answer::Cancel});
+    if (answer == Answer::Cancel) return;
+    if (answer == Answer::Yes) SaveProgramSettings();
+  }
+  LogOut(false);
+}
+
 void TfMain::AOdhlasitExecute() {
   if (m_mode == MainMode::Administrator) {
-    if (m_settingsChanged || m_textsChanged) {
-      const Answer answer =
-          Ask(m_messages, str::kSettingsNotSaved, {Answer::Yes, Answer::No, Answer::Cancel});
-      if (answer == Answer::Cancel) return;
-      if (answer == Answer::Yes)
-        SaveSettings(LocalFileSystem(), m_configurationPath, m_configuration, m_messages, DecimalSeparator());
-    }
-    LogOut(false);
+    AdministratorLogOut();
     return;
   }
   if (ui->AUlozit->isEnabled()) {
@@ -536,6 +568,13 @@ void TfMain::LogOut(bool withInterfaceState) {
   m_settingsChanged = m_textsChanged = false;
   hide();
   emit LoggedOut();
+}
+
+void TfMain::ZmenitprstupovehesloClick() {
+  if (!m_zmenaHesla2) return;
+  const bool administrator = m_mode == MainMode::Administrator;
+  m_zmenaHesla2->ShowFor(
+      PasswordAccount{administrator, m_session.userName, m_session.fullName, m_session.databasePath}, false);
 }
 
 void TfMain::Oprogramu1Click() {
@@ -1079,13 +1118,13 @@ DatabaseAccess TfMain::Database() {
   return DatabaseAccess{LocalFileSystem(), PathsOf(m_session.databasePath), m_messages};
 }
 
-void TfMain::ListDatabaseIntoGrid() {
+bool TfMain::ListDatabaseIntoGrid() {
   DatabaseAccess db = Database();
   ListingRequest request;
   request.today = Today();
   request.format.decimalSeparator = DecimalSeparator();
   request.descending = m_configuration.Interface.SortOrder == 1;
-  ListDatabase(db, request, m_listing);
+  const bool listed = ListDatabase(db, request, m_listing);
   QTableWidget* grid = ui->SGDatabaze6;
   const int rows = std::max<int>(13, static_cast<int>(m_listing.RowCount()));
   grid->clearContents();
@@ -1102,6 +1141,7 @@ void TfMain::ListDatabaseIntoGrid() {
   if (m_listing.RowCount() > 0) grid->setCurrentCell(0, 0);
   ui->lVypocetPocetVypoctu->setText(
       ToQt(CounterText(m_listing.RowCount() > 0 ? 1 : 0, m_listing.RowCount())));
+  return listed;
 }
 
 void TfMain::ShowIdentification(const CalculationState& state, bool countWritable) {

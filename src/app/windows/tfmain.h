@@ -32,6 +32,8 @@ class TFZadej2;
 class TFRadaTlakDif;
 class TFJmenoTekutiny;
 class TFOProgramu;
+class TFZmenaHesla2;
+class AdministrationPage;
 
 // The four modes the main window shows itself in.
 enum class MainMode { Administrator, User, Editing, Viewing };
@@ -56,11 +58,18 @@ class TfMain : public QMainWindow {
   void SetDialogs(TFZadej* zadej, TFRadaTlakDif* radaTlakDif, TFZadej2* zadej2, TFOProgramu* oProgramu,
                   TFJmenoTekutiny* jmenoTekutiny);
 
+  // The password change window of the menu "Změnit přístupové heslo".
+  void SetPasswordChange(TFZmenaHesla2* zmenaHesla2) { m_zmenaHesla2 = zmenaHesla2; }
+
+  // The configuration as the login window read it last.
+  void UseConfiguration(const Configuration& configuration) { m_configuration = configuration; }
+
   // Puts every page into its initial state.
   void Environment_ReInit();
 
-  // A successful login: the user mode on the chosen database, or the administrator mode.
-  void StartSession(const Session& session);
+  // A successful login: the user mode on the chosen database, or the administrator mode. False when the
+  // user's database could not be listed (told).
+  bool StartSession(const Session& session);
 
   void SetMode(MainMode mode);
   MainMode Mode() const { return m_mode; }
@@ -80,6 +89,8 @@ class TfMain : public QMainWindow {
   void ActionSaveExecute();
   void AKonecExecute();
   void AOdhlasitExecute();
+  void BBKonecClick();
+  void ZmenitprstupovehesloClick();
   void Oprogramu1Click();
 
  signals:
@@ -146,7 +157,7 @@ class TfMain : public QMainWindow {
 
   // Database page.
   DatabaseAccess Database();
-  void ListDatabaseIntoGrid();
+  bool ListDatabaseIntoGrid();
   void ShowIdentification(const CalculationState& state, bool countWritable);
   void EnterEditing(const CalculationState& state, bool countWritable, bool newCalculation);
   void bZobrazitvypocet1Click();
@@ -157,6 +168,8 @@ class TfMain : public QMainWindow {
   // Leaving.
   bool StoreCurrent();
   void LogOut(bool withInterfaceState);
+  void AdministratorLogOut();
+  void SaveProgramSettings();
   void SaveInterfaceStateIfConfigured();
 
   std::unique_ptr<Ui::TfMain> ui;
@@ -190,6 +203,8 @@ class TfMain : public QMainWindow {
   TFZadej2* m_zadej2 = nullptr;
   TFOProgramu* m_oProgramu = nullptr;
   TFJmenoTekutiny* m_jmenoTekutiny = nullptr;
+  TFZmenaHesla2* m_zmenaHesla2 = nullptr;
+  AdministrationPage* m_administration = nullptr;
 };
 
 }  // namespace pramo

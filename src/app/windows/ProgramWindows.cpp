@@ -21,8 +21,17 @@ ProgramWindows::ProgramWindows(Messages& messages, const Configuration& configur
       FRadaTlakDif(fMain.State(), &fMain),
       FZadej2(fMain.State(), messages, &fMain),
       FOProgramu(&fMain),
-      FJmenoTekutiny(fMain.State(), &fMain) {
+      FJmenoTekutiny(fMain.State(), &fMain),
+      FNahled(messages, printer, &fMain),
+      FNastaveniTisku(printer, &fMain),
+      FZapati(&fMain),
+      FGraf(messages, &fMain),
+      FTabulkaNejistot(&fMain),
+      FPrutok2mA(&fMain) {
   fMain.SetDialogs(&FZadej, &FRadaTlakDif, &FZadej2, &FOProgramu, &FJmenoTekutiny);
+  fMain.SetPrintWindows(&printer, &FNahled, &FNastaveniTisku, &FZapati);
+  fMain.SetUncertaintyWindows(&FGraf, &FTabulkaNejistot);
+  fMain.SetFlowTableWindow(&FPrutok2mA);
   fMain.Environment_ReInit();
 }
 

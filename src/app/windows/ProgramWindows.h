@@ -5,9 +5,16 @@
 #include "app/windows/tfjmenotekutiny.h"
 #include "app/windows/tfmain.h"
 #include "app/windows/tfoprogramu.h"
+#include "app/windows/tfprutok2ma.h"
 #include "app/windows/tfradatlakdif.h"
 #include "app/windows/tfzadej.h"
 #include "app/windows/tfzadej2.h"
+#include "printing/windows/CertificatePrinter.h"
+#include "printing/windows/tfnahled.h"
+#include "printing/windows/tfnastavenitisku.h"
+#include "printing/windows/tfzapati.h"
+#include "uncertainty/windows/tfgraf.h"
+#include "uncertainty/windows/tftabulkanejistot.h"
 
 namespace pramo {
 
@@ -20,12 +27,19 @@ struct ProgramWindows {
   ProgramWindows(Messages& messages, const Configuration& configuration,
                  const std::string& configurationPath);
 
+  CertificatePrinter printer;
   TfMain fMain;
   TFZadej FZadej;
   TFRadaTlakDif FRadaTlakDif;
   TFZadej2 FZadej2;
   TFOProgramu FOProgramu;
   TFJmenoTekutiny FJmenoTekutiny;
+  TFNahled FNahled;
+  TFNastaveniTisku FNastaveniTisku;
+  TFZapati FZapati;
+  TFGraf FGraf;
+  TFTabulkaNejistot FTabulkaNejistot;
+  TFPrutok2mA FPrutok2mA;
 };
 
 }  // namespace pramo

@@ -14,6 +14,7 @@
 #include "storage/Configuration.h"
 #include "storage/DatabaseListing.h"
 #include "storage/DatabasePage.h"
+#include "storage/windows/CalculationFileDialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -32,6 +33,14 @@ class TFZadej2;
 class TFRadaTlakDif;
 class TFJmenoTekutiny;
 class TFOProgramu;
+class CertificatePrinter;
+class TFNahled;
+class TFNastaveniTisku;
+class TFZapati;
+struct CertificateSettings;
+class TFGraf;
+class TFTabulkaNejistot;
+class TFPrutok2mA;
 
 // The four modes the main window shows itself in.
 enum class MainMode { Administrator, User, Editing, Viewing };
@@ -55,6 +64,15 @@ class TfMain : public QMainWindow {
   // The secondary windows it opens, created by the start-up in their order.
   void SetDialogs(TFZadej* zadej, TFRadaTlakDif* radaTlakDif, TFZadej2* zadej2, TFOProgramu* oProgramu,
                   TFJmenoTekutiny* jmenoTekutiny);
+
+  // The printer and the windows of printing: the print options are taken from the configuration.
+  void SetPrintWindows(CertificatePrinter* printer, TFNahled* nahled, TFNastaveniTisku* nastaveniTisku,
+                       TFZapati* zapati);
+
+  void SetUncertaintyWindows(TFGraf* graf, TFTabulkaNejistot* tabulkaNejistot);
+  void SetFlowTableWindow(TFPrutok2mA* prutok2mA);
+  // How the export and import choose their file; the system's file dialog unless told otherwise.
+  void SetFileChooser(CalculationFileChooser chooser) { m_chooseFile = std::move(chooser); }
 
   // Puts every page into its initial state.
   void Environment_ReInit();
@@ -81,6 +99,21 @@ class TfMain : public QMainWindow {
   void AKonecExecute();
   void AOdhlasitExecute();
   void Oprogramu1Click();
+  void ATiskOsvedceniExecute();
+  void ANahledExecute();
+  void ANastaveniTiskuExecute();
+  void BBZapatiClick();
+  void AZobrazGrafNejistotExecute();
+  void ActionZobrazTabulkuNejistotExecute();
+  void AExportExecute();
+  void AImportExecute();
+  // The hidden key sequence (Ctrl+Alt+K, Ctrl+Alt+W, then Ctrl+Alt+J or Ctrl+Alt+Y) and the flow table.
+  void OD11Click();
+  void OD21Click();
+  void OD31Click();
+  void Povoluloenvechvpot1Click();
+  void q2mA1Click();
+  bool SaveAll() const { return m_saveAll; }
 
  signals:
   // The user logged out: the login window takes over.
@@ -154,6 +187,9 @@ class TfMain : public QMainWindow {
   void bbKopievypoctu1Click();
   void bbPrepocitatvypocet1Click();
 
+  // Printing: what the certificate shows besides the calculation, as the windows hold it now.
+  CertificateSettings CertificateSettingsNow() const;
+
   // Leaving.
   bool StoreCurrent();
   void LogOut(bool withInterfaceState);
@@ -190,6 +226,17 @@ class TfMain : public QMainWindow {
   TFZadej2* m_zadej2 = nullptr;
   TFOProgramu* m_oProgramu = nullptr;
   TFJmenoTekutiny* m_jmenoTekutiny = nullptr;
+  CertificatePrinter* m_printer = nullptr;
+  TFNahled* m_nahled = nullptr;
+  TFNastaveniTisku* m_nastaveniTisku = nullptr;
+  TFZapati* m_zapati = nullptr;
+  TFGraf* m_graf = nullptr;
+  TFTabulkaNejistot* m_tabulkaNejistot = nullptr;
+  CalculationFileChooser m_chooseFile = ChooseCalculationFile;
+  TFPrutok2mA* m_prutok2mA = nullptr;
+  bool m_keyStep1 = false;
+  bool m_keyStep2 = false;
+  QString m_diagnosticPath;
 };
 
 }  // namespace pramo

@@ -27,11 +27,14 @@ ProgramWindows::ProgramWindows(Messages& messages, const Configuration& configur
       FZapati(&fMain),
       FGraf(messages, &fMain),
       FTabulkaNejistot(&fMain),
-      FPrutok2mA(&fMain) {
+      FPrutok2mA(&fMain),
+      FStavPrevodu(&fMain),
+      FConvert(messages, FStavPrevodu, &fMain) {
   fMain.SetDialogs(&FZadej, &FRadaTlakDif, &FZadej2, &FOProgramu, &FJmenoTekutiny);
   fMain.SetPrintWindows(&printer, &FNahled, &FNastaveniTisku, &FZapati);
   fMain.SetUncertaintyWindows(&FGraf, &FTabulkaNejistot);
   fMain.SetFlowTableWindow(&FPrutok2mA);
+  fMain.SetConversionWindow(&FConvert);
   fMain.Environment_ReInit();
 }
 

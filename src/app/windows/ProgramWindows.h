@@ -9,6 +9,8 @@
 #include "app/windows/tfradatlakdif.h"
 #include "app/windows/tfzadej.h"
 #include "app/windows/tfzadej2.h"
+#include "legacy/windows/tfconvert.h"
+#include "legacy/windows/tfstavprevodu.h"
 #include "printing/windows/CertificatePrinter.h"
 #include "printing/windows/tfnahled.h"
 #include "printing/windows/tfnastavenitisku.h"
@@ -40,6 +42,8 @@ struct ProgramWindows {
   TFGraf FGraf;
   TFTabulkaNejistot FTabulkaNejistot;
   TFPrutok2mA FPrutok2mA;
+  TFStavPrevodu FStavPrevodu;
+  TFConvert FConvert;
 };
 
 }  // namespace pramo

@@ -36,6 +36,7 @@
 #include "core/NumberText.h"
 #include "core/StraightLengths.h"
 #include "core/Validity.h"
+#include "legacy/windows/tfconvert.h"
 #include "printing/windows/CertificatePrinter.h"
 #include "printing/windows/tfnahled.h"
 #include "printing/windows/tfnastavenitisku.h"
@@ -1423,6 +1424,19 @@ void TfMain::Povoluloenvechvpot1Click() {
 
 void TfMain::q2mA1Click() {
   if (m_prutok2mA && m_mode == MainMode::Viewing) m_prutok2mA->ShowFor(m_state, DecimalSeparator());
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// Conversion of the older program's databases.
+
+void TfMain::SetConversionWindow(TFConvert* convert) {
+  m_convert = convert;
+}
+
+void TfMain::BBConvertClick() {
+  if (m_convert)
+    m_convert->ShowFor(m_configuration.DatabaseFolder,
+                       FromQt(QFileInfo(ToQt(m_session.databasePath)).fileName()));
 }
 
 }  // namespace pramo

@@ -41,6 +41,7 @@ struct CertificateSettings;
 class TFGraf;
 class TFTabulkaNejistot;
 class TFPrutok2mA;
+class TFConvert;
 
 // The four modes the main window shows itself in.
 enum class MainMode { Administrator, User, Editing, Viewing };
@@ -71,6 +72,7 @@ class TfMain : public QMainWindow {
 
   void SetUncertaintyWindows(TFGraf* graf, TFTabulkaNejistot* tabulkaNejistot);
   void SetFlowTableWindow(TFPrutok2mA* prutok2mA);
+  void SetConversionWindow(TFConvert* convert);
   // How the export and import choose their file; the system's file dialog unless told otherwise.
   void SetFileChooser(CalculationFileChooser chooser) { m_chooseFile = std::move(chooser); }
 
@@ -113,6 +115,8 @@ class TfMain : public QMainWindow {
   void OD31Click();
   void Povoluloenvechvpot1Click();
   void q2mA1Click();
+  // "Kvantora -> Pramo" on the administration page.
+  void BBConvertClick();
   bool SaveAll() const { return m_saveAll; }
 
  signals:
@@ -234,6 +238,7 @@ class TfMain : public QMainWindow {
   TFTabulkaNejistot* m_tabulkaNejistot = nullptr;
   CalculationFileChooser m_chooseFile = ChooseCalculationFile;
   TFPrutok2mA* m_prutok2mA = nullptr;
+  TFConvert* m_convert = nullptr;
   bool m_keyStep1 = false;
   bool m_keyStep2 = false;
   QString m_diagnosticPath;

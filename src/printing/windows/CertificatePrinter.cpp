@@ -1,5 +1,7 @@
 #include "printing/windows/CertificatePrinter.h"
 
+#include <algorithm>
+
 #include <QPrintDialog>
 #include <QPrinterInfo>
 

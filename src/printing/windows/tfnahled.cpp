@@ -157,8 +157,8 @@ void TFNahled::CBMeritkoChange(int) {
 }
 
 void TFNahled::TBTisk5Click() {
-  m_printer.AskAndPrint(this, m_state, m_settings, m_messages);
-  m_statusPrinter->setText(m_printer.PrinterName());
+  if (m_printer.AskAndPrint(this, m_state, m_settings, m_messages))
+    m_statusPrinter->setText(m_printer.PrinterName());
 }
 
 }  // namespace pramo

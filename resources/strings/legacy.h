@@ -43,4 +43,12 @@ inline constexpr Text kConvertProgressCompanies{7212, "Ukládám databázi firem
 inline constexpr Text kConvertTrailingBytes{
     7220, "Soubor výpočtů končí neúplným záznamem (%1 bajtů navíc), ten nebude převeden."};
 
+// The file dialogs of the conversion window: titles and filters.
+inline constexpr Text kConvertCalculationsDialogTitle{7300, "Soubor databáze výpočtů"};
+inline constexpr Text kConvertCalculationsFilter{7301, "Databáze výpočtů Kvantora (vypocty.000)"};
+inline constexpr Text kConvertCompaniesDialogTitle{7302, "Soubor databáze firem"};
+inline constexpr Text kConvertCompaniesFilter{7303, "Databáze firem Kvantora (firmy.000)"};
+// The header of the list of old calculations.
+inline constexpr Text kConvertListHeader[] = {{7310, "Číslo výpočtu"}, {7311, "Popis"}};
+
 }  // namespace pramo::str

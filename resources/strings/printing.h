@@ -133,4 +133,7 @@ inline constexpr Text kOldPipeMaterialItem[] = {
 // The footer text until one is set.
 inline constexpr Text kDefaultFooterText{6250, "Firma x Telefon x URL"};
 
+// The preview's status: the shown page of how many.
+inline constexpr Text kPreviewPageStatus{6260, "Strana %1 z %2"};
+
 }  // namespace pramo::str

@@ -165,4 +165,8 @@ inline constexpr Text kCompanyNotRemoved{4508, "Útvar se nepodařilo odstranit 
 inline constexpr Text kCompanyTooLong{4509, "Jméno útvaru může obsahovat nejvýše 50 znaků!"};
 inline constexpr Text kCompanyCharacters{4510, "Jméno útvaru obsahuje znak, který nelze uložit do databáze!"};
 
+// Titles of the export and import file dialogs.
+inline constexpr Text kExportDialogTitle{4310, "Export zadání"};
+inline constexpr Text kImportDialogTitle{4311, "Import zadání"};
+
 }  // namespace pramo::str

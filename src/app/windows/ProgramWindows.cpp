@@ -24,9 +24,21 @@ ProgramWindows::ProgramWindows(Messages& messages, const Configuration& configur
       FZadej2(fMain.State(), messages, &fMain),
       FOProgramu(&fMain),
       FJmenoTekutiny(fMain.State(), &fMain),
-      FZmenaHesla2(messages, configurationPath, &fMain) {
+      FZmenaHesla2(messages, configurationPath, &fMain),
+      FNahled(messages, printer, &fMain),
+      FNastaveniTisku(printer, &fMain),
+      FZapati(&fMain),
+      FGraf(messages, &fMain),
+      FTabulkaNejistot(&fMain),
+      FPrutok2mA(&fMain),
+      FStavPrevodu(&fMain),
+      FConvert(messages, FStavPrevodu, &fMain) {
   fMain.SetDialogs(&FZadej, &FRadaTlakDif, &FZadej2, &FOProgramu, &FJmenoTekutiny);
   fMain.SetPasswordChange(&FZmenaHesla2);
+  fMain.SetPrintWindows(&printer, &FNahled, &FNastaveniTisku, &FZapati);
+  fMain.SetUncertaintyWindows(&FGraf, &FTabulkaNejistot);
+  fMain.SetFlowTableWindow(&FPrutok2mA);
+  fMain.SetConversionWindow(&FConvert);
   fMain.Environment_ReInit();
 }
 

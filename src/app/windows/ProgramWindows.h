@@ -7,9 +7,18 @@
 #include "app/windows/tfjmenotekutiny.h"
 #include "app/windows/tfmain.h"
 #include "app/windows/tfoprogramu.h"
+#include "app/windows/tfprutok2ma.h"
 #include "app/windows/tfradatlakdif.h"
 #include "app/windows/tfzadej.h"
 #include "app/windows/tfzadej2.h"
+#include "legacy/windows/tfconvert.h"
+#include "legacy/windows/tfstavprevodu.h"
+#include "printing/windows/CertificatePrinter.h"
+#include "printing/windows/tfnahled.h"
+#include "printing/windows/tfnastavenitisku.h"
+#include "printing/windows/tfzapati.h"
+#include "uncertainty/windows/tfgraf.h"
+#include "uncertainty/windows/tftabulkanejistot.h"
 
 namespace pramo {
 
@@ -24,6 +33,7 @@ struct ProgramWindows {
   ProgramWindows(Messages& messages, const Configuration& configuration,
                  const std::string& configurationPath);
 
+  CertificatePrinter printer;
   TfMain fMain;
   TFLogin FLogin;
   TFZadej FZadej;
@@ -32,6 +42,14 @@ struct ProgramWindows {
   TFOProgramu FOProgramu;
   TFJmenoTekutiny FJmenoTekutiny;
   TFZmenaHesla2 FZmenaHesla2;
+  TFNahled FNahled;
+  TFNastaveniTisku FNastaveniTisku;
+  TFZapati FZapati;
+  TFGraf FGraf;
+  TFTabulkaNejistot FTabulkaNejistot;
+  TFPrutok2mA FPrutok2mA;
+  TFStavPrevodu FStavPrevodu;
+  TFConvert FConvert;
 };
 
 }  // namespace pramo

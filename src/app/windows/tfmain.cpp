@@ -1,9 +1,15 @@
 #include "app/windows/tfmain.h"
 
+#include <cmath>
+
 #include <QAbstractItemView>
 #include <QCloseEvent>
+#include <QDate>
+#include <QFileInfo>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QPainter>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -15,12 +21,14 @@
 #include "access/windows/administrationpage.h"
 #include "access/windows/tfzmenahesla2.h"
 #include "app/InputPage.h"
+#include "app/FlowTable.h"
 #include "app/InputPageRules.h"
 #include "app/ResultsPage.h"
 #include "app/windows/Icons.h"
 #include "app/windows/WindowText.h"
 #include "app/windows/tfjmenotekutiny.h"
 #include "app/windows/tfoprogramu.h"
+#include "app/windows/tfprutok2ma.h"
 #include "app/windows/tfradatlakdif.h"
 #include "app/windows/tfzadej.h"
 #include "app/windows/tfzadej2.h"
@@ -28,6 +36,15 @@
 #include "core/NumberText.h"
 #include "core/StraightLengths.h"
 #include "core/Validity.h"
+#include "legacy/windows/tfconvert.h"
+#include "printing/windows/CertificatePrinter.h"
+#include "printing/windows/tfnahled.h"
+#include "printing/windows/tfnastavenitisku.h"
+#include "printing/windows/tfzapati.h"
+#include "uncertainty/windows/tfgraf.h"
+#include "uncertainty/windows/tftabulkanejistot.h"
+#include "storage/DatabaseRecord.h"
+#include "storage/ExportImport.h"
 #include "storage/FileSystem.h"
 #include "strings/app.h"
 #include "strings/storage.h"
@@ -520,6 +537,15 @@ void TfMain::SaveProgramSettings() {
 }
 
 void TfMain::SaveInterfaceStateIfConfigured() {
+  if (m_nastaveniTisku) {
+    const PrintOptions options = m_nastaveniTisku->Options();
+    InterfaceState& interface = m_configuration.Interface;
+    interface.PrintDescription = options.Description;
+    interface.PrintCascade = options.Cascade;
+    interface.PrintGraph = options.Graph;
+    interface.PrintUncertaintyTable = options.Table;
+    interface.CascadeOnNewPage = options.CascadeNewPage;
+  }
   if (LocalFileSystem().Exists(m_configurationPath))
     SaveInterfaceState(LocalFileSystem(), m_configurationPath, m_configuration.Interface, m_messages);
 }
@@ -1184,7 +1210,9 @@ void TfMain::bNovyvypocet1Click() {
   const auto state =
       NewCalculation(m_messages, m_settingsChanged, m_listing.HighestRunningCount(), m_configuration.Working,
                      Signer{m_session.fullName, m_configuration.InstallationNumber});
-  if (state) EnterEditing(*state, true, true);
+  if (!state) return;
+  if (m_graf) m_graf->ClearPrintSettings();
+  EnterEditing(*state, true, true);
 }
 
 void TfMain::bZobrazitvypocet1Click() {
@@ -1245,6 +1273,211 @@ bool TfMain::StoreCurrent() {
   ListDatabaseIntoGrid();
   SetMode(MainMode::Viewing);
   return true;
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// Printing.
+
+void TfMain::SetPrintWindows(CertificatePrinter* printer, TFNahled* nahled, TFNastaveniTisku* nastaveniTisku,
+                             TFZapati* zapati) {
+  m_printer = printer;
+  m_nahled = nahled;
+  m_nastaveniTisku = nastaveniTisku;
+  m_zapati = zapati;
+  const InterfaceState& interface = m_configuration.Interface;
+  m_nastaveniTisku->SetOptions({interface.PrintDescription, interface.PrintCascade, interface.PrintGraph,
+                                interface.PrintUncertaintyTable, interface.CascadeOnNewPage});
+  connect(ui->ATiskOsvedceni, &QAction::triggered, this, &TfMain::ATiskOsvedceniExecute);
+  connect(ui->ANahled, &QAction::triggered, this, &TfMain::ANahledExecute);
+  connect(ui->ANastaveniTisku, &QAction::triggered, this, &TfMain::ANastaveniTiskuExecute);
+  connect(m_zapati, &TFZapati::TextsChanged, this, [this] { m_textsChanged = true; });
+  connect(m_zapati, &TFZapati::FooterTaken, this,
+          [this](const std::string& footer) { m_configuration.Working.Footer = footer; });
+}
+
+namespace {
+
+// A day count since 30 December 1899 in the locale's short date format.
+std::string ShortDate(double dayCount) {
+  if (!std::isfinite(dayCount) || std::fabs(dayCount) > 4.0e6) return {};
+  const QDate date = QDate(1899, 12, 30).addDays(static_cast<qint64>(std::floor(dayCount)));
+  return FromQt(QLocale().toString(date, QLocale::ShortFormat));
+}
+
+}  // namespace
+
+CertificateSettings TfMain::CertificateSettingsNow() const {
+  CertificateSettings settings;
+  if (m_nastaveniTisku) settings.Options = m_nastaveniTisku->Options();
+  settings.FooterText = m_configuration.Working.Footer;
+  settings.FooterOn = m_configuration.Working.PrintFooter;
+  settings.OwnerName = m_configuration.OwnerName;
+  settings.DatabasePath = m_session.databasePath;
+  settings.Today = ShortDate(TodayDayCount());
+  settings.CalculationDate = ShortDate(m_state.Date);
+  settings.DecimalSeparator = DecimalSeparator();
+  settings.Fields = InputFieldTextsOf(m_state, settings.DecimalSeparator);
+  if (m_graf) {
+    settings.GraphSettings = m_graf->PrintSettings();
+    settings.GraphCascadeSwitch = m_graf->CascadeSwitch();
+  }
+  return settings;
+}
+
+void TfMain::ATiskOsvedceniExecute() {
+  if (m_printer) m_printer->AskAndPrint(this, m_state, CertificateSettingsNow(), m_messages);
+}
+
+void TfMain::ANahledExecute() {
+  if (m_nahled && m_nahled->Render(m_state, CertificateSettingsNow())) m_nahled->showMaximized();
+}
+
+void TfMain::ANastaveniTiskuExecute() {
+  if (m_nastaveniTisku) m_nastaveniTisku->show();
+}
+
+void TfMain::BBZapatiClick() {
+  if (m_zapati) m_zapati->ShowFor(m_configuration.Working.Footer);
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// Uncertainty graph and table.
+
+void TfMain::SetUncertaintyWindows(TFGraf* graf, TFTabulkaNejistot* tabulkaNejistot) {
+  m_graf = graf;
+  m_tabulkaNejistot = tabulkaNejistot;
+  connect(ui->AZobrazGrafNejistot, &QAction::triggered, this, &TfMain::AZobrazGrafNejistotExecute);
+  connect(ui->AZobrazTabulkuNejistot, &QAction::triggered, this, &TfMain::ActionZobrazTabulkuNejistotExecute);
+  connect(ui->AExport, &QAction::triggered, this, &TfMain::AExportExecute);
+  connect(ui->AImport, &QAction::triggered, this, &TfMain::AImportExecute);
+}
+
+void TfMain::AZobrazGrafNejistotExecute() {
+  if (m_graf && CanShowUncertainties(m_state, m_messages)) m_graf->ShowFor(m_state);
+}
+
+void TfMain::ActionZobrazTabulkuNejistotExecute() {
+  if (m_tabulkaNejistot && CanShowUncertainties(m_state, m_messages))
+    m_tabulkaNejistot->ShowFor(m_state, DecimalSeparator());
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// Export and import of the inputs.
+
+void TfMain::AExportExecute() {
+  const CalculationNumber number{m_state.NumberInstallation, m_state.NumberCount, m_state.NumberIndex};
+  const std::string chosen = m_chooseFile(this, {true, Tr(str::kExportDialogTitle), FullNumberText(number)});
+  if (chosen.empty()) return;
+  const std::string path = ExportFilePath(chosen);
+  FileSystem& fs = LocalFileSystem();
+  if (!ConfirmExportPath(fs, path, m_messages)) return;
+  // The file carries the inputs as the page shows them now; the export keeps the run's messages quiet.
+  InputForm form = FormOfPage();
+  const GatherContext context{m_messages,         false,
+                              m_session.fullName, m_configuration.InstallationNumber,
+                              TodayDayCount(),    ui->cbVyberZRady->currentIndex()};
+  if (m_mode == MainMode::Editing && !GatherInputs(form, m_state, m_derived, context)) {
+    ShowForm(form);
+    return;
+  }
+  if (!GatherTexts(form, m_state, context)) return;
+  if (ExportInputs(fs, path, m_state, m_messages)) m_settingsChanged = m_textsChanged = false;
+}
+
+void TfMain::AImportExecute() {
+  const std::string path = m_chooseFile(this, {false, Tr(str::kImportDialogTitle), {}});
+  if (path.empty()) return;
+  FileSystem& fs = LocalFileSystem();
+  std::optional<CalculationState> imported =
+      ImportInputs(fs, path, ReadWorkingSettings(fs, m_configurationPath), m_messages);
+  if (!imported) return;
+  // The calculation being edited keeps its number, designer and date.
+  imported->NumberInstallation = m_state.NumberInstallation;
+  imported->NumberCount = m_state.NumberCount;
+  imported->NumberIndex = m_state.NumberIndex;
+  imported->Designer = m_state.Designer;
+  imported->Date = m_state.Date;
+  ShowCalculationOnPage(*imported);
+  ClearResults();
+  MarkChanged();
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// The hidden key sequence and the flow and current table.
+
+void TfMain::SetFlowTableWindow(TFPrutok2mA* prutok2mA) {
+  m_prutok2mA = prutok2mA;
+  struct HiddenAction {
+    const char* name;
+    const char* keys;
+    void (TfMain::*handler)();
+  };
+  const HiddenAction hidden[] = {
+      {"AOD1", "Ctrl+Alt+K", &TfMain::OD11Click},
+      {"AOD2", "Ctrl+Alt+W", &TfMain::OD21Click},
+      {"OD32", "Ctrl+Alt+J", &TfMain::OD31Click},
+      {"PovolUlozeniVsechVypoctu2", "Ctrl+Alt+Y", &TfMain::Povoluloenvechvpot1Click},
+      {"Aq2mA", "Ctrl+I", &TfMain::q2mA1Click},
+  };
+  for (const HiddenAction& h : hidden) {
+    auto* action = new QAction(this);
+    action->setObjectName(QString::fromLatin1(h.name));
+    action->setShortcut(QKeySequence(QString::fromLatin1(h.keys)));
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
+    connect(action, &QAction::triggered, this, h.handler);
+  }
+}
+
+void TfMain::OD11Click() {
+  m_keyStep1 = true;
+}
+
+// Out of order, the sequence starts again.
+void TfMain::OD21Click() {
+  if (m_keyStep1)
+    m_keyStep2 = true;
+  else
+    m_keyStep1 = m_keyStep2 = false;
+}
+
+// Only a stored calculation (shown, never edited) is exported.
+void TfMain::OD31Click() {
+  const bool unlocked = m_keyStep1 && m_keyStep2;
+  m_keyStep1 = m_keyStep2 = false;
+  if (!unlocked || m_mode != MainMode::Viewing) return;
+  bool confirmed = false;
+  const QString path =
+      QInputDialog::getText(this, ToQt(Tr(str::kDiagnosticTitle)), ToQt(Tr(str::kDiagnosticPrompt)),
+                            QLineEdit::Normal, m_diagnosticPath, &confirmed);
+  if (!confirmed) return;
+  m_diagnosticPath = path;
+  WriteDiagnosticExport(FromQt(path), m_state, m_derived, m_messages);
+}
+
+void TfMain::Povoluloenvechvpot1Click() {
+  const bool unlocked = m_keyStep1 && m_keyStep2;
+  m_keyStep1 = m_keyStep2 = false;
+  if (!unlocked) return;
+  Tell(m_messages, MessageKind::Warning, str::kDeveloperMode);
+  m_saveAll = true;
+}
+
+void TfMain::q2mA1Click() {
+  if (m_prutok2mA && m_mode == MainMode::Viewing) m_prutok2mA->ShowFor(m_state, DecimalSeparator());
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// Conversion of the older program's databases.
+
+void TfMain::SetConversionWindow(TFConvert* convert) {
+  m_convert = convert;
+}
+
+void TfMain::BBConvertClick() {
+  if (m_convert)
+    m_convert->ShowFor(m_configuration.DatabaseFolder,
+                       FromQt(QFileInfo(ToQt(m_session.databasePath)).fileName()));
 }
 
 }  // namespace pramo

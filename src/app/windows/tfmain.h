@@ -14,6 +14,7 @@
 #include "storage/Configuration.h"
 #include "storage/DatabaseListing.h"
 #include "storage/DatabasePage.h"
+#include "storage/windows/CalculationFileDialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -34,6 +35,15 @@ class TFJmenoTekutiny;
 class TFOProgramu;
 class TFZmenaHesla2;
 class AdministrationPage;
+class CertificatePrinter;
+class TFNahled;
+class TFNastaveniTisku;
+class TFZapati;
+struct CertificateSettings;
+class TFGraf;
+class TFTabulkaNejistot;
+class TFPrutok2mA;
+class TFConvert;
 
 // The four modes the main window shows itself in.
 enum class MainMode { Administrator, User, Editing, Viewing };
@@ -63,6 +73,15 @@ class TfMain : public QMainWindow {
 
   // The configuration as the login window read it last.
   void UseConfiguration(const Configuration& configuration) { m_configuration = configuration; }
+  // The printer and the windows of printing: the print options are taken from the configuration.
+  void SetPrintWindows(CertificatePrinter* printer, TFNahled* nahled, TFNastaveniTisku* nastaveniTisku,
+                       TFZapati* zapati);
+
+  void SetUncertaintyWindows(TFGraf* graf, TFTabulkaNejistot* tabulkaNejistot);
+  void SetFlowTableWindow(TFPrutok2mA* prutok2mA);
+  void SetConversionWindow(TFConvert* convert);
+  // How the export and import choose their file; the system's file dialog unless told otherwise.
+  void SetFileChooser(CalculationFileChooser chooser) { m_chooseFile = std::move(chooser); }
 
   // Puts every page into its initial state.
   void Environment_ReInit();
@@ -92,6 +111,23 @@ class TfMain : public QMainWindow {
   void BBKonecClick();
   void ZmenitprstupovehesloClick();
   void Oprogramu1Click();
+  void ATiskOsvedceniExecute();
+  void ANahledExecute();
+  void ANastaveniTiskuExecute();
+  void BBZapatiClick();
+  void AZobrazGrafNejistotExecute();
+  void ActionZobrazTabulkuNejistotExecute();
+  void AExportExecute();
+  void AImportExecute();
+  // The hidden key sequence (Ctrl+Alt+K, Ctrl+Alt+W, then Ctrl+Alt+J or Ctrl+Alt+Y) and the flow table.
+  void OD11Click();
+  void OD21Click();
+  void OD31Click();
+  void Povoluloenvechvpot1Click();
+  void q2mA1Click();
+  // "Kvantora -> Pramo" on the administration page.
+  void BBConvertClick();
+  bool SaveAll() const { return m_saveAll; }
 
  signals:
   // The user logged out: the login window takes over.
@@ -165,6 +201,9 @@ class TfMain : public QMainWindow {
   void bbKopievypoctu1Click();
   void bbPrepocitatvypocet1Click();
 
+  // Printing: what the certificate shows besides the calculation, as the windows hold it now.
+  CertificateSettings CertificateSettingsNow() const;
+
   // Leaving.
   bool StoreCurrent();
   void LogOut(bool withInterfaceState);
@@ -205,6 +244,18 @@ class TfMain : public QMainWindow {
   TFJmenoTekutiny* m_jmenoTekutiny = nullptr;
   TFZmenaHesla2* m_zmenaHesla2 = nullptr;
   AdministrationPage* m_administration = nullptr;
+  CertificatePrinter* m_printer = nullptr;
+  TFNahled* m_nahled = nullptr;
+  TFNastaveniTisku* m_nastaveniTisku = nullptr;
+  TFZapati* m_zapati = nullptr;
+  TFGraf* m_graf = nullptr;
+  TFTabulkaNejistot* m_tabulkaNejistot = nullptr;
+  CalculationFileChooser m_chooseFile = ChooseCalculationFile;
+  TFPrutok2mA* m_prutok2mA = nullptr;
+  TFConvert* m_convert = nullptr;
+  bool m_keyStep1 = false;
+  bool m_keyStep2 = false;
+  QString m_diagnosticPath;
 };
 
 }  // namespace pramo

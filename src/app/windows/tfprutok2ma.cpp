@@ -1,0 +1,61 @@
+#include "app/windows/tfprutok2ma.h"
+
+#include <QHeaderView>
+
+#include "app/FlowTable.h"
+#include "app/windows/WindowText.h"
+#include "strings/app.h"
+#include "ui_tfprutok2ma.h"
+
+namespace pramo {
+
+namespace {
+
+constexpr int kColumns = 5;
+constexpr int kRows = 12;
+constexpr int kColumnWidths[kColumns] = {60, 90, 90, 90, 90};
+constexpr int kRowHeight = 22;
+
+}  // namespace
+
+TFPrutok2mA::TFPrutok2mA(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFPrutok2mA>()) {
+  ui->setupUi(this);
+  setFixedSize(size());
+  setWindowModality(Qt::ApplicationModal);
+  QTableWidget* grid = ui->SGPrutok2mA;
+  grid->setColumnCount(kColumns);
+  grid->setRowCount(kRows);
+  grid->horizontalHeader()->hide();
+  // The narrow fixed columns hold their numbers whole: a smaller face and no cell padding, never elided.
+  QFont small = grid->font();
+  small.setPointSize(8);
+  grid->setFont(small);
+  grid->setStyleSheet(QStringLiteral("QTableWidget::item { padding: 0px; }"));
+  grid->setTextElideMode(Qt::ElideNone);
+  grid->verticalHeader()->hide();
+  grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  for (int c = 0; c < kColumns; ++c) grid->setColumnWidth(c, kColumnWidths[c]);
+  for (int r = 0; r < kRows; ++r) {
+    grid->setRowHeight(r, kRowHeight);
+    for (int c = 0; c < kColumns; ++c) grid->setItem(r, c, new QTableWidgetItem);
+  }
+  for (int c = 0; c < kColumns; ++c) grid->item(0, c)->setText(ToQt(Tr(str::kTableHeader[c])));
+  // "Zpět" closes on Enter as well as Esc.
+  ui->BBZpet->setDefault(true);
+  connect(ui->BBZpet, &QPushButton::clicked, this, &QDialog::close);
+}
+
+TFPrutok2mA::~TFPrutok2mA() = default;
+
+void TFPrutok2mA::ShowFor(const CalculationState& state, char decimalSeparator) {
+  const auto rows = FlowCurrentTable(state, decimalSeparator);
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    for (int c = 0; c < kColumns; ++c)
+      ui->SGPrutok2mA->item(static_cast<int>(i) + 1, c)
+          ->setText(ToQt(rows[i].texts[static_cast<std::size_t>(c)]));
+  show();
+}
+
+}  // namespace pramo

@@ -1,0 +1,57 @@
+#include "printing/windows/tfnastavenitisku.h"
+
+#include <QPageSetupDialog>
+
+#include "printing/windows/CertificatePrinter.h"
+#include "ui_tfnastavenitisku.h"
+
+namespace pramo {
+
+TFNastaveniTisku::TFNastaveniTisku(CertificatePrinter& printer, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TFNastaveniTisku>()), m_printer(printer) {
+  ui->setupUi(this);
+  setFixedSize(size());
+  setWindowModality(Qt::ApplicationModal);
+  ui->BOK->setDefault(true);
+  SetOptions(PrintOptions{});
+  connect(ui->BOK, &QPushButton::clicked, this, &TFNastaveniTisku::BOKClick);
+  connect(ui->BZpet, &QPushButton::clicked, this, &TFNastaveniTisku::BZpetClick);
+  connect(ui->BBTiskarna, &QPushButton::clicked, this, &TFNastaveniTisku::BBTiskarnaClick);
+}
+
+TFNastaveniTisku::~TFNastaveniTisku() = default;
+
+PrintOptions TFNastaveniTisku::Options() const {
+  return {ui->ChBPopis->isChecked(), ui->ChBKaskadu->isChecked(), ui->ChBGrafNejistot5->isChecked(),
+          ui->ChBTabulkaNejistot->isChecked(), ui->ChBKaskadaNovaStrana->isChecked()};
+}
+
+void TFNastaveniTisku::SetOptions(const PrintOptions& options) {
+  ui->ChBPopis->setChecked(options.Description);
+  ui->ChBKaskadu->setChecked(options.Cascade);
+  ui->ChBGrafNejistot5->setChecked(options.Graph);
+  ui->ChBTabulkaNejistot->setChecked(options.Table);
+  ui->ChBKaskadaNovaStrana->setChecked(options.CascadeNewPage);
+}
+
+void TFNastaveniTisku::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  m_onShow = Options();
+}
+
+// Closing by the window's close box keeps the changes as "OK" does.
+void TFNastaveniTisku::BOKClick() {
+  close();
+}
+
+void TFNastaveniTisku::BZpetClick() {
+  SetOptions(m_onShow);
+  close();
+}
+
+void TFNastaveniTisku::BBTiskarnaClick() {
+  QPageSetupDialog setup(&m_printer.Printer(), this);
+  setup.exec();
+}
+
+}  // namespace pramo

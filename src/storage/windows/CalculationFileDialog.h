@@ -1,0 +1,25 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+class QWidget;
+
+namespace pramo {
+
+// What a file dialog for an export file asks: saving (with a proposed name) or opening, and its title.
+struct CalculationFileChoice {
+  bool save = false;
+  std::string title;
+  std::string proposedName;
+};
+
+// The chosen path, or empty when the dialog was cancelled. The program shows the system's file dialog;
+// tests choose without one.
+using CalculationFileChooser = std::function<std::string(QWidget* parent, const CalculationFileChoice&)>;
+
+// The file dialog for export files: filter "Soubory Pramo" (*.cln) and "Všechny soubory", default
+// extension "cln".
+std::string ChooseCalculationFile(QWidget* parent, const CalculationFileChoice& choice);
+
+}  // namespace pramo

@@ -1,0 +1,86 @@
+#include "uncertainty/windows/tftabulkanejistot.h"
+
+#include <QHeaderView>
+#include <QTableWidget>
+
+#include "app/windows/WindowText.h"
+#include "strings/uncertainty.h"
+#include "ui_tftabulkanejistot.h"
+#include "uncertainty/UncertaintyGraph.h"
+
+namespace pramo {
+
+namespace {
+
+constexpr int kTitleColumnWidth = 95;
+constexpr int kValueColumnWidth = 33;
+constexpr int kRowHeight = 22;
+
+void LayOutGrid(QTableWidget* grid) {
+  grid->setColumnCount(kTablePoints + 1);
+  grid->setRowCount(3);
+  grid->horizontalHeader()->hide();
+  // The narrow fixed columns hold their numbers whole: a smaller face and no cell padding, never elided.
+  QFont small = grid->font();
+  small.setPointSize(8);
+  grid->setFont(small);
+  grid->setStyleSheet(QStringLiteral("QTableWidget::item { padding: 0px; }"));
+  grid->setTextElideMode(Qt::ElideNone);
+  grid->verticalHeader()->hide();
+  grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid->setColumnWidth(0, kTitleColumnWidth);
+  for (int c = 1; c <= kTablePoints; ++c) grid->setColumnWidth(c, kValueColumnWidth);
+  for (int r = 0; r < 3; ++r) grid->setRowHeight(r, kRowHeight);
+  for (int r = 0; r < 3; ++r)
+    for (int c = 0; c <= kTablePoints; ++c) {
+      auto* item = new QTableWidgetItem;
+      item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+      grid->setItem(r, c, item);
+    }
+  grid->resize(kTitleColumnWidth + kTablePoints * kValueColumnWidth + 2 * grid->frameWidth(),
+               3 * kRowHeight + 2 * grid->frameWidth());
+}
+
+}  // namespace
+
+TFTabulkaNejistot::TFTabulkaNejistot(QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TFTabulkaNejistot>()) {
+  ui->setupUi(this);
+  setWindowModality(Qt::ApplicationModal);
+  LayOutGrid(ui->SGTab1);
+  LayOutGrid(ui->SGTab2);
+  ui->BBZpet->setDefault(true);
+  connect(ui->BBZpet, &QPushButton::clicked, this, &QDialog::close);
+}
+
+TFTabulkaNejistot::~TFTabulkaNejistot() = default;
+
+void TFTabulkaNejistot::ShowFor(const CalculationState& state, char decimalSeparator) {
+  const UncertaintyCurves curves = ComputeUncertaintyCurves(state);
+  FillGrid(ui->SGTab1, 0, curves, decimalSeparator);
+  FillGrid(ui->SGTab2, 1, curves, decimalSeparator);
+  show();
+}
+
+void TFTabulkaNejistot::FillGrid(QTableWidget* grid, int table, const UncertaintyCurves& curves,
+                                 char decimalSeparator) {
+  grid->item(0, 0)->setText(ToQt(Tr(str::kTableFlowLabel)));
+  grid->item(1, 0)->setText(ToQt(Tr(str::kTableSingleLabel)));
+  grid->item(2, 0)->setText(ToQt(Tr(str::kTableCascadeLabel)));
+  const auto points = UncertaintyTablePoints(table);
+  for (int i = 0; i < kTablePoints; ++i) {
+    const int point = points[static_cast<std::size_t>(i)];
+    grid->item(0, i + 1)->setText(QString::number(point));
+    grid->item(1, i + 1)->setText(
+        ToQt(UncertaintyCellText(CurveValueAt(curves.single, point), decimalSeparator)));
+    grid->item(2, i + 1)->setText(
+        ToQt(UncertaintyCellText(CurveValueAt(curves.cascade, point), decimalSeparator)));
+  }
+  // No cell shows as selected.
+  grid->clearSelection();
+  grid->setCurrentItem(nullptr);
+}
+
+}  // namespace pramo

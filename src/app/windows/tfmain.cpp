@@ -343,6 +343,8 @@ void TfMain::ConnectHandlers() {
   connect(ui->SGDatabaze6, &QTableWidget::cellDoubleClicked, this, &TfMain::bZobrazitvypocet1Click);
   connect(ui->BBKonec, &QPushButton::clicked, this, &TfMain::BBKonecClick);
   connect(ui->BBOdhlasit, &QPushButton::clicked, this, &TfMain::AOdhlasitExecute);
+  connect(ui->BBConvert, &QPushButton::clicked, this, &TfMain::BBConvertClick);
+  connect(ui->BBZapati, &QPushButton::clicked, this, &TfMain::BBZapatiClick);
   connect(m_administration, &AdministrationPage::DatabaseChosen, this, [this] {
     m_session.databasePath = m_administration->DatabasePath();
     setWindowTitle(ToQt(WindowCaption(m_session.databasePath)));

@@ -17,10 +17,6 @@ Answer AskWith(Messages& messages, MessageKind kind, const Text& text, std::vect
   return messages.Show(Message{kind, text.id, Tr(text), std::move(buttons)});
 }
 
-void Refuse(Messages& messages, MessageKind kind, const Text& text) {
-  Tell(messages, kind, text);
-}
-
 // Loads the selected calculation for a copy or recomputation and brings it to the current version.
 std::optional<LoadedCalculation> LoadForEditing(DatabaseAccess& db, const std::string& numberText,
                                                 const WorkingSettings& settings) {
@@ -91,11 +87,11 @@ bool ConfirmDiscardUnsaved(Messages& messages) {
 std::optional<std::string> SelectedNumberText(const DatabaseListing& listing, std::size_t selectedRow,
                                               bool unsavedChanges, Messages& messages) {
   if (listing.RowCount() == 0 || listing.Cell(0, 0).empty()) {
-    Refuse(messages, MessageKind::Error, str::kNoCalculationInDatabase);
+    Tell(messages, MessageKind::Error, str::kNoCalculationInDatabase);
     return std::nullopt;
   }
   if (selectedRow < 1 || listing.Cell(selectedRow - 1, 0).empty()) {
-    Refuse(messages, MessageKind::Information, str::kSelectCalculation);
+    Tell(messages, MessageKind::Information, str::kSelectCalculation);
     return std::nullopt;
   }
   if (unsavedChanges && !ConfirmDiscardUnsaved(messages)) return std::nullopt;
@@ -116,7 +112,7 @@ std::optional<CalculationState> NewCalculation(Messages& messages, bool settings
                                                const WorkingSettings& settings, const Signer& signer) {
   if (settingsChanged && !ConfirmDiscardUnsaved(messages)) return std::nullopt;
   if (highestRunningCount >= kHighestRunningCount) {
-    Refuse(messages, MessageKind::Error, str::kDatabaseFull);
+    Tell(messages, MessageKind::Error, str::kDatabaseFull);
     return std::nullopt;
   }
   CalculationState state;
@@ -131,7 +127,7 @@ std::optional<CalculationState> CopyCalculation(DatabaseAccess& db, const Databa
   const auto numberText = SelectedNumberText(listing, selectedRow, unsavedChanges, db.messages);
   if (!numberText) return std::nullopt;
   if (listing.HighestRunningCount() >= kHighestRunningCount) {
-    Refuse(db.messages, MessageKind::Error, str::kDatabaseFull);
+    Tell(db.messages, MessageKind::Error, str::kDatabaseFull);
     return std::nullopt;
   }
   auto loaded = LoadForEditing(db, *numberText, settings);
@@ -148,7 +144,7 @@ std::optional<CalculationState> RecomputeCalculation(DatabaseAccess& db, const D
   auto loaded = LoadCalculation(db, *numberText, &settings);
   if (!loaded) return std::nullopt;
   if (loaded->highestIndex >= kHighestIndex) {
-    Refuse(db.messages, MessageKind::Error, str::kIndexLimit);
+    Tell(db.messages, MessageKind::Error, str::kIndexLimit);
     return std::nullopt;
   }
   RaiseOlderVersion(loaded->state, db.messages);
@@ -166,35 +162,35 @@ StoreOutcome StoreCalculation(DatabaseAccess& db, CalculationState& state, const
                               DatabaseListing& listing, const ListingRequest& listingRequest) {
   Messages& messages = db.messages;
   if (!state.ResultsValid || request.settingsChanged) {
-    Refuse(messages, MessageKind::Warning, str::kComputeFirst);
+    Tell(messages, MessageKind::Warning, str::kComputeFirst);
     return StoreOutcome::Refused;
   }
   if (!request.saveAll) {
     // The flag of the recommended velocity (the seventh) does not make a calculation non-compliant.
     for (std::size_t i = 0; i < state.LimitFlags.size(); ++i) {
       if (i != 6 && state.LimitFlags[i]) {
-        Refuse(messages, MessageKind::Information, str::kNotCompliantNotStored);
+        Tell(messages, MessageKind::Information, str::kNotCompliantNotStored);
         return StoreOutcome::Refused;
       }
     }
   }
   if (!CascadeRangesBelowDpMax(state)) {
-    Refuse(messages, MessageKind::Warning, str::kCascadeRangeTooHigh);
+    Tell(messages, MessageKind::Warning, str::kCascadeRangeTooHigh);
     return StoreOutcome::Refused;
   }
   if (request.mode == SaveMode::NewNumber) {
     const std::string numberText =
         FullNumberText({state.NumberInstallation, state.NumberCount, state.NumberIndex});
     if (listing.HoldsNumber(numberText)) {
-      Refuse(messages, MessageKind::Error, str::kNumberExists);
+      Tell(messages, MessageKind::Error, str::kNumberExists);
       return StoreOutcome::Refused;
     }
     if (state.NumberCount <= listing.HighestRunningCount()) {
-      Refuse(messages, MessageKind::Error, str::kNumberBelowHighest);
+      Tell(messages, MessageKind::Error, str::kNumberBelowHighest);
       return StoreOutcome::Refused;
     }
     if (state.NumberCount > kHighestRunningCount) {
-      Refuse(messages, MessageKind::Error, str::kNumberInvalid);
+      Tell(messages, MessageKind::Error, str::kNumberInvalid);
       return StoreOutcome::Refused;
     }
   }

@@ -1,8 +1,7 @@
 #include "app/windows/tfprutok2ma.h"
 
-#include <QHeaderView>
-
 #include "app/FlowTable.h"
+#include "app/windows/FixedGrid.h"
 #include "app/windows/WindowText.h"
 #include "strings/app.h"
 #include "ui_tfprutok2ma.h"
@@ -23,24 +22,7 @@ TFPrutok2mA::TFPrutok2mA(QWidget* parent) : QDialog(parent), ui(std::make_unique
   setFixedSize(size());
   setWindowModality(Qt::ApplicationModal);
   QTableWidget* grid = ui->SGPrutok2mA;
-  grid->setColumnCount(kColumns);
-  grid->setRowCount(kRows);
-  grid->horizontalHeader()->hide();
-  // The narrow fixed columns hold their numbers whole: a smaller face and no cell padding, never elided.
-  QFont small = grid->font();
-  small.setPointSize(8);
-  grid->setFont(small);
-  grid->setStyleSheet(QStringLiteral("QTableWidget::item { padding: 0px; }"));
-  grid->setTextElideMode(Qt::ElideNone);
-  grid->verticalHeader()->hide();
-  grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  for (int c = 0; c < kColumns; ++c) grid->setColumnWidth(c, kColumnWidths[c]);
-  for (int r = 0; r < kRows; ++r) {
-    grid->setRowHeight(r, kRowHeight);
-    for (int c = 0; c < kColumns; ++c) grid->setItem(r, c, new QTableWidgetItem);
-  }
+  SetUpFixedGrid(grid, kRows, kColumnWidths, kRowHeight);
   for (int c = 0; c < kColumns; ++c) grid->item(0, c)->setText(ToQt(Tr(str::kTableHeader[c])));
   // "Zpět" closes on Enter as well as Esc.
   ui->BBZpet->setDefault(true);

@@ -1,8 +1,9 @@
 #include "uncertainty/windows/tftabulkanejistot.h"
 
-#include <QHeaderView>
 #include <QTableWidget>
+#include <array>
 
+#include "app/windows/FixedGrid.h"
 #include "app/windows/WindowText.h"
 #include "strings/uncertainty.h"
 #include "ui_tftabulkanejistot.h"
@@ -17,28 +18,13 @@ constexpr int kValueColumnWidth = 33;
 constexpr int kRowHeight = 22;
 
 void LayOutGrid(QTableWidget* grid) {
-  grid->setColumnCount(kTablePoints + 1);
-  grid->setRowCount(3);
-  grid->horizontalHeader()->hide();
-  // The narrow fixed columns hold their numbers whole: a smaller face and no cell padding, never elided.
-  QFont small = grid->font();
-  small.setPointSize(8);
-  grid->setFont(small);
-  grid->setStyleSheet(QStringLiteral("QTableWidget::item { padding: 0px; }"));
-  grid->setTextElideMode(Qt::ElideNone);
-  grid->verticalHeader()->hide();
-  grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  grid->setColumnWidth(0, kTitleColumnWidth);
-  for (int c = 1; c <= kTablePoints; ++c) grid->setColumnWidth(c, kValueColumnWidth);
-  for (int r = 0; r < 3; ++r) grid->setRowHeight(r, kRowHeight);
+  std::array<int, kTablePoints + 1> widths;
+  widths.fill(kValueColumnWidth);
+  widths[0] = kTitleColumnWidth;
+  SetUpFixedGrid(grid, 3, widths, kRowHeight);
   for (int r = 0; r < 3; ++r)
-    for (int c = 0; c <= kTablePoints; ++c) {
-      auto* item = new QTableWidgetItem;
-      item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
-      grid->setItem(r, c, item);
-    }
+    for (int c = 0; c <= kTablePoints; ++c)
+      grid->item(r, c)->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
   grid->resize(kTitleColumnWidth + kTablePoints * kValueColumnWidth + 2 * grid->frameWidth(),
                3 * kRowHeight + 2 * grid->frameWidth());
 }

@@ -43,6 +43,7 @@
 #include "printing/windows/tfzapati.h"
 #include "uncertainty/windows/tfgraf.h"
 #include "uncertainty/windows/tftabulkanejistot.h"
+#include "storage/Companies.h"
 #include "storage/DatabaseRecord.h"
 #include "storage/ExportImport.h"
 #include "storage/FileSystem.h"
@@ -206,6 +207,7 @@ void TfMain::FormCreate() {
   for (QLineEdit* edit : m_numericEdits) edit->installEventFilter(this);
   ui->EPopis->installEventFilter(this);
   ui->EMericiMisto->installEventFilter(this);
+  ui->CBUtvar->installEventFilter(this);
   ui->CBUtvar->lineEdit()->setMaxLength(static_cast<int>(kCompanyCapacity));
 
   // The series list draws its entries itself, under the sections of its header.
@@ -625,14 +627,17 @@ bool TfMain::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   auto* edit = qobject_cast<QLineEdit*>(watched);
-  if (!edit) return QMainWindow::eventFilter(watched, event);
-  const bool text = edit == ui->EPopis || edit == ui->EMericiMisto;
+  // The company field is watched as a whole: its line edit hands focus and keys to the list.
+  const bool company = watched == ui->CBUtvar;
+  if (!edit && !company) return QMainWindow::eventFilter(watched, event);
+  const bool text = company || edit == ui->EPopis || edit == ui->EMericiMisto;
+  auto textNow = [&] { return (company ? ui->CBUtvar->currentText() : edit->text()).trimmed(); };
   auto leave = [&] {
-    if (edit->text().trimmed() != m_textOnEntry) (text ? m_textsChanged : m_settingsChanged) = true;
+    if (textNow() != m_textOnEntry) (text ? m_textsChanged : m_settingsChanged) = true;
   };
   switch (event->type()) {
     case QEvent::FocusIn: {
-      m_textOnEntry = edit->text().trimmed();
+      m_textOnEntry = textNow();
       const auto reason = static_cast<QFocusEvent*>(event)->reason();
       if (edit == ui->EPrutokMax && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
         Tell(m_messages, MessageKind::Warning, str::kFlowMaxWarning);
@@ -645,7 +650,7 @@ bool TfMain::eventFilter(QObject* watched, QEvent* event) {
       const int key = static_cast<QKeyEvent*>(event)->key();
       if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         leave();
-        m_textOnEntry = edit->text().trimmed();
+        m_textOnEntry = textNow();
         return true;
       }
       break;
@@ -694,7 +699,8 @@ void TfMain::ResetInputPage() {
   ui->EIzentropickyExponent7->setEnabled(false);
   ui->BBBarometrickyTlak1->setEnabled(false);
   FillMaterialLists();
-  UpdateMaterialLabels();
+  ui->lPrumerOtvoru_d20->setText(ToQt(Tr(str::kLabelBoreAt20)));
+  ui->LPrumerPotrubiPri20C->setText(ToQt(Tr(str::kLabelPipeDiameter20)));
   for (std::size_t i = 0; i < m_fittingBoxes.size(); ++i) SetChecked(m_fittingBoxes[i], i == 0);
   ui->EPopis->clear();
   ZobrazeniTvarovekNejistot();
@@ -911,6 +917,27 @@ void TfMain::SGKaskada2Edited() {
   m_textsChanged = true;
 }
 
+void TfMain::FillCompanyList() {
+  DatabaseAccess db = Database();
+  const auto names = ListCompanies(db);
+  if (!names) return;
+  const QString shown = ui->CBUtvar->currentText();
+  {
+    const QSignalBlocker blocker(ui->CBUtvar);
+    ui->CBUtvar->clear();
+    for (const std::string& name : *names) ui->CBUtvar->addItem(ToQt(name));
+  }
+  ShowCompany(shown);
+}
+
+// A name that is not in the list is shown as typed, with no entry chosen.
+void TfMain::ShowCompany(const QString& name) {
+  const QSignalBlocker blocker(ui->CBUtvar);
+  ui->CBUtvar->setCurrentIndex(ui->CBUtvar->findText(name));
+  ui->CBUtvar->setEditText(name);
+  ui->CBUtvar->setProperty(kRememberedIndex, ui->CBUtvar->currentIndex());
+}
+
 void TfMain::BBTekutina7Click() {
   if (m_jmenoTekutiny) m_jmenoTekutiny->ShowName();
 }
@@ -1000,7 +1027,7 @@ void TfMain::ShowForm(const InputForm& f) {
     for (int r = 1; r < 3; ++r)
       for (int c = 1; c < 5; ++c) ui->SGKaskada2->item(r, c)->setText(ToQt(f.SGKaskada2.cells[r][c]));
   }
-  ui->CBUtvar->setCurrentText(ToQt(f.CBUtvar));
+  ShowCompany(ToQt(f.CBUtvar));
   set(ui->EMericiMisto, f.EMericiMisto);
   for (std::size_t i = 0; i < m_numericEdits.size(); ++i)
     m_numericEdits[i]->setStyleSheet(f.marked.contains(static_cast<InputField>(i)) ? kYellow : QString());
@@ -1024,7 +1051,7 @@ void TfMain::ShowCalculationOnPage(const CalculationState& state) {
   m_state.FluidName = fluidName;  // a stored calculation keeps the name it was stored with
   ui->BBTekutina7->setToolTip(ToQt(fluidName));
   FillMaterialLists();
-  ShowForm(FormFromState(state));
+  ShowForm(FormFromState(state, NumberTexts::AsShown, DecimalSeparator()));
   ArrangeRowsForKind();
   RebuildButtonHints();
 }
@@ -1202,6 +1229,7 @@ void TfMain::EnterEditing(const CalculationState& state, bool countWritable, boo
     ShowCalculationOnPage(state);
     ShowStoredResults();
   }
+  FillCompanyList();
   ShowIdentification(m_state, countWritable);
   SetMode(MainMode::Editing);
   m_settingsChanged = true;

@@ -159,6 +159,9 @@ class TfMain : public QMainWindow {
   void FollowBox(QCheckBox* box, QLineEdit* edit, QComboBox* unit);
   void SyncPropertyEdits();
   void FillMaterialLists();
+  // The company field offers the names of the open database; the name it shows stays.
+  void FillCompanyList();
+  void ShowCompany(const QString& name);
 
   void CBTekutina5Change(int index);
   void CBPrimarniPrvekChange(int index);

@@ -316,9 +316,11 @@ void TfMain::ConnectHandlers() {
   connect(ui->CBJednTlakH, &QComboBox::activated, this, &TfMain::CBJednTlakHChange);
   connect(ui->CBJednMernaHmotnost, &QComboBox::activated, this, &TfMain::CBJednMernaHmotnostChange);
   connect(ui->CBFlowUnit, &QComboBox::activated, this, &TfMain::CBFlowUnitChange);
-  for (QComboBox* list :
-       {ui->CBJednProvozniTeplota, ui->CBJednViskozita, ui->CBJednDifTlakMaxH, ui->CBJednPrumerPotrubiPri20C})
-    connect(list, &QComboBox::activated, this, [this, list](int index) { OtherUnitChange(list, index); });
+  connect(ui->CBJednProvozniTeplota, &QComboBox::activated, this, &TfMain::CBJednProvozniTeplotaChange);
+  connect(ui->CBJednViskozita, &QComboBox::activated, this, &TfMain::CBJednViskozitaChange);
+  connect(ui->CBJednDifTlakMaxH, &QComboBox::activated, this, &TfMain::CBJednDifTlakMaxHChange);
+  connect(ui->CBJednPrumerPotrubiPri20C, &QComboBox::activated, this,
+          &TfMain::CBJednPrumerPotrubiPri20CChange);
   connect(ui->cbMaterialPrimPrvku, &QComboBox::activated, this, &TfMain::cbMaterialPrimPrvkuChange);
   connect(ui->cbMaterialPotrubi, &QComboBox::activated, this, &TfMain::cbMaterialPotrubiChange);
   connect(ui->CBUtvar, &QComboBox::activated, this, &TfMain::CBUtvarChange);
@@ -330,8 +332,8 @@ void TfMain::ConnectHandlers() {
   connect(ui->ChBSuchyVzduch, &QCheckBox::clicked, this, &TfMain::ChBSuchyVzduchClick);
   connect(ui->ChBDifTlakMax, &QCheckBox::clicked, this, &TfMain::ChBDifTlakMaxClick);
   for (QCheckBox* box : m_fittingBoxes) connect(box, &QCheckBox::clicked, this, &TfMain::chbTvarovkaClick);
-  connect(ui->ChBNejistota05, &QCheckBox::clicked, this, &TfMain::MarkChanged);
-  connect(ui->ChBNejistota02, &QCheckBox::clicked, this, &TfMain::MarkChanged);
+  connect(ui->ChBNejistota05, &QCheckBox::clicked, this, &TfMain::ChBNejistota05Click);
+  connect(ui->ChBNejistota02, &QCheckBox::clicked, this, &TfMain::ChBNejistota02Click);
   connect(ui->SGKaskada2, &QTableWidget::itemChanged, this, &TfMain::SGKaskada2Edited);
 
   connect(ui->cbVyberZRady, &QComboBox::activated, this, &TfMain::cbVyberZRadyChange);
@@ -883,8 +885,20 @@ void TfMain::CBFlowUnitChange(int index) {
   if (IsFlowUnitVp(index)) OpenReferenceDialog(ReferencePurpose::Flow);
 }
 
-void TfMain::OtherUnitChange(QComboBox* list, int index) {
-  if (ListIndexChanged(list, index)) MarkChanged();
+void TfMain::CBJednProvozniTeplotaChange(int index) {
+  if (ListIndexChanged(ui->CBJednProvozniTeplota, index)) MarkChanged();
+}
+
+void TfMain::CBJednViskozitaChange(int index) {
+  if (ListIndexChanged(ui->CBJednViskozita, index)) MarkChanged();
+}
+
+void TfMain::CBJednDifTlakMaxHChange(int index) {
+  if (ListIndexChanged(ui->CBJednDifTlakMaxH, index)) MarkChanged();
+}
+
+void TfMain::CBJednPrumerPotrubiPri20CChange(int index) {
+  if (ListIndexChanged(ui->CBJednPrumerPotrubiPri20C, index)) MarkChanged();
 }
 
 void TfMain::UpdateMaterialLabels() {
@@ -906,6 +920,14 @@ void TfMain::cbMaterialPotrubiChange(int index) {
 }
 
 void TfMain::chbTvarovkaClick() {
+  MarkChanged();
+}
+
+void TfMain::ChBNejistota05Click() {
+  MarkChanged();
+}
+
+void TfMain::ChBNejistota02Click() {
   MarkChanged();
 }
 

@@ -79,6 +79,7 @@ inline constexpr Text kGridUnitMetres{3350, "m"};
 // Input page: labels the page rewrites, the cascade grid, the flow warning.
 inline constexpr Text kLabelPipeDiameter20{3400, "Průměr potrubí při 20 °C"};
 inline constexpr Text kLabelPipeDiameterOperating{3401, "Průměr potrubí při provozních podmínkách"};
+inline constexpr Text kLabelBoreAt20{3412, "Průměr otvoru d při 20 °C"};
 inline constexpr Text kLabelFlowOperating{3402, "Průtok provozní"};
 inline constexpr Text kLabelFlow{3403, "Průtok"};
 inline constexpr Text kCascadeHeader[] = {

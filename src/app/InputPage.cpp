@@ -8,13 +8,13 @@
 namespace pramo {
 namespace {
 
-std::string NumberText(double value, NumberTexts numbers) {
+std::string NumberText(double value, NumberTexts numbers, char separator) {
   char buffer[40];
   if (numbers == NumberTexts::Exact) {
     auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
     return error == std::errc() ? std::string(buffer, end) : std::string();
   }
-  return GeneralText(value, 15);
+  return GeneralText(value, 15, separator);
 }
 
 // In the older lists the element materials 6 and 7 stand in each other's place.
@@ -31,8 +31,8 @@ bool UsesOldMaterialLists(const std::string& versionTag) {
   return versionTag == "ver2.2" || versionTag == "ver3.3" || versionTag == "ver3.4";
 }
 
-InputForm FormFromState(const CalculationState& s, NumberTexts numbers) {
-  auto text = [numbers](double v) { return NumberText(v, numbers); };
+InputForm FormFromState(const CalculationState& s, NumberTexts numbers, char separator) {
+  auto text = [numbers, separator](double v) { return NumberText(v, numbers, separator); };
   InputForm f;
   f.cbDruhVypoctu = static_cast<int>(s.CalcKind);
   f.CBPrimarniPrvek = static_cast<int>(s.ElementKind);
@@ -80,8 +80,9 @@ InputForm FormFromState(const CalculationState& s, NumberTexts numbers) {
   for (std::size_t i = 0; i < 4; ++i) {
     if (s.CascadeRange[i] == 0) continue;
     f.SGKaskada2.cells[1][i + 1] = text(s.CascadeRange[i]);
-    f.SGKaskada2.cells[2][i + 1] =
-        numbers == NumberTexts::Exact ? text(s.CascadeAccuracy[i]) : FixedText(s.CascadeAccuracy[i], 3);
+    f.SGKaskada2.cells[2][i + 1] = numbers == NumberTexts::Exact
+                                       ? text(s.CascadeAccuracy[i])
+                                       : FixedText(s.CascadeAccuracy[i], 3, separator);
   }
   f.CBUtvar = s.Company;
   f.EMericiMisto = s.MeasuringPoint;

@@ -11,8 +11,9 @@ namespace pramo {
 enum class NumberTexts { AsShown, Exact };
 
 // The input page filled from a calculation: every control from the entered fields, in the order the page
-// shows a stored calculation.
-InputForm FormFromState(const CalculationState& state, NumberTexts numbers = NumberTexts::AsShown);
+// shows a stored calculation. Numbers as shown carry the given decimal separator.
+InputForm FormFromState(const CalculationState& state, NumberTexts numbers = NumberTexts::AsShown,
+                        char decimalSeparator = '.');
 
 // The rules the page enforces on its check boxes for the fluid and the kind of calculation: the
 // temperature box on for every fluid but saturated steam, density and viscosity on for user gas and

@@ -43,6 +43,7 @@
 #include "printing/windows/tfzapati.h"
 #include "uncertainty/windows/tfgraf.h"
 #include "uncertainty/windows/tftabulkanejistot.h"
+#include "storage/Companies.h"
 #include "storage/DatabaseRecord.h"
 #include "storage/ExportImport.h"
 #include "storage/FileSystem.h"
@@ -206,6 +207,7 @@ void TfMain::FormCreate() {
   for (QLineEdit* edit : m_numericEdits) edit->installEventFilter(this);
   ui->EPopis->installEventFilter(this);
   ui->EMericiMisto->installEventFilter(this);
+  ui->CBUtvar->installEventFilter(this);
   ui->CBUtvar->lineEdit()->setMaxLength(static_cast<int>(kCompanyCapacity));
 
   // The series list draws its entries itself, under the sections of its header.
@@ -314,9 +316,11 @@ void TfMain::ConnectHandlers() {
   connect(ui->CBJednTlakH, &QComboBox::activated, this, &TfMain::CBJednTlakHChange);
   connect(ui->CBJednMernaHmotnost, &QComboBox::activated, this, &TfMain::CBJednMernaHmotnostChange);
   connect(ui->CBFlowUnit, &QComboBox::activated, this, &TfMain::CBFlowUnitChange);
-  for (QComboBox* list :
-       {ui->CBJednProvozniTeplota, ui->CBJednViskozita, ui->CBJednDifTlakMaxH, ui->CBJednPrumerPotrubiPri20C})
-    connect(list, &QComboBox::activated, this, [this, list](int index) { OtherUnitChange(list, index); });
+  connect(ui->CBJednProvozniTeplota, &QComboBox::activated, this, &TfMain::CBJednProvozniTeplotaChange);
+  connect(ui->CBJednViskozita, &QComboBox::activated, this, &TfMain::CBJednViskozitaChange);
+  connect(ui->CBJednDifTlakMaxH, &QComboBox::activated, this, &TfMain::CBJednDifTlakMaxHChange);
+  connect(ui->CBJednPrumerPotrubiPri20C, &QComboBox::activated, this,
+          &TfMain::CBJednPrumerPotrubiPri20CChange);
   connect(ui->cbMaterialPrimPrvku, &QComboBox::activated, this, &TfMain::cbMaterialPrimPrvkuChange);
   connect(ui->cbMaterialPotrubi, &QComboBox::activated, this, &TfMain::cbMaterialPotrubiChange);
   connect(ui->CBUtvar, &QComboBox::activated, this, &TfMain::CBUtvarChange);
@@ -328,8 +332,8 @@ void TfMain::ConnectHandlers() {
   connect(ui->ChBSuchyVzduch, &QCheckBox::clicked, this, &TfMain::ChBSuchyVzduchClick);
   connect(ui->ChBDifTlakMax, &QCheckBox::clicked, this, &TfMain::ChBDifTlakMaxClick);
   for (QCheckBox* box : m_fittingBoxes) connect(box, &QCheckBox::clicked, this, &TfMain::chbTvarovkaClick);
-  connect(ui->ChBNejistota05, &QCheckBox::clicked, this, &TfMain::MarkChanged);
-  connect(ui->ChBNejistota02, &QCheckBox::clicked, this, &TfMain::MarkChanged);
+  connect(ui->ChBNejistota05, &QCheckBox::clicked, this, &TfMain::ChBNejistota05Click);
+  connect(ui->ChBNejistota02, &QCheckBox::clicked, this, &TfMain::ChBNejistota02Click);
   connect(ui->SGKaskada2, &QTableWidget::itemChanged, this, &TfMain::SGKaskada2Edited);
 
   connect(ui->cbVyberZRady, &QComboBox::activated, this, &TfMain::cbVyberZRadyChange);
@@ -625,14 +629,17 @@ bool TfMain::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   auto* edit = qobject_cast<QLineEdit*>(watched);
-  if (!edit) return QMainWindow::eventFilter(watched, event);
-  const bool text = edit == ui->EPopis || edit == ui->EMericiMisto;
+  // The company field is watched as a whole: its line edit hands focus and keys to the list.
+  const bool company = watched == ui->CBUtvar;
+  if (!edit && !company) return QMainWindow::eventFilter(watched, event);
+  const bool text = company || edit == ui->EPopis || edit == ui->EMericiMisto;
+  auto textNow = [&] { return (company ? ui->CBUtvar->currentText() : edit->text()).trimmed(); };
   auto leave = [&] {
-    if (edit->text().trimmed() != m_textOnEntry) (text ? m_textsChanged : m_settingsChanged) = true;
+    if (textNow() != m_textOnEntry) (text ? m_textsChanged : m_settingsChanged) = true;
   };
   switch (event->type()) {
     case QEvent::FocusIn: {
-      m_textOnEntry = edit->text().trimmed();
+      m_textOnEntry = textNow();
       const auto reason = static_cast<QFocusEvent*>(event)->reason();
       if (edit == ui->EPrutokMax && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
         Tell(m_messages, MessageKind::Warning, str::kFlowMaxWarning);
@@ -645,7 +652,7 @@ bool TfMain::eventFilter(QObject* watched, QEvent* event) {
       const int key = static_cast<QKeyEvent*>(event)->key();
       if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         leave();
-        m_textOnEntry = edit->text().trimmed();
+        m_textOnEntry = textNow();
         return true;
       }
       break;
@@ -694,7 +701,8 @@ void TfMain::ResetInputPage() {
   ui->EIzentropickyExponent7->setEnabled(false);
   ui->BBBarometrickyTlak1->setEnabled(false);
   FillMaterialLists();
-  UpdateMaterialLabels();
+  ui->lPrumerOtvoru_d20->setText(ToQt(Tr(str::kLabelBoreAt20)));
+  ui->LPrumerPotrubiPri20C->setText(ToQt(Tr(str::kLabelPipeDiameter20)));
   for (std::size_t i = 0; i < m_fittingBoxes.size(); ++i) SetChecked(m_fittingBoxes[i], i == 0);
   ui->EPopis->clear();
   ZobrazeniTvarovekNejistot();
@@ -877,8 +885,20 @@ void TfMain::CBFlowUnitChange(int index) {
   if (IsFlowUnitVp(index)) OpenReferenceDialog(ReferencePurpose::Flow);
 }
 
-void TfMain::OtherUnitChange(QComboBox* list, int index) {
-  if (ListIndexChanged(list, index)) MarkChanged();
+void TfMain::CBJednProvozniTeplotaChange(int index) {
+  if (ListIndexChanged(ui->CBJednProvozniTeplota, index)) MarkChanged();
+}
+
+void TfMain::CBJednViskozitaChange(int index) {
+  if (ListIndexChanged(ui->CBJednViskozita, index)) MarkChanged();
+}
+
+void TfMain::CBJednDifTlakMaxHChange(int index) {
+  if (ListIndexChanged(ui->CBJednDifTlakMaxH, index)) MarkChanged();
+}
+
+void TfMain::CBJednPrumerPotrubiPri20CChange(int index) {
+  if (ListIndexChanged(ui->CBJednPrumerPotrubiPri20C, index)) MarkChanged();
 }
 
 void TfMain::UpdateMaterialLabels() {
@@ -903,12 +923,41 @@ void TfMain::chbTvarovkaClick() {
   MarkChanged();
 }
 
+void TfMain::ChBNejistota05Click() {
+  MarkChanged();
+}
+
+void TfMain::ChBNejistota02Click() {
+  MarkChanged();
+}
+
 void TfMain::CBUtvarChange(int index) {
   if (ListIndexChanged(ui->CBUtvar, index)) m_textsChanged = true;
 }
 
 void TfMain::SGKaskada2Edited() {
   m_textsChanged = true;
+}
+
+void TfMain::FillCompanyList() {
+  DatabaseAccess db = Database();
+  const auto names = ListCompanies(db);
+  if (!names) return;
+  const QString shown = ui->CBUtvar->currentText();
+  {
+    const QSignalBlocker blocker(ui->CBUtvar);
+    ui->CBUtvar->clear();
+    for (const std::string& name : *names) ui->CBUtvar->addItem(ToQt(name));
+  }
+  ShowCompany(shown);
+}
+
+// A name that is not in the list is shown as typed, with no entry chosen.
+void TfMain::ShowCompany(const QString& name) {
+  const QSignalBlocker blocker(ui->CBUtvar);
+  ui->CBUtvar->setCurrentIndex(ui->CBUtvar->findText(name));
+  ui->CBUtvar->setEditText(name);
+  ui->CBUtvar->setProperty(kRememberedIndex, ui->CBUtvar->currentIndex());
 }
 
 void TfMain::BBTekutina7Click() {
@@ -1000,7 +1049,7 @@ void TfMain::ShowForm(const InputForm& f) {
     for (int r = 1; r < 3; ++r)
       for (int c = 1; c < 5; ++c) ui->SGKaskada2->item(r, c)->setText(ToQt(f.SGKaskada2.cells[r][c]));
   }
-  ui->CBUtvar->setCurrentText(ToQt(f.CBUtvar));
+  ShowCompany(ToQt(f.CBUtvar));
   set(ui->EMericiMisto, f.EMericiMisto);
   for (std::size_t i = 0; i < m_numericEdits.size(); ++i)
     m_numericEdits[i]->setStyleSheet(f.marked.contains(static_cast<InputField>(i)) ? kYellow : QString());
@@ -1024,7 +1073,7 @@ void TfMain::ShowCalculationOnPage(const CalculationState& state) {
   m_state.FluidName = fluidName;  // a stored calculation keeps the name it was stored with
   ui->BBTekutina7->setToolTip(ToQt(fluidName));
   FillMaterialLists();
-  ShowForm(FormFromState(state));
+  ShowForm(FormFromState(state, NumberTexts::AsShown, DecimalSeparator()));
   ArrangeRowsForKind();
   RebuildButtonHints();
 }
@@ -1202,6 +1251,7 @@ void TfMain::EnterEditing(const CalculationState& state, bool countWritable, boo
     ShowCalculationOnPage(state);
     ShowStoredResults();
   }
+  FillCompanyList();
   ShowIdentification(m_state, countWritable);
   SetMode(MainMode::Editing);
   m_settingsChanged = true;

@@ -159,6 +159,9 @@ class TfMain : public QMainWindow {
   void FollowBox(QCheckBox* box, QLineEdit* edit, QComboBox* unit);
   void SyncPropertyEdits();
   void FillMaterialLists();
+  // The company field offers the names of the open database; the name it shows stays.
+  void FillCompanyList();
+  void ShowCompany(const QString& name);
 
   void CBTekutina5Change(int index);
   void CBPrimarniPrvekChange(int index);
@@ -172,10 +175,15 @@ class TfMain : public QMainWindow {
   void CBJednTlakHChange(int index);
   void CBJednMernaHmotnostChange(int index);
   void CBFlowUnitChange(int index);
-  void OtherUnitChange(QComboBox* list, int index);
+  void CBJednProvozniTeplotaChange(int index);
+  void CBJednViskozitaChange(int index);
+  void CBJednDifTlakMaxHChange(int index);
+  void CBJednPrumerPotrubiPri20CChange(int index);
   void cbMaterialPrimPrvkuChange(int index);
   void cbMaterialPotrubiChange(int index);
   void chbTvarovkaClick();
+  void ChBNejistota05Click();
+  void ChBNejistota02Click();
   void CBUtvarChange(int index);
   void BBTekutina7Click();
   void SGKaskada2Edited();

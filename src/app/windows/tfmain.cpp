@@ -43,10 +43,10 @@
 #include "printing/windows/tfzapati.h"
 #include "uncertainty/windows/tfgraf.h"
 #include "uncertainty/windows/tftabulkanejistot.h"
-#include "storage/Companies.h"
 #include "storage/DatabaseRecord.h"
 #include "storage/ExportImport.h"
 #include "storage/FileSystem.h"
+#include "storage/windows/companiesgroup.h"
 #include "strings/app.h"
 #include "strings/storage.h"
 #include "ui_tfmain.h"
@@ -258,11 +258,7 @@ void TfMain::FormCreate() {
     for (int c = 0; c < 5; ++c)
       ui->SGKaskada2->setItem(r, c, r > 0 && c >= 2 ? new QTableWidgetItem() : FixedItem(QString()));
 
-  ui->SGDatabaze6->setColumnCount(kListingColumns);
-  ui->SGDatabaze6->verticalHeader()->hide();
-  ui->SGDatabaze6->setSelectionBehavior(QAbstractItemView::SelectRows);
-  ui->SGDatabaze6->setSelectionMode(QAbstractItemView::SingleSelection);
-  ui->SGDatabaze6->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  SetUpDatabasePage();
 
   ConnectHandlers();
   RebuildButtonHints();
@@ -342,9 +338,6 @@ void TfMain::ConnectHandlers() {
   connect(ui->bNovyvypocet1, &QPushButton::clicked, this, &TfMain::bNovyvypocet1Click);
   connect(ui->bbKopievypoctu1, &QPushButton::clicked, this, &TfMain::bbKopievypoctu1Click);
   connect(ui->bbPrepocitatvypocet1, &QPushButton::clicked, this, &TfMain::bbPrepocitatvypocet1Click);
-  connect(ui->SGDatabaze6, &QTableWidget::currentCellChanged, this,
-          [this](int row) { m_selectedRow = row >= 0 ? static_cast<std::size_t>(row) + 1 : 1; });
-  connect(ui->SGDatabaze6, &QTableWidget::cellDoubleClicked, this, &TfMain::bZobrazitvypocet1Click);
   connect(ui->BBKonec, &QPushButton::clicked, this, &TfMain::BBKonecClick);
   connect(ui->BBOdhlasit, &QPushButton::clicked, this, &TfMain::AOdhlasitExecute);
   connect(ui->BBConvert, &QPushButton::clicked, this, &TfMain::BBConvertClick);
@@ -439,6 +432,7 @@ bool TfMain::StartSession(const Session& session) {
   }
   SetToolHints();
   SetMode(MainMode::User);
+  ResetDatabasePage();
   return ListDatabaseIntoGrid();
 }
 
@@ -940,14 +934,11 @@ void TfMain::SGKaskada2Edited() {
 }
 
 void TfMain::FillCompanyList() {
-  DatabaseAccess db = Database();
-  const auto names = ListCompanies(db);
-  if (!names) return;
   const QString shown = ui->CBUtvar->currentText();
   {
     const QSignalBlocker blocker(ui->CBUtvar);
     ui->CBUtvar->clear();
-    for (const std::string& name : *names) ui->CBUtvar->addItem(ToQt(name));
+    for (const std::string& name : m_companies->Names()) ui->CBUtvar->addItem(ToQt(name));
   }
   ShowCompany(shown);
 }
@@ -1197,27 +1188,9 @@ DatabaseAccess TfMain::Database() {
 
 bool TfMain::ListDatabaseIntoGrid() {
   DatabaseAccess db = Database();
-  ListingRequest request;
-  request.today = Today();
-  request.format.decimalSeparator = DecimalSeparator();
-  request.descending = m_configuration.Interface.SortOrder == 1;
-  const bool listed = ListDatabase(db, request, m_listing);
-  QTableWidget* grid = ui->SGDatabaze6;
-  const int rows = std::max<int>(13, static_cast<int>(m_listing.RowCount()));
-  grid->clearContents();
-  grid->setRowCount(rows);
-  QStringList headers;
-  for (const Text& header : str::kColumnHeader) headers << ToQt(Tr(header));
-  grid->setHorizontalHeaderLabels(headers);
-  const int widths[] = {70, 129, 95, 145, 75, 60, 164};
-  for (int c = 0; c < kListingColumns; ++c) grid->setColumnWidth(c, widths[c]);
-  for (std::size_t r = 0; r < m_listing.RowCount(); ++r)
-    for (int c = 0; c < kListingColumns; ++c)
-      grid->setItem(static_cast<int>(r), c, new QTableWidgetItem(ToQt(std::string(m_listing.Cell(r, c)))));
+  const bool listed = ListDatabase(db, CurrentListingRequest(), m_listing);
   m_selectedRow = 1;
-  if (m_listing.RowCount() > 0) grid->setCurrentCell(0, 0);
-  ui->lVypocetPocetVypoctu->setText(
-      ToQt(CounterText(m_listing.RowCount() > 0 ? 1 : 0, m_listing.RowCount())));
+  FillDatabaseGrid();
   return listed;
 }
 
@@ -1251,7 +1224,6 @@ void TfMain::EnterEditing(const CalculationState& state, bool countWritable, boo
     ShowCalculationOnPage(state);
     ShowStoredResults();
   }
-  FillCompanyList();
   ShowIdentification(m_state, countWritable);
   SetMode(MainMode::Editing);
   m_settingsChanged = true;
@@ -1313,12 +1285,9 @@ bool TfMain::StoreCurrent() {
   request.dpMaxBoxVisible = !ui->ChBDifTlakMax->isHidden();
   if (chosen >= 0 && chosen < static_cast<int>(m_entries.size()))
     request.chosenSeriesValue = m_entries[chosen].seriesValue;
-  ListingRequest listingRequest;
-  listingRequest.today = Today();
-  listingRequest.format.decimalSeparator = DecimalSeparator();
-  listingRequest.descending = m_configuration.Interface.SortOrder == 1;
   DatabaseAccess db = Database();
-  if (StoreCalculation(db, m_state, request, m_listing, listingRequest) != StoreOutcome::Stored) return false;
+  if (StoreCalculation(db, m_state, request, m_listing, CurrentListingRequest()) != StoreOutcome::Stored)
+    return false;
   m_settingsChanged = m_textsChanged = false;
   SetChecked(ui->ChBDifTlakMax, m_state.DpMaxGiven);
   ui->EDifTlakMax->setText(ToQt(GeneralText(m_state.DpMaxEntered, 15, DecimalSeparator())));

@@ -35,6 +35,7 @@ class TFJmenoTekutiny;
 class TFOProgramu;
 class TFZmenaHesla2;
 class AdministrationPage;
+class CompaniesGroup;
 class CertificatePrinter;
 class TFNahled;
 class TFNastaveniTisku;
@@ -208,6 +209,19 @@ class TfMain : public QMainWindow {
   void bNovyvypocet1Click();
   void bbKopievypoctu1Click();
   void bbPrepocitatvypocet1Click();
+  void SetUpDatabasePage();
+  void ResetDatabasePage();
+  void ShowSortButton(int sortOrder);
+  ListingFilter CurrentFilter() const;
+  ListingRequest CurrentListingRequest() const;
+  void FillDatabaseGrid();
+  void EmptyDatabaseGrid();
+  bool FilterChangeAllowed();
+  void SGDatabaze6SelectCell(int row);
+  void CBFiltr1Change(int index);
+  void CBFiltr2Change(int index);
+  void sbSeraditDleCislaVypoctuClick();
+  void CompaniesChanged();
 
   // Printing: what the certificate shows besides the calculation, as the windows hold it now.
   CertificateSettings CertificateSettingsNow() const;
@@ -230,6 +244,9 @@ class TfMain : public QMainWindow {
   std::vector<SeriesEntry> m_entries;
   DatabaseListing m_listing;
   std::size_t m_selectedRow = 1;
+  int m_filterKind = 0;   // the index of CBFiltr1 the grid was listed with
+  int m_filterItem = -1;  // and of CBFiltr2
+  CompaniesGroup* m_companies = nullptr;
   bool m_countWritable = true;
 
   MainMode m_mode = MainMode::User;

@@ -198,6 +198,7 @@ class InputPageWindowTest : public QObject {
     DatabaseAccess db{LocalFileSystem(), PathsOf(DatabasePath(p)), p.messages};
     QVERIFY(AddCompany(db, {}, "Energetika"));
     QVERIFY(AddCompany(db, {"Energetika"}, "Chemie"));
+    p.main().StartSession(Session{"novak", "Jan Novák", DatabasePath(p)});  // names are read at login
     p.newCalculation();
     QComboBox* company = p.list("CBUtvar");
     QCOMPARE(p.items("CBUtvar"), (QStringList{"Chemie", "Energetika"}));

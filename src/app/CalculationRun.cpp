@@ -102,9 +102,13 @@ bool ChooseSeriesEntry(int index, CalculationState& state, DerivedValues& derive
       return false;
     }
   }
+  SetFirstTransmitter(state, dpMax);
+  return true;
+}
+
+void SetFirstTransmitter(CalculationState& state, double dpMax) {
   state.CascadeRange[0] = dpMax;
   state.CascadeAccuracy[0] = state.DpTransmitterAccuracy;
-  return true;
 }
 
 RunOutcome RunCalculation(InputForm& form, CalculationState& state, DerivedValues& derived,

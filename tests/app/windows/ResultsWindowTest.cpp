@@ -242,6 +242,27 @@ class ResultsWindowTest : public QObject {
     QVERIFY(!p.main().State().ResultsValid);
   }
 
+  // Series values the bore cannot be sized for end the series with the message; earlier entries stay.
+  void UnusableSeriesValues() {
+    for (const char* bad : {"0", "-10000"}) {
+      Program p;
+      p.newCalculation();
+      p.typeWater();
+      p.get<QAction>("Radahodnottlakovediference1")->trigger();
+      TFRadaTlakDif& dialog = p.windows->FRadaTlakDif;
+      dialog.findChild<QLineEdit*>(QStringLiteral("ERada2"))->setText(QString::fromLatin1(bad));
+      p.click(dialog.findChild<QPushButton*>(QStringLiteral("BOK")));
+      QVERIFY(!dialog.isVisible());
+      p.pressF5();
+      QCOMPARE(p.shown(), std::vector<int>{str::kCalculationFailed.id});
+      QCOMPARE(p.list("cbVyberZRady")->count(), 2);
+      QVERIFY(p.main().State().ResultsValid);
+      QCOMPARE(p.get<QTabWidget>("PCNastaveni")->currentWidget()->objectName(), QStringLiteral("TSVysledky"));
+      p.choose("cbVyberZRady", 1);
+      QCOMPARE(p.result(9, 1), QStringLiteral("10000"));
+    }
+  }
+
   // A calculation stored without a typed maximum and without valid results (as older records are) is
   // shown as stored: nothing is recomputed from the series.
   void StoredCalculationIsShownWithoutAnIteration() {

@@ -127,6 +127,8 @@ RunOutcome RunCalculation(InputForm& form, CalculationState& state, DerivedValue
     return outcome;
   }
   if (!Prepare(state, derived, context.messages)) {
+    // The gathering has already replaced the inputs the last results belong to.
+    state.ResultsValid = false;
     outcome.stopped = true;
     return outcome;
   }

@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QHeaderView>
 #include <QImage>
 #include <QJsonArray>
@@ -200,6 +201,35 @@ class ResultsWindowTest : public QObject {
     QCOMPARE(p.get<QLabel>("LChybaVypoctu")->text(), QStringLiteral(" % "));
     // The cascade's first transmitter measures up to the computed Δp.
     QCOMPARE(p.get<QTableWidget>("SGKaskada2")->item(1, 1)->text().toDouble(), r["Dp"].toDouble());
+  }
+
+  // The README's steam example typed into the window gives what pramo-calc gives for its file.
+  void SteamExampleMatchesPramoCalc() {
+    Program p;
+    p.newCalculation();
+    p.choose("cbDruhVypoctu", 2);
+    p.choose("CBPrimarniPrvek", 3);
+    p.choose("CBTekutina5", 1);
+    p.type("ETlak", "40");
+    p.choose("CBJednTlakH", 5);
+    p.type("EProvozniTeplota", "450");
+    p.type("EDifTlakMax", "60");
+    p.choose("CBJednDifTlakMaxH", 1);
+    p.type("EPrumerPotrubiPri20C", "200");
+    p.type("ePrumerOtvoru_d20", "120");
+    p.choose("cbMaterialPrimPrvku", 11);
+    p.choose("cbMaterialPotrubi", 15);
+    p.pressF5();
+    QVERIFY(p.shown().empty());
+    QFile example(QStringLiteral(PRAMO_EXAMPLES "/steam-flow.json"));
+    QVERIFY(example.open(QIODevice::ReadOnly));
+    const QJsonObject r = CalcResults(example.readAll())[0].toObject();
+    QCOMPARE(p.list("cbVyberZRady")->itemText(0), r["SeriesEntry"].toString());
+    QCOMPARE(p.result(5, 1), Fixed(r, "MassFlow", 2, 3600));
+    QCOMPARE(p.result(3, 4), Fixed(r, "C", 4));
+    QCOMPARE(p.result(2, 4), Fixed(r, "Epsilon", 4));
+    QCOMPARE(p.result(2, 1), Fixed(r, "Density", 6));  // steam: below 100 kg/m3
+    QCOMPARE(p.result(3, 1), Fixed(r, "Viscosity", 5, 1e6));
   }
 
   void InputErrorsAndStops() {

@@ -102,9 +102,13 @@ bool ChooseSeriesEntry(int index, CalculationState& state, DerivedValues& derive
       return false;
     }
   }
+  SetFirstTransmitter(state, dpMax);
+  return true;
+}
+
+void SetFirstTransmitter(CalculationState& state, double dpMax) {
   state.CascadeRange[0] = dpMax;
   state.CascadeAccuracy[0] = state.DpTransmitterAccuracy;
-  return true;
 }
 
 RunOutcome RunCalculation(InputForm& form, CalculationState& state, DerivedValues& derived,
@@ -123,6 +127,8 @@ RunOutcome RunCalculation(InputForm& form, CalculationState& state, DerivedValue
     return outcome;
   }
   if (!Prepare(state, derived, context.messages)) {
+    // The gathering has already replaced the inputs the last results belong to.
+    state.ResultsValid = false;
     outcome.stopped = true;
     return outcome;
   }

@@ -116,6 +116,17 @@ TEST_F(Run, UndeterminedFluidIsRefusedBeforeAnything) {
   EXPECT_TRUE(state.ResultsValid);
 }
 
+TEST_F(Run, IndexErrorInPreparationStopsAndInvalidatesTheLastResults) {
+  InputForm f = WaterOrifice();
+  ASSERT_EQ(Calculate(f).entries.size(), 10u);
+  f.cbMaterialPotrubi = 19;  // one past the material list, as only a damaged input can hold
+  const RunOutcome outcome = Calculate(f);
+  EXPECT_TRUE(outcome.stopped);
+  EXPECT_TRUE(outcome.entries.empty());
+  EXPECT_EQ(Shown(), std::vector<int>{str::kBadIndexSettings.id});
+  EXPECT_FALSE(state.ResultsValid);  // the state's inputs no longer match its results
+}
+
 TEST_F(Run, FailureInTheSeriesKeepsTheEarlierEntries) {
   InputForm f = WaterOrifice();
   state.DpSeries[3] = 0;  // nothing can be sized for no differential pressure

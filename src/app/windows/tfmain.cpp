@@ -34,6 +34,7 @@
 #include "app/windows/tfzadej2.h"
 #include "core/InputGathering.h"
 #include "core/NumberText.h"
+#include "core/SizingIterations.h"
 #include "core/StraightLengths.h"
 #include "core/Validity.h"
 #include "legacy/windows/tfconvert.h"
@@ -952,6 +953,7 @@ void TfMain::ShowCompany(const QString& name) {
 }
 
 void TfMain::BBTekutina7Click() {
+  m_settingsChanged = true;
   if (m_jmenoTekutiny) m_jmenoTekutiny->ShowName();
 }
 
@@ -1104,8 +1106,10 @@ void TfMain::ClearResults() {
     ui->cbVyberZRady->setCurrentIndex(0);
   }
   m_entries.clear();
+  m_resultsStored = false;
   for (int r = 0; r < kResultRows; ++r)
     for (int c : {1, 4}) ui->SGVysledky->item(r, c)->setText(QString());
+  ui->SGVysledky->setCurrentItem(nullptr);
   ui->LChybaVypoctu->setText(QStringLiteral(" % "));
 }
 
@@ -1113,6 +1117,7 @@ void TfMain::AVypocetParametru5Execute() {
   if (!ui->AVypocetParametru5->isEnabled()) return;
   ClearResults();
   ui->MChyboveHlaseni->clear();
+  for (QLineEdit* edit : m_numericEdits) edit->setStyleSheet(QString());
   InputForm form = FormOfPage();
   const GatherContext context{m_messages,      true, m_session.fullName, m_configuration.InstallationNumber,
                               TodayDayCount(), -1};
@@ -1144,7 +1149,16 @@ void TfMain::AVypocetParametru5Execute() {
 void TfMain::cbVyberZRadyChange(int index) {
   if (m_entries.empty()) return;
   if (index < 0 || index >= static_cast<int>(m_entries.size())) index = 0;
-  if (!ChooseSeriesEntry(index, m_state, m_derived, m_messages)) return;
+  // A stored calculation holds its results and the values its iteration needs are not prepared: it is
+  // shown as stored, never recomputed.
+  if (m_resultsStored) {
+    SetFirstTransmitter(m_state, m_entries.front().seriesValue);
+  } else {
+    if (!ChooseSeriesEntry(index, m_state, m_derived, m_messages)) return;
+    // The sized bore of the chosen entry is what a later check of the flow or Δp starts from.
+    if (m_state.CalcKind == CalculationKind::Bore)
+      ui->ePrumerOtvoru_d20->setText(ToQt(BoreEditText(m_state, DecimalSeparator())));
+  }
   ShowResults();
 }
 
@@ -1163,10 +1177,13 @@ void TfMain::ShowResults() {
   const QSignalBlocker blocker(ui->SGKaskada2);
   ui->SGKaskada2->item(1, 1)->setText(ToQt(GeneralText(dpMax, 15, separator)));
   ui->SGKaskada2->item(2, 1)->setText(ToQt(FixedText(m_state.CascadeAccuracy[0], 3, separator)));
+  ui->SGKaskada2->clearSelection();
+  ui->SGKaskada2->setCurrentItem(nullptr);
 }
 
 void TfMain::ShowStoredResults() {
   ClearResults();
+  m_resultsStored = true;
   SeriesEntry entry{DpAtMaximumFlow(m_state), ResultStatus(m_state.LimitFlags),
                     StoredSeriesEntryText(m_state, DecimalSeparator()), m_state};
   m_entries = {entry};

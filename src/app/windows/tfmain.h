@@ -242,6 +242,7 @@ class TfMain : public QMainWindow {
   CalculationState m_state;
   DerivedValues m_derived;
   std::vector<SeriesEntry> m_entries;
+  bool m_resultsStored = false;  // the results page shows a stored calculation, not a run
   DatabaseListing m_listing;
   std::size_t m_selectedRow = 1;
   int m_filterKind = 0;   // the index of CBFiltr1 the grid was listed with

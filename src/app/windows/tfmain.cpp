@@ -16,6 +16,8 @@
 #include <QStandardItemModel>
 #include <QStyledItemDelegate>
 #include <QStylePainter>
+#include <QProgressBar>
+#include <QToolBar>
 #include <QToolButton>
 
 #include "access/windows/administrationpage.h"
@@ -43,6 +45,7 @@
 #include "printing/windows/tfzapati.h"
 #include "uncertainty/windows/tfgraf.h"
 #include "uncertainty/windows/tftabulkanejistot.h"
+#include "storage/Companies.h"
 #include "storage/DatabaseRecord.h"
 #include "storage/ExportImport.h"
 #include "storage/FileSystem.h"
@@ -139,6 +142,14 @@ class SeriesEntryDelegate : public QStyledItemDelegate {
   const QHeaderView* m_header;
 };
 
+// The administrator leaves with unsaved settings: a warning with Yes, No and Cancel.
+Answer AskSaveSettings(Messages& messages) {
+  return messages.Show(Message{MessageKind::Warning,
+                               str::kSettingsNotSaved.id,
+                               Tr(str::kSettingsNotSaved),
+                               {Answer::Yes, Answer::No, Answer::Cancel}});
+}
+
 QTableWidgetItem* FixedItem(const QString& text) {
   auto* item = new QTableWidgetItem(text);
   item->setFlags(Qt::ItemIsEnabled);
@@ -162,11 +173,18 @@ TfMain::TfMain(Messages& messages, Configuration configuration, std::string conf
 TfMain::~TfMain() = default;
 
 void TfMain::FormCreate() {
+  m_keyStep1 = m_keyStep2 = m_saveAll = false;
+  m_state.ResultsValid = false;
+  m_settingsChanged = m_textsChanged = m_logout = false;
+  m_selectedRow = 1;
   setWindowIcon(ProgramIcon());
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-  ui->PCNastaveni->setGeometry(0, 0, kClientWidth, kClientHeight - ui->TBPramo11->sizeHint().height());
   ui->TBPramo11->setIconSize(QSize(22, 22));
-  setFixedSize(kClientWidth, kClientHeight + ui->MMPramo->sizeHint().height());
+  BuildMenuButtons();
+  const int toolRow =
+      std::max(ui->TBPramo11->sizeHint().height(), findChild<QToolBar*>("TBMenu")->sizeHint().height());
+  ui->PCNastaveni->setGeometry(0, 0, kClientWidth, kClientHeight - toolRow);
+  setFixedSize(kClientWidth, kClientHeight);
   if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
   ui->PCNastaveni->hide();
 
@@ -256,6 +274,9 @@ void TfMain::FormCreate() {
     for (int c = 0; c < 5; ++c)
       ui->SGKaskada2->setItem(r, c, r > 0 && c >= 2 ? new QTableWidgetItem() : FixedItem(QString()));
 
+  std::vector<std::string> filterItems;
+  for (const Text& item : str::kFilterItem) filterItems.push_back(Tr(item));
+  FillList(ui->CBFiltr1, filterItems);
   ui->SGDatabaze6->setColumnCount(kListingColumns);
   ui->SGDatabaze6->verticalHeader()->hide();
   ui->SGDatabaze6->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -264,6 +285,39 @@ void TfMain::FormCreate() {
 
   ConnectHandlers();
   RebuildButtonHints();
+}
+
+// The menus are shown as the four buttons of a tool bar in front of the action buttons; the menu bar
+// itself stays hidden, its actions (and their keys) belong to the window.
+void TfMain::BuildMenuButtons() {
+  auto* bar = new QToolBar(this);
+  bar->setObjectName(QStringLiteral("TBMenu"));
+  bar->setMovable(false);
+  bar->setFloatable(false);
+  bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  bar->setContextMenuPolicy(Qt::PreventContextMenu);
+  insertToolBar(ui->TBPramo11, bar);
+  const std::pair<QMenu*, const char*> menus[] = {{ui->MSoubor, "TBMMSoubor"},
+                                                  {ui->MVypocet, "TBMMVypocet"},
+                                                  {ui->MNastaveni, "TBMMNastaveni"},
+                                                  {ui->MNapoveda, "TBMMNapoveda"}};
+  for (const auto& [menu, name] : menus) {
+    bar->addAction(menu->menuAction());
+    if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(menu->menuAction()))) {
+      button->setObjectName(QString::fromLatin1(name));
+      button->setPopupMode(QToolButton::InstantPopup);
+    }
+    for (QAction* action : menu->actions())
+      if (!action->isSeparator()) addAction(action);
+  }
+  ui->MMPramo->hide();
+  // The logged-in user's name, at the end of the action buttons.
+  ui->TBPramo11->addSeparator();
+  TBUzivatel = new QToolButton(ui->TBPramo11);
+  TBUzivatel->setObjectName(QStringLiteral("TBUzivatel"));
+  TBUzivatel->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  TBUzivatel->setFocusPolicy(Qt::NoFocus);
+  ui->TBPramo11->addWidget(TBUzivatel);
 }
 
 void TfMain::SetDialogs(TFZadej* zadej, TFRadaTlakDif* radaTlakDif, TFZadej2* zadej2, TFOProgramu* oProgramu,
@@ -345,6 +399,10 @@ void TfMain::ConnectHandlers() {
   connect(ui->BBOdhlasit, &QPushButton::clicked, this, &TfMain::AOdhlasitExecute);
   connect(ui->BBConvert, &QPushButton::clicked, this, &TfMain::BBConvertClick);
   connect(ui->BBZapati, &QPushButton::clicked, this, &TfMain::BBZapatiClick);
+  connect(ui->ChBZapati, &QCheckBox::clicked, this, &TfMain::ChBZapatiClick);
+  connect(ui->CBFiltr1, &QComboBox::activated, this, &TfMain::CBFiltr1Change);
+  connect(ui->CBFiltr2, &QComboBox::activated, this, &TfMain::CBFiltr2Change);
+  connect(ui->sbSeraditDleCislaVypoctu, &QToolButton::clicked, this, &TfMain::sbSeraditDleCislaVypoctuClick);
   connect(m_administration, &AdministrationPage::DatabaseChosen, this, [this] {
     m_session.databasePath = m_administration->DatabasePath();
     setWindowTitle(ToQt(WindowCaption(m_session.databasePath)));
@@ -369,6 +427,18 @@ void TfMain::Environment_ReInit() {
   CBTekutina5Change(ui->CBTekutina5->currentIndex());
   LayOutResultsGrid();
   LayOutCascadeGrid();
+  m_configuration.Interface.SortOrder = 0;
+  ShowSortOrder();
+  m_settingsChanged = m_textsChanged = false;
+}
+
+void TfMain::LoginShown() {
+  constexpr std::size_t kReservedOffset = 961;
+  constexpr std::size_t kReservedBytes = 6;
+  std::fill_n(m_state.StoredImage.begin() + kReservedOffset, kReservedBytes, std::uint8_t{0});
+  SelectItem(ui->CBFiltr1, 0);
+  ui->CBFiltr2->clear();
+  m_logout = false;
   m_settingsChanged = m_textsChanged = false;
 }
 
@@ -424,18 +494,25 @@ bool TfMain::StartSession(const Session& session) {
   m_saveAll = false;
   m_logout = false;
   m_settingsChanged = m_textsChanged = false;
-  ui->PCNastaveni->show();
-  if (session.userName == "admin") {
+  ui->AUlozit->setEnabled(false);
+  ShowSortOrder();
+  if (session.userName == AdministratorLoginName()) {
+    ui->PCNastaveni->show();
     SetMode(MainMode::Administrator);
     // The settings menu's dialogs edit the working settings through the calculation state.
     ApplyWorkingSettings(m_configuration.Working, m_state);
     RebuildButtonHints();
     m_administration->ShowConfiguration();
+    SetChecked(ui->ChBZapati, m_configuration.Working.PrintFooter);
     return true;
   }
+  if (!ListDatabaseIntoGrid()) return false;
+  m_state.ResultsValid = false;
   SetToolHints();
+  TBUzivatel->setText(ToQt(session.fullName));
+  ui->PCNastaveni->show();
   SetMode(MainMode::User);
-  return ListDatabaseIntoGrid();
+  return true;
 }
 
 void TfMain::SetMode(MainMode mode) {
@@ -450,13 +527,16 @@ void TfMain::SetMode(MainMode mode) {
   pages->setTabVisible(pages->indexOf(ui->TSVysledky), editing || viewing);
   pages->setTabVisible(pages->indexOf(ui->TSDatabaze), !admin);
   pages->setTabVisible(pages->indexOf(ui->TSAdmin), admin);
+  // A shown calculation is read, not edited: both of its pages are locked.
   ui->TSZadani->setEnabled(editing);
+  ui->TSVysledky->setEnabled(editing);
   ui->cbVyberZRady->setEnabled(editing);
   ui->GBCisloVypoctu->setEnabled(editing);
   if (editing) pages->setCurrentWidget(ui->TSZadani);
   if (user) pages->setCurrentWidget(ui->TSDatabaze);
   if (admin) pages->setCurrentWidget(ui->TSAdmin);
   ui->TBPramo11->setVisible(!admin);
+  TBUzivatel->setVisible(!admin);
 
   ui->MSoubor->menuAction()->setEnabled(!admin);
   ui->AUlozit->setEnabled(editing);
@@ -467,6 +547,8 @@ void TfMain::SetMode(MainMode mode) {
   ui->AVypocetParametru5->setEnabled(editing);
   ui->AZobrazGrafNejistot->setEnabled(editing || viewing);
   ui->AZobrazTabulkuNejistot->setEnabled(editing || viewing);
+  if (auto* flowTable = findChild<QAction*>(QStringLiteral("Aq2mA")))
+    flowTable->setEnabled(editing || viewing);
   for (QAction* setting : {ui->Presnostsnimacetlakovediference1, ui->Presnoststanovenimernehmotnosti1,
                            ui->Radahodnottlakovediference1, ui->BarometrickyTlak1,
                            ui->Vztaznepodminkypromernouhmotnost1, ui->Vztaznepodminkyproprutok1})
@@ -500,7 +582,7 @@ void TfMain::closeEvent(QCloseEvent* event) {
     if (m_administration->NewDatabaseWithoutUsers())
       Tell(m_messages, MessageKind::Warning, str::kNoUserInNewDatabase);
     if (m_settingsChanged || m_textsChanged) {
-      switch (Ask(m_messages, str::kSettingsNotSaved, {Answer::Yes, Answer::No, Answer::Cancel})) {
+      switch (AskSaveSettings(m_messages)) {
         case Answer::Yes:
           SaveProgramSettings();
           break;
@@ -534,6 +616,7 @@ void TfMain::closeEvent(QCloseEvent* event) {
 
 void TfMain::SaveProgramSettings() {
   TakeWorkingSettings(m_state, m_configuration.Working);
+  m_configuration.Working.PrintFooter = ui->ChBZapati->isChecked();
   if (SaveSettings(LocalFileSystem(), m_configurationPath, m_configuration, m_messages, DecimalSeparator()))
     m_settingsChanged = m_textsChanged = false;
 }
@@ -569,7 +652,7 @@ void TfMain::BBKonecClick() {
 
 void TfMain::AdministratorLogOut() {
   if (m_settingsChanged || m_textsChanged) {
-    const Answer answer = Ask(m_messages, str::kSettingsNotSaved, {Answer::Yes, Answer::No, Answer::Cancel});
+    const Answer answer = AskSaveSettings(m_messages);
     if (answer == Answer::Cancel) return;
     if (answer == Answer::Yes) SaveProgramSettings();
   }
@@ -596,6 +679,11 @@ void TfMain::LogOut(bool withInterfaceState) {
   m_settingsChanged = m_textsChanged = false;
   hide();
   emit LoggedOut();
+}
+
+// The switch itself is taken over when the settings are saved.
+void TfMain::ChBZapatiClick() {
+  m_textsChanged = true;
 }
 
 void TfMain::ZmenitprstupovehesloClick() {
@@ -1146,13 +1234,40 @@ DatabaseAccess TfMain::Database() {
   return DatabaseAccess{LocalFileSystem(), PathsOf(m_session.databasePath), m_messages};
 }
 
-bool TfMain::ListDatabaseIntoGrid() {
-  DatabaseAccess db = Database();
+ListingRequest TfMain::CurrentListingRequest() const {
   ListingRequest request;
+  request.filter.kind = static_cast<FilterKind>(std::max(0, ui->CBFiltr1->currentIndex()));
+  request.filter.item = ui->CBFiltr2->currentIndex();
+  request.filter.company = FromQt(ui->CBFiltr2->currentText());
   request.today = Today();
   request.format.decimalSeparator = DecimalSeparator();
+  request.format.shortDate = m_shortDateFormat;
   request.descending = m_configuration.Interface.SortOrder == 1;
+  return request;
+}
+
+// The login window's progress bar follows the records read; it is painted at once, since the listing
+// runs in one go without returning to the event loop.
+bool TfMain::ListDatabaseIntoGrid() {
+  DatabaseAccess db = Database();
+  ListingRequest request = CurrentListingRequest();
+  QProgressBar* bar = m_listingProgress;
+  if (bar) {
+    bar->setValue(0);
+    bar->show();
+    request.progress = [bar](int percent) {
+      if (percent == bar->value()) return;
+      bar->setValue(percent);
+      bar->repaint();
+    };
+  }
   const bool listed = ListDatabase(db, request, m_listing);
+  if (bar) bar->hide();
+  ShowListing();
+  return listed;
+}
+
+void TfMain::ShowListing() {
   QTableWidget* grid = ui->SGDatabaze6;
   const int rows = std::max<int>(13, static_cast<int>(m_listing.RowCount()));
   grid->clearContents();
@@ -1166,10 +1281,67 @@ bool TfMain::ListDatabaseIntoGrid() {
     for (int c = 0; c < kListingColumns; ++c)
       grid->setItem(static_cast<int>(r), c, new QTableWidgetItem(ToQt(std::string(m_listing.Cell(r, c)))));
   m_selectedRow = 1;
+  grid->scrollToTop();
   if (m_listing.RowCount() > 0) grid->setCurrentCell(0, 0);
   ui->lVypocetPocetVypoctu->setText(
       ToQt(CounterText(m_listing.RowCount() > 0 ? 1 : 0, m_listing.RowCount())));
-  return listed;
+}
+
+// A filter change forgets unsaved work only when the user agrees; then the window is back on the list.
+void TfMain::CBFiltr1Change(int index) {
+  const int previous = ui->CBFiltr1->property(kRememberedIndex).toInt();
+  if (index == previous) return;
+  if ((m_settingsChanged || m_textsChanged) && !ConfirmDiscardUnsaved(m_messages)) {
+    SelectItem(ui->CBFiltr1, previous);
+    return;
+  }
+  ui->CBFiltr1->setProperty(kRememberedIndex, index);
+  m_settingsChanged = m_textsChanged = false;
+  SetMode(MainMode::User);
+  m_listing.Clear();
+  ShowListing();
+  ui->lVypocetPocetVypoctu->setText(ToQt(CounterText(0, 0)));
+  std::vector<std::string> companies;
+  if (static_cast<FilterKind>(index) == FilterKind::Company) {
+    DatabaseAccess db = Database();
+    companies = ListCompanies(db).value_or(std::vector<std::string>{});
+  }
+  const QSignalBlocker blocker(ui->CBFiltr2);
+  ui->CBFiltr2->clear();
+  for (const std::string& item : SecondFilterItems(static_cast<FilterKind>(index), companies))
+    ui->CBFiltr2->addItem(ToQt(item));
+  ui->CBFiltr2->setCurrentIndex(-1);
+  if (index == 0) ListDatabaseIntoGrid();
+}
+
+void TfMain::CBFiltr2Change(int index) {
+  if ((m_settingsChanged || m_textsChanged) && !ConfirmDiscardUnsaved(m_messages)) return;
+  m_settingsChanged = m_textsChanged = false;
+  SetMode(MainMode::User);
+  if (index >= 0) ListDatabaseIntoGrid();
+}
+
+void TfMain::sbSeraditDleCislaVypoctuClick() {
+  int& order = m_configuration.Interface.SortOrder;
+  order = order == 1 ? 0 : 1;
+  const std::size_t selected = SelectionAfterReversal(m_listing.RowCount(), m_selectedRow);
+  m_listing.Reverse();
+  ShowListing();
+  ShowSortOrder();
+  m_selectedRow = selected;
+  if (m_listing.RowCount() > 0) {
+    ui->SGDatabaze6->setCurrentCell(static_cast<int>(selected) - 1, 0);
+    ui->lVypocetPocetVypoctu->setText(ToQt(CounterText(selected, m_listing.RowCount())));
+  }
+  ui->SGDatabaze6->setFocus();
+}
+
+// The button shows the order it leads to.
+void TfMain::ShowSortOrder() {
+  const bool descending = m_configuration.Interface.SortOrder == 1;
+  ui->sbSeraditDleCislaVypoctu->setToolTip(ToQt(Tr(descending ? str::kSortAscending : str::kSortDescending)));
+  ui->sbSeraditDleCislaVypoctu->setIcon(
+      style()->standardIcon(descending ? QStyle::SP_ArrowUp : QStyle::SP_ArrowDown));
 }
 
 void TfMain::ShowIdentification(const CalculationState& state, bool countWritable) {
@@ -1263,10 +1435,7 @@ bool TfMain::StoreCurrent() {
   request.dpMaxBoxVisible = !ui->ChBDifTlakMax->isHidden();
   if (chosen >= 0 && chosen < static_cast<int>(m_entries.size()))
     request.chosenSeriesValue = m_entries[chosen].seriesValue;
-  ListingRequest listingRequest;
-  listingRequest.today = Today();
-  listingRequest.format.decimalSeparator = DecimalSeparator();
-  listingRequest.descending = m_configuration.Interface.SortOrder == 1;
+  const ListingRequest listingRequest = CurrentListingRequest();
   DatabaseAccess db = Database();
   if (StoreCalculation(db, m_state, request, m_listing, listingRequest) != StoreOutcome::Stored) return false;
   m_settingsChanged = m_textsChanged = false;

@@ -20,7 +20,9 @@ class QCheckBox;
 class QComboBox;
 class QHeaderView;
 class QLineEdit;
+class QProgressBar;
 class QTableWidget;
+class QToolButton;
 
 namespace Ui {
 class TfMain;
@@ -86,6 +88,14 @@ class TfMain : public QMainWindow {
   // Puts every page into its initial state.
   void Environment_ReInit();
 
+  // The login window is shown (at start and after every logout): the reserved bytes of the calculation
+  // are cleared, the database page's filter goes back to every calculation and nothing counts as unsaved.
+  void LoginShown();
+  // The progress bar a listing of the database drives (the login window's).
+  void SetListingProgress(QProgressBar* bar) { m_listingProgress = bar; }
+  // How the database page shows dates (the locale's short date format, one separator character).
+  void UseShortDateFormat(std::string format) { m_shortDateFormat = std::move(format); }
+
   // A successful login: the user mode on the chosen database, or the administrator mode. False when the
   // user's database could not be listed (told).
   bool StartSession(const Session& session);
@@ -95,6 +105,7 @@ class TfMain : public QMainWindow {
 
   CalculationState& State() { return m_state; }
   bool SettingsChanged() const { return m_settingsChanged; }
+  bool LogoutFlag() const { return m_logout; }
   bool TextsChanged() const { return m_textsChanged; }
   const std::vector<SeriesEntry>& SeriesEntries() const { return m_entries; }
 
@@ -109,6 +120,7 @@ class TfMain : public QMainWindow {
   void AKonecExecute();
   void AOdhlasitExecute();
   void BBKonecClick();
+  void ChBZapatiClick();
   void ZmenitprstupovehesloClick();
   void Oprogramu1Click();
   void ATiskOsvedceniExecute();
@@ -140,6 +152,7 @@ class TfMain : public QMainWindow {
  private:
   // Start-up and layout.
   void FormCreate();
+  void BuildMenuButtons();
   void ConnectHandlers();
   void LayOutCascadeGrid();
   void LayOutResultsGrid();
@@ -194,6 +207,12 @@ class TfMain : public QMainWindow {
   // Database page.
   DatabaseAccess Database();
   bool ListDatabaseIntoGrid();
+  ListingRequest CurrentListingRequest() const;
+  void ShowListing();
+  void CBFiltr1Change(int index);
+  void CBFiltr2Change(int index);
+  void sbSeraditDleCislaVypoctuClick();
+  void ShowSortOrder();
   void ShowIdentification(const CalculationState& state, bool countWritable);
   void EnterEditing(const CalculationState& state, bool countWritable, bool newCalculation);
   void bZobrazitvypocet1Click();
@@ -233,6 +252,9 @@ class TfMain : public QMainWindow {
   PrimaryElementKind m_element = PrimaryElementKind::OrificeCorner;
 
   QHeaderView* HCVyber = nullptr;
+  QToolButton* TBUzivatel = nullptr;
+  QProgressBar* m_listingProgress = nullptr;
+  std::string m_shortDateFormat = "d.M.yyyy";
   std::vector<QLineEdit*> m_numericEdits;
   std::vector<QCheckBox*> m_fittingBoxes;
   QString m_textOnEntry;

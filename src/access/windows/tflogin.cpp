@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QShortcut>
 
 #include "access/Login.h"
 #include "access/windows/tfzmenahesla2.h"
@@ -34,6 +35,8 @@ TFLogin::TFLogin(TfMain& main, TFZmenaHesla2& passwordChange, Messages& messages
   connect(ui->EHeslo, &QLineEdit::returnPressed, this, &TFLogin::BBPrihlasitClick);
   connect(ui->BBKonec, &QPushButton::clicked, this, &TFLogin::BBKonecClick);
   connect(ui->BBNapoveda, &QPushButton::clicked, this, &TFLogin::BBNapovedaClick);
+  connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+          &TFLogin::BBNapovedaClick);
   connect(ui->CBJazykProgramu, &QComboBox::activated, this, &TFLogin::CBJazykProgramuChange);
   connect(&m_main, &TfMain::LoggedOut, this, [this] {
     FormShow();

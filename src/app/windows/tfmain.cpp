@@ -12,6 +12,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
 #include <QStyledItemDelegate>
@@ -311,6 +312,9 @@ void TfMain::BuildMenuButtons() {
       if (!action->isSeparator()) addAction(action);
   }
   ui->MMPramo->hide();
+  // F1 opens the help as the help menu does.
+  connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+          [this] { OpenHelp(m_messages); });
   // The logged-in user's name, at the end of the action buttons.
   ui->TBPramo11->addSeparator();
   TBUzivatel = new QToolButton(ui->TBPramo11);

@@ -113,6 +113,12 @@ class MainWindowTest : public QObject {
       QVERIFY2(position > previous, window->metaObject()->className());
       previous = position;
     }
+
+    p.get<QAction>("Oprogramu1")->trigger();
+    QVERIFY(w.FOProgramu.isVisible());
+    QCOMPARE(w.FOProgramu.findChild<QLabel*>("LVerze")->text(), QStringLiteral("Verze 1.2.2"));
+    QCOMPARE(w.FOProgramu.findChild<QLabel*>("LVlastnik")->text(), QStringLiteral("Zkušební provoz"));
+    w.FOProgramu.close();
   }
 
   // What each mode enables and shows, through the four menu buttons as well as the actions.

@@ -397,7 +397,7 @@ void TfMain::ConnectHandlers() {
   connect(ui->bbKopievypoctu1, &QPushButton::clicked, this, &TfMain::bbKopievypoctu1Click);
   connect(ui->bbPrepocitatvypocet1, &QPushButton::clicked, this, &TfMain::bbPrepocitatvypocet1Click);
   connect(ui->SGDatabaze6, &QTableWidget::currentCellChanged, this,
-          [this](int row) { m_selectedRow = row >= 0 ? static_cast<std::size_t>(row) + 1 : 1; });
+          [this](int row, int, int previousRow) { SGDatabaze6SelectCell(row, previousRow); });
   connect(ui->SGDatabaze6, &QTableWidget::cellDoubleClicked, this, &TfMain::bZobrazitvypocet1Click);
   connect(ui->BBKonec, &QPushButton::clicked, this, &TfMain::BBKonecClick);
   connect(ui->BBOdhlasit, &QPushButton::clicked, this, &TfMain::AOdhlasitExecute);
@@ -516,6 +516,13 @@ bool TfMain::StartSession(const Session& session) {
   TBUzivatel->setText(ToQt(session.fullName));
   ui->PCNastaveni->show();
   SetMode(MainMode::User);
+  DatabaseAccess db = Database();
+  const auto companies = ListCompanies(db);
+  const QSignalBlocker blocker(ui->CBUtvar);
+  ui->CBUtvar->clear();
+  for (const std::string& company : companies.value_or(std::vector<std::string>{}))
+    ui->CBUtvar->addItem(ToQt(company));
+  ui->CBUtvar->setCurrentIndex(-1);
   return true;
 }
 
@@ -1271,8 +1278,10 @@ bool TfMain::ListDatabaseIntoGrid() {
   return listed;
 }
 
+// Filling the grid moves its selection; that is no choice of the user's.
 void TfMain::ShowListing() {
   QTableWidget* grid = ui->SGDatabaze6;
+  const QSignalBlocker blocker(grid);
   const int rows = std::max<int>(13, static_cast<int>(m_listing.RowCount()));
   grid->clearContents();
   grid->setRowCount(rows);
@@ -1289,6 +1298,23 @@ void TfMain::ShowListing() {
   if (m_listing.RowCount() > 0) grid->setCurrentCell(0, 0);
   ui->lVypocetPocetVypoctu->setText(
       ToQt(CounterText(m_listing.RowCount() > 0 ? 1 : 0, m_listing.RowCount())));
+}
+
+// Another row forgets unsaved work only when the user agrees; the window goes back to the list.
+void TfMain::SGDatabaze6SelectCell(int row, int previousRow) {
+  if (row < 0 || row == previousRow) return;
+  QTableWidget* grid = ui->SGDatabaze6;
+  if ((m_settingsChanged || m_textsChanged || ui->AUlozit->isEnabled()) &&
+      !ConfirmDiscardUnsaved(m_messages)) {
+    const QSignalBlocker blocker(grid);
+    grid->setCurrentCell(previousRow, 0);
+    return;
+  }
+  m_settingsChanged = m_textsChanged = false;
+  m_selectedRow = static_cast<std::size_t>(row) + 1;
+  ui->lVypocetPocetVypoctu->setText(
+      ToQt(CounterText(std::min(m_selectedRow, m_listing.RowCount()), m_listing.RowCount())));
+  SetMode(MainMode::User);
 }
 
 // A filter change forgets unsaved work only when the user agrees; then the window is back on the list.
@@ -1334,6 +1360,7 @@ void TfMain::sbSeraditDleCislaVypoctuClick() {
   ShowSortOrder();
   m_selectedRow = selected;
   if (m_listing.RowCount() > 0) {
+    const QSignalBlocker blocker(ui->SGDatabaze6);
     ui->SGDatabaze6->setCurrentCell(static_cast<int>(selected) - 1, 0);
     ui->lVypocetPocetVypoctu->setText(ToQt(CounterText(selected, m_listing.RowCount())));
   }

@@ -209,6 +209,7 @@ class TfMain : public QMainWindow {
   bool ListDatabaseIntoGrid();
   ListingRequest CurrentListingRequest() const;
   void ShowListing();
+  void SGDatabaze6SelectCell(int row, int previousRow);
   void CBFiltr1Change(int index);
   void CBFiltr2Change(int index);
   void sbSeraditDleCislaVypoctuClick();

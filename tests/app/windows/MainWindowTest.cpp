@@ -147,6 +147,21 @@ class MainWindowTest : public QObject {
     QVERIFY(!action("BarometrickyTlak1") && action("Zmenitprstupoveheslo"));
     QVERIFY(!p.get<QWidget>("TSZadani")->isEnabled() && !p.get<QWidget>("TSVysledky")->isEnabled());
     Screenshot(&p.main(), QStringLiteral("menu-buttons"));
+
+    // Another row of the list leaves an unsaved calculation only after Yes, and returns to the list.
+    p.newCalculation();
+    auto* grid = p.get<QTableWidget>("SGDatabaze6");
+    p.messages.Prepare(Answer::No);
+    grid->setCurrentCell(1, 0);
+    QCOMPARE(p.shown(), std::vector<int>{str::kUnsavedLost.id});
+    QCOMPARE(grid->currentRow(), 0);
+    QCOMPARE(p.main().Mode(), MainMode::Editing);
+    p.messages.Prepare(Answer::Yes);
+    grid->setCurrentCell(1, 0);
+    QCOMPARE(p.main().Mode(), MainMode::User);
+    QVERIFY(!p.main().SettingsChanged());
+    QVERIFY(p.edit("eCisloVypoctuCount")->text().isEmpty());
+    QCOMPARE(p.get<QLabel>("lVypocetPocetVypoctu")->text(), QStringLiteral(" 1 / 1 "));
   }
 
   void NewCalculationEntersEditingWithDefaults() {

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QShortcut>
 
 #include "access/Login.h"
 #include "access/windows/tfzmenahesla2.h"
@@ -23,6 +24,9 @@ TFLogin::TFLogin(TfMain& main, TFZmenaHesla2& passwordChange, Messages& messages
       m_paths(std::move(paths)) {
   ui->setupUi(this);
   ui->pbNactiDatabazi->hide();
+  // Dates are shown with a single separator character wherever the program shows them.
+  m_main.UseShortDateFormat(ShortDateFormat());
+  m_main.SetListingProgress(ui->pbNactiDatabazi);
   QStringList lines;
   for (const Text& line : str::kFirstStartInfo) lines << ToQt(Tr(line));
   ui->MInfo->setPlainText(lines.join(QLatin1Char('\n')));
@@ -31,6 +35,8 @@ TFLogin::TFLogin(TfMain& main, TFZmenaHesla2& passwordChange, Messages& messages
   connect(ui->EHeslo, &QLineEdit::returnPressed, this, &TFLogin::BBPrihlasitClick);
   connect(ui->BBKonec, &QPushButton::clicked, this, &TFLogin::BBKonecClick);
   connect(ui->BBNapoveda, &QPushButton::clicked, this, &TFLogin::BBNapovedaClick);
+  connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+          &TFLogin::BBNapovedaClick);
   connect(ui->CBJazykProgramu, &QComboBox::activated, this, &TFLogin::CBJazykProgramuChange);
   connect(&m_main, &TfMain::LoggedOut, this, [this] {
     FormShow();
@@ -41,10 +47,13 @@ TFLogin::TFLogin(TfMain& main, TFZmenaHesla2& passwordChange, Messages& messages
 TFLogin::~TFLogin() = default;
 
 void TFLogin::FormShow() {
+  m_main.LoginShown();
   ui->EUser->setFocus();
   m_configuration = ReadConfiguration(LocalFileSystem(), m_paths, m_messages);
-  const int language = ui->CBJazykProgramu->findText(ToQt(m_configuration.Language));
-  ui->CBJazykProgramu->setCurrentIndex(language < 0 ? 0 : language);
+  // The language, and with it the help file, was chosen at start; a new choice waits for the next start.
+  if (!m_shownBefore) UseHelpFile(HelpFileOf(m_configuration.Language));
+  m_shownBefore = true;
+  ui->CBJazykProgramu->setCurrentIndex(ui->CBJazykProgramu->findText(ToQt(m_configuration.Language)));
   const bool firstStart = IsFirstStart(m_configuration.AdministratorPasswordCode);
   ShowFirstStartPanel(firstStart);
   if (!firstStart) FillDatabaseList();
@@ -61,6 +70,7 @@ void TFLogin::ShowFirstStartPanel(bool shown) {
 
 void TFLogin::FillDatabaseList() {
   ui->CBDatabaze->clear();
+  if (!m_configuration.DatabaseFolderExists) return;
   for (const std::string& name : DatabaseFileNames(LocalFileSystem(), m_configuration.DatabaseFolder))
     ui->CBDatabaze->addItem(ToQt(name));
   const int remembered = ui->CBDatabaze->findText(ToQt(m_configuration.Interface.LastDatabase));

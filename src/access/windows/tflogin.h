@@ -57,6 +57,7 @@ class TFLogin : public QDialog {
   Messages& m_messages;
   ConfigurationPaths m_paths;
   Configuration m_configuration;
+  bool m_shownBefore = false;
 };
 
 }  // namespace pramo

@@ -1,15 +1,56 @@
 #include "app/windows/ProgramWindows.h"
 
 #include <QApplication>
+#include <QHelpEvent>
+#include <QProxyStyle>
 #include <QStyleFactory>
+#include <QToolTip>
+#include <QWidget>
 
 #include "app/windows/Icons.h"
 
 namespace pramo {
+namespace {
+
+constexpr int kHintDelay = 500;      // ms before a hint shows
+constexpr int kHintDuration = 5000;  // ms a hint stays
+
+// Fusion with the program's hint delay.
+class ProgramStyle : public QProxyStyle {
+ public:
+  ProgramStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returnData) const override {
+    if (hint == SH_ToolTip_WakeUpDelay) return kHintDelay;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+};
+
+// Every widget's own hint stays for the same time, however long its text.
+class HintDuration : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (event->type() != QEvent::ToolTip || !widget || widget->toolTip().isEmpty())
+      return QObject::eventFilter(watched, event);
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), widget->toolTip(), widget, QRect(),
+                       kHintDuration);
+    return true;
+  }
+};
+
+}  // namespace
 
 void ApplyProgramAppearance() {
   QApplication::setApplicationName(QStringLiteral("Pramo"));
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QApplication::setStyle(new ProgramStyle);
+  const QString hintDuration = QStringLiteral("HintDuration");
+  if (!qApp->findChild<QObject*>(hintDuration, Qt::FindDirectChildrenOnly)) {
+    auto* filter = new HintDuration(qApp);
+    filter->setObjectName(hintDuration);
+    qApp->installEventFilter(filter);
+  }
   QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
   QApplication::setWindowIcon(ProgramIcon());
 }
@@ -22,17 +63,17 @@ ProgramWindows::ProgramWindows(Messages& messages, const Configuration& configur
       FZadej(fMain.State(), messages, &fMain),
       FRadaTlakDif(fMain.State(), &fMain),
       FZadej2(fMain.State(), messages, &fMain),
+      FNahled(messages, printer, &fMain),
+      FGraf(messages, &fMain),
+      FNastaveniTisku(printer, &fMain),
       FOProgramu(&fMain),
       FJmenoTekutiny(fMain.State(), &fMain),
       FZmenaHesla2(messages, configurationPath, &fMain),
-      FNahled(messages, printer, &fMain),
-      FNastaveniTisku(printer, &fMain),
-      FZapati(&fMain),
-      FGraf(messages, &fMain),
-      FTabulkaNejistot(&fMain),
-      FPrutok2mA(&fMain),
+      FConvert(messages, FStavPrevodu, &fMain),
       FStavPrevodu(&fMain),
-      FConvert(messages, FStavPrevodu, &fMain) {
+      FTabulkaNejistot(&fMain),
+      FZapati(&fMain),
+      FPrutok2mA(&fMain) {
   fMain.SetDialogs(&FZadej, &FRadaTlakDif, &FZadej2, &FOProgramu, &FJmenoTekutiny);
   fMain.SetPasswordChange(&FZmenaHesla2);
   fMain.SetPrintWindows(&printer, &FNahled, &FNastaveniTisku, &FZapati);

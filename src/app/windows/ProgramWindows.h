@@ -39,17 +39,17 @@ struct ProgramWindows {
   TFZadej FZadej;
   TFRadaTlakDif FRadaTlakDif;
   TFZadej2 FZadej2;
+  TFNahled FNahled;
+  TFGraf FGraf;
+  TFNastaveniTisku FNastaveniTisku;
   TFOProgramu FOProgramu;
   TFJmenoTekutiny FJmenoTekutiny;
   TFZmenaHesla2 FZmenaHesla2;
-  TFNahled FNahled;
-  TFNastaveniTisku FNastaveniTisku;
-  TFZapati FZapati;
-  TFGraf FGraf;
-  TFTabulkaNejistot FTabulkaNejistot;
-  TFPrutok2mA FPrutok2mA;
-  TFStavPrevodu FStavPrevodu;
   TFConvert FConvert;
+  TFStavPrevodu FStavPrevodu;
+  TFTabulkaNejistot FTabulkaNejistot;
+  TFZapati FZapati;
+  TFPrutok2mA FPrutok2mA;
 };
 
 }  // namespace pramo

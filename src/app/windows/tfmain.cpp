@@ -12,10 +12,13 @@
 #include <QLocale>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
 #include <QStyledItemDelegate>
 #include <QStylePainter>
+#include <QProgressBar>
+#include <QToolBar>
 #include <QToolButton>
 
 #include "access/windows/administrationpage.h"
@@ -141,6 +144,14 @@ class SeriesEntryDelegate : public QStyledItemDelegate {
   const QHeaderView* m_header;
 };
 
+// The administrator leaves with unsaved settings: a warning with Yes, No and Cancel.
+Answer AskSaveSettings(Messages& messages) {
+  return messages.Show(Message{MessageKind::Warning,
+                               str::kSettingsNotSaved.id,
+                               Tr(str::kSettingsNotSaved),
+                               {Answer::Yes, Answer::No, Answer::Cancel}});
+}
+
 QTableWidgetItem* FixedItem(const QString& text) {
   auto* item = new QTableWidgetItem(text);
   item->setFlags(Qt::ItemIsEnabled);
@@ -164,11 +175,18 @@ TfMain::TfMain(Messages& messages, Configuration configuration, std::string conf
 TfMain::~TfMain() = default;
 
 void TfMain::FormCreate() {
+  m_keyStep1 = m_keyStep2 = m_saveAll = false;
+  m_state.ResultsValid = false;
+  m_settingsChanged = m_textsChanged = m_logout = false;
+  m_selectedRow = 1;
   setWindowIcon(ProgramIcon());
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-  ui->PCNastaveni->setGeometry(0, 0, kClientWidth, kClientHeight - ui->TBPramo11->sizeHint().height());
   ui->TBPramo11->setIconSize(QSize(22, 22));
-  setFixedSize(kClientWidth, kClientHeight + ui->MMPramo->sizeHint().height());
+  BuildMenuButtons();
+  const int toolRow =
+      std::max(ui->TBPramo11->sizeHint().height(), findChild<QToolBar*>("TBMenu")->sizeHint().height());
+  ui->PCNastaveni->setGeometry(0, 0, kClientWidth, kClientHeight - toolRow);
+  setFixedSize(kClientWidth, kClientHeight);
   if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
   ui->PCNastaveni->hide();
 
@@ -265,6 +283,42 @@ void TfMain::FormCreate() {
   RebuildButtonHints();
 }
 
+// The menus are shown as the four buttons of a tool bar in front of the action buttons; the menu bar
+// itself stays hidden, its actions (and their keys) belong to the window.
+void TfMain::BuildMenuButtons() {
+  auto* bar = new QToolBar(this);
+  bar->setObjectName(QStringLiteral("TBMenu"));
+  bar->setMovable(false);
+  bar->setFloatable(false);
+  bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  bar->setContextMenuPolicy(Qt::PreventContextMenu);
+  insertToolBar(ui->TBPramo11, bar);
+  const std::pair<QMenu*, const char*> menus[] = {{ui->MSoubor, "TBMMSoubor"},
+                                                  {ui->MVypocet, "TBMMVypocet"},
+                                                  {ui->MNastaveni, "TBMMNastaveni"},
+                                                  {ui->MNapoveda, "TBMMNapoveda"}};
+  for (const auto& [menu, name] : menus) {
+    bar->addAction(menu->menuAction());
+    if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(menu->menuAction()))) {
+      button->setObjectName(QString::fromLatin1(name));
+      button->setPopupMode(QToolButton::InstantPopup);
+    }
+    for (QAction* action : menu->actions())
+      if (!action->isSeparator()) addAction(action);
+  }
+  ui->MMPramo->hide();
+  // F1 opens the help as the help menu does.
+  connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+          [this] { OpenHelp(m_messages); });
+  // The logged-in user's name, at the end of the action buttons.
+  ui->TBPramo11->addSeparator();
+  TBUzivatel = new QToolButton(ui->TBPramo11);
+  TBUzivatel->setObjectName(QStringLiteral("TBUzivatel"));
+  TBUzivatel->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  TBUzivatel->setFocusPolicy(Qt::NoFocus);
+  ui->TBPramo11->addWidget(TBUzivatel);
+}
+
 void TfMain::SetDialogs(TFZadej* zadej, TFRadaTlakDif* radaTlakDif, TFZadej2* zadej2, TFOProgramu* oProgramu,
                         TFJmenoTekutiny* jmenoTekutiny) {
   m_zadej = zadej;
@@ -343,6 +397,7 @@ void TfMain::ConnectHandlers() {
   connect(ui->BBOdhlasit, &QPushButton::clicked, this, &TfMain::AOdhlasitExecute);
   connect(ui->BBConvert, &QPushButton::clicked, this, &TfMain::BBConvertClick);
   connect(ui->BBZapati, &QPushButton::clicked, this, &TfMain::BBZapatiClick);
+  connect(ui->ChBZapati, &QCheckBox::clicked, this, &TfMain::ChBZapatiClick);
   connect(m_administration, &AdministrationPage::DatabaseChosen, this, [this] {
     m_session.databasePath = m_administration->DatabasePath();
     setWindowTitle(ToQt(WindowCaption(m_session.databasePath)));
@@ -367,6 +422,16 @@ void TfMain::Environment_ReInit() {
   CBTekutina5Change(ui->CBTekutina5->currentIndex());
   LayOutResultsGrid();
   LayOutCascadeGrid();
+  ShowSortButton(0);
+  m_settingsChanged = m_textsChanged = false;
+}
+
+void TfMain::LoginShown() {
+  constexpr std::size_t kReservedOffset = 961;
+  constexpr std::size_t kReservedBytes = 6;
+  std::fill_n(m_state.StoredImage.begin() + kReservedOffset, kReservedBytes, std::uint8_t{0});
+  ResetFilter();
+  m_logout = false;
   m_settingsChanged = m_textsChanged = false;
 }
 
@@ -422,19 +487,25 @@ bool TfMain::StartSession(const Session& session) {
   m_saveAll = false;
   m_logout = false;
   m_settingsChanged = m_textsChanged = false;
-  ui->PCNastaveni->show();
-  if (session.userName == "admin") {
+  ui->AUlozit->setEnabled(false);
+  if (session.userName == AdministratorLoginName()) {
+    ui->PCNastaveni->show();
     SetMode(MainMode::Administrator);
     // The settings menu's dialogs edit the working settings through the calculation state.
     ApplyWorkingSettings(m_configuration.Working, m_state);
     RebuildButtonHints();
     m_administration->ShowConfiguration();
+    SetChecked(ui->ChBZapati, m_configuration.Working.PrintFooter);
     return true;
   }
-  SetToolHints();
-  SetMode(MainMode::User);
   ResetDatabasePage();
-  return ListDatabaseIntoGrid();
+  if (!ListDatabaseIntoGrid()) return false;
+  m_state.ResultsValid = false;
+  SetToolHints();
+  TBUzivatel->setText(ToQt(session.fullName));
+  ui->PCNastaveni->show();
+  SetMode(MainMode::User);
+  return true;
 }
 
 void TfMain::SetMode(MainMode mode) {
@@ -449,13 +520,16 @@ void TfMain::SetMode(MainMode mode) {
   pages->setTabVisible(pages->indexOf(ui->TSVysledky), editing || viewing);
   pages->setTabVisible(pages->indexOf(ui->TSDatabaze), !admin);
   pages->setTabVisible(pages->indexOf(ui->TSAdmin), admin);
+  // A shown calculation is read, not edited: both of its pages are locked.
   ui->TSZadani->setEnabled(editing);
+  ui->TSVysledky->setEnabled(editing);
   ui->cbVyberZRady->setEnabled(editing);
   ui->GBCisloVypoctu->setEnabled(editing);
   if (editing) pages->setCurrentWidget(ui->TSZadani);
   if (user) pages->setCurrentWidget(ui->TSDatabaze);
   if (admin) pages->setCurrentWidget(ui->TSAdmin);
   ui->TBPramo11->setVisible(!admin);
+  TBUzivatel->setVisible(!admin);
 
   ui->MSoubor->menuAction()->setEnabled(!admin);
   ui->AUlozit->setEnabled(editing);
@@ -466,6 +540,8 @@ void TfMain::SetMode(MainMode mode) {
   ui->AVypocetParametru5->setEnabled(editing);
   ui->AZobrazGrafNejistot->setEnabled(editing || viewing);
   ui->AZobrazTabulkuNejistot->setEnabled(editing || viewing);
+  if (auto* flowTable = findChild<QAction*>(QStringLiteral("Aq2mA")))
+    flowTable->setEnabled(editing || viewing);
   for (QAction* setting : {ui->Presnostsnimacetlakovediference1, ui->Presnoststanovenimernehmotnosti1,
                            ui->Radahodnottlakovediference1, ui->BarometrickyTlak1,
                            ui->Vztaznepodminkypromernouhmotnost1, ui->Vztaznepodminkyproprutok1})
@@ -499,7 +575,7 @@ void TfMain::closeEvent(QCloseEvent* event) {
     if (m_administration->NewDatabaseWithoutUsers())
       Tell(m_messages, MessageKind::Warning, str::kNoUserInNewDatabase);
     if (m_settingsChanged || m_textsChanged) {
-      switch (Ask(m_messages, str::kSettingsNotSaved, {Answer::Yes, Answer::No, Answer::Cancel})) {
+      switch (AskSaveSettings(m_messages)) {
         case Answer::Yes:
           SaveProgramSettings();
           break;
@@ -533,6 +609,7 @@ void TfMain::closeEvent(QCloseEvent* event) {
 
 void TfMain::SaveProgramSettings() {
   TakeWorkingSettings(m_state, m_configuration.Working);
+  m_configuration.Working.PrintFooter = ui->ChBZapati->isChecked();
   if (SaveSettings(LocalFileSystem(), m_configurationPath, m_configuration, m_messages, DecimalSeparator()))
     m_settingsChanged = m_textsChanged = false;
 }
@@ -568,7 +645,7 @@ void TfMain::BBKonecClick() {
 
 void TfMain::AdministratorLogOut() {
   if (m_settingsChanged || m_textsChanged) {
-    const Answer answer = Ask(m_messages, str::kSettingsNotSaved, {Answer::Yes, Answer::No, Answer::Cancel});
+    const Answer answer = AskSaveSettings(m_messages);
     if (answer == Answer::Cancel) return;
     if (answer == Answer::Yes) SaveProgramSettings();
   }
@@ -595,6 +672,11 @@ void TfMain::LogOut(bool withInterfaceState) {
   m_settingsChanged = m_textsChanged = false;
   hide();
   emit LoggedOut();
+}
+
+// The switch itself is taken over when the settings are saved.
+void TfMain::ChBZapatiClick() {
+  m_textsChanged = true;
 }
 
 void TfMain::ZmenitprstupovehesloClick() {
@@ -1205,9 +1287,24 @@ DatabaseAccess TfMain::Database() {
 
 bool TfMain::ListDatabaseIntoGrid() {
   DatabaseAccess db = Database();
-  const bool listed = ListDatabase(db, CurrentListingRequest(), m_listing);
+  ListingRequest request = CurrentListingRequest();
+  // The login window's progress bar follows the records read; it is painted at once, since the listing
+  // runs in one go without returning to the event loop.
+  QProgressBar* bar = m_listingProgress;
+  if (bar) {
+    bar->setValue(0);
+    bar->show();
+    request.progress = [bar](int percent) {
+      if (percent == bar->value()) return;
+      bar->setValue(percent);
+      bar->repaint();
+    };
+  }
+  const bool listed = ListDatabase(db, request, m_listing);
+  if (bar) bar->hide();
   m_selectedRow = 1;
   FillDatabaseGrid();
+  ui->SGDatabaze6->scrollToTop();
   return listed;
 }
 

@@ -20,7 +20,9 @@ class QCheckBox;
 class QComboBox;
 class QHeaderView;
 class QLineEdit;
+class QProgressBar;
 class QTableWidget;
+class QToolButton;
 
 namespace Ui {
 class TfMain;
@@ -87,6 +89,14 @@ class TfMain : public QMainWindow {
   // Puts every page into its initial state.
   void Environment_ReInit();
 
+  // The login window is shown (at start and after every logout): the reserved bytes of the calculation
+  // are cleared, the database page's filter goes back to every calculation and nothing counts as unsaved.
+  void LoginShown();
+  // The progress bar a listing of the database drives (the login window's).
+  void SetListingProgress(QProgressBar* bar) { m_listingProgress = bar; }
+  // How the database page shows dates (the locale's short date format, one separator character).
+  void UseShortDateFormat(std::string format) { m_shortDateFormat = std::move(format); }
+
   // A successful login: the user mode on the chosen database, or the administrator mode. False when the
   // user's database could not be listed (told).
   bool StartSession(const Session& session);
@@ -96,6 +106,7 @@ class TfMain : public QMainWindow {
 
   CalculationState& State() { return m_state; }
   bool SettingsChanged() const { return m_settingsChanged; }
+  bool LogoutFlag() const { return m_logout; }
   bool TextsChanged() const { return m_textsChanged; }
   const std::vector<SeriesEntry>& SeriesEntries() const { return m_entries; }
 
@@ -110,6 +121,7 @@ class TfMain : public QMainWindow {
   void AKonecExecute();
   void AOdhlasitExecute();
   void BBKonecClick();
+  void ChBZapatiClick();
   void ZmenitprstupovehesloClick();
   void Oprogramu1Click();
   void ATiskOsvedceniExecute();
@@ -141,6 +153,7 @@ class TfMain : public QMainWindow {
  private:
   // Start-up and layout.
   void FormCreate();
+  void BuildMenuButtons();
   void ConnectHandlers();
   void LayOutCascadeGrid();
   void LayOutResultsGrid();
@@ -211,6 +224,7 @@ class TfMain : public QMainWindow {
   void bbPrepocitatvypocet1Click();
   void SetUpDatabasePage();
   void ResetDatabasePage();
+  void ResetFilter();
   void ShowSortButton(int sortOrder);
   ListingFilter CurrentFilter() const;
   ListingRequest CurrentListingRequest() const;
@@ -259,6 +273,9 @@ class TfMain : public QMainWindow {
   PrimaryElementKind m_element = PrimaryElementKind::OrificeCorner;
 
   QHeaderView* HCVyber = nullptr;
+  QToolButton* TBUzivatel = nullptr;
+  QProgressBar* m_listingProgress = nullptr;
+  std::string m_shortDateFormat = "d.M.yyyy";
   std::vector<QLineEdit*> m_numericEdits;
   std::vector<QCheckBox*> m_fittingBoxes;
   QString m_textOnEntry;

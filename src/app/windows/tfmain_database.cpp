@@ -119,6 +119,7 @@ ListingRequest TfMain::CurrentListingRequest() const {
   request.filter = CurrentFilter();
   request.today = Today();
   request.format.decimalSeparator = DecimalSeparator();
+  request.format.shortDate = m_shortDateFormat;
   request.descending = m_configuration.Interface.SortOrder == 1;
   return request;
 }
@@ -153,16 +154,19 @@ void TfMain::EmptyDatabaseGrid() {
   FillDatabaseGrid();
 }
 
-// After a login: everything listed, in the remembered order, with the database's companies.
-void TfMain::ResetDatabasePage() {
-  {
-    const QSignalBlocker quiet1(ui->CBFiltr1);
-    const QSignalBlocker quiet2(ui->CBFiltr2);
-    ui->CBFiltr1->setCurrentIndex(0);
-    ui->CBFiltr2->clear();
-  }
+// Every calculation, the second list empty.
+void TfMain::ResetFilter() {
+  const QSignalBlocker quiet1(ui->CBFiltr1);
+  const QSignalBlocker quiet2(ui->CBFiltr2);
+  ui->CBFiltr1->setCurrentIndex(0);
+  ui->CBFiltr2->clear();
   m_filterKind = 0;
   m_filterItem = -1;
+}
+
+// After a login: everything listed, in the remembered order, with the database's companies.
+void TfMain::ResetDatabasePage() {
+  ResetFilter();
   ShowSortButton(m_configuration.Interface.SortOrder == 1 ? 1 : 0);
   m_companies->ListCompanies(m_session.databasePath);
 }

@@ -1,19 +1,25 @@
 // The login and password change windows driven as a user drives them: the first start with its forced
 // password change, logins of users and the administrator, refusals, logout and the end of the program.
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 
 #include "access/Login.h"
 #include "access/PasswordCode.h"
 #include "app/windows/ProgramWindows.h"
+#include "app/windows/WindowText.h"
 #include "storage/FileSystem.h"
 #include "strings/access.h"
 #include "strings/app.h"
@@ -96,7 +102,11 @@ class LoginWindowTest : public QObject {
   // password change window until a usable password is set; the initial password is refused afterwards.
   void firstStartForcesThePasswordChange() {
     Program p;
+    QElapsedTimer timer;
+    timer.start();
     p.Start();
+    QVERIFY(QTest::qWaitForWindowExposed(&p.login()));
+    qInfo("start-up to the login window shown: %lld ms", static_cast<long long>(timer.elapsed()));
     QFrame* panel = Program::In<QFrame>(p.login(), "PInfo");
     QVERIFY(panel->isVisible());
     QVERIFY(p.login().height() > panel->geometry().bottom());
@@ -114,6 +124,13 @@ class LoginWindowTest : public QObject {
     QCOMPARE(p.main().Mode(), MainMode::Administrator);
     QCOMPARE(p.ShownPage(), QStringLiteral("TSAdmin"));
     QVERIFY(p.passwordChange().isVisible());
+    // The administrator can neither compute nor store: only the settings menu is open.
+    QVERIFY(!Program::In<QToolButton>(p.main(), "TBMMSoubor")->isEnabled());
+    QVERIFY(!Program::In<QToolButton>(p.main(), "TBMMVypocet")->isEnabled());
+    QVERIFY(Program::In<QToolButton>(p.main(), "TBMMNastaveni")->isEnabled());
+    QVERIFY(!Program::In<QToolBar>(p.main(), "TBPramo11")->isVisible());
+    QVERIFY(!Program::In<QAction>(p.main(), "AVypocetParametru5")->isEnabled());
+    QVERIFY(Program::In<QAction>(p.main(), "BarometrickyTlak1")->isEnabled());
 
     QVERIFY(!p.passwordChange().close());
     QCOMPARE(p.LastMessage(), str::kMustChangePassword.id);
@@ -208,6 +225,48 @@ class LoginWindowTest : public QObject {
     QVERIFY(!p.login().isVisible());
   }
 
+  // Each showing of the login window starts afresh: the database page lists every calculation again and
+  // the reserved bytes of the calculation are cleared; the listing leaves the progress bar hidden.
+  void loginWindowStartsAfresh() {
+    Program p;
+    p.SetUp();
+    p.Start();
+    p.LogIn(QStringLiteral("novak1"), QStringLiteral("heslo1"));
+    QVERIFY(!Program::In<QProgressBar>(p.login(), "pbNactiDatabazi")->isVisible());
+    QComboBox* filter = Program::In<QComboBox>(p.main(), "CBFiltr1");
+    QComboBox* items = Program::In<QComboBox>(p.main(), "CBFiltr2");
+    filter->setCurrentIndex(2);
+    emit filter->activated(2);
+    QCOMPARE(items->count(), 8);
+    QCOMPARE(items->currentIndex(), -1);
+    p.main().State().StoredImage[961] = 7;
+    p.main().State().StoredImage[966] = 9;
+
+    Program::In<QAction>(p.main(), "AOdhlasit")->trigger();
+    QVERIFY(p.login().isVisible());
+    QCOMPARE(filter->currentIndex(), 0);
+    QCOMPARE(items->count(), 0);
+    QCOMPARE(p.main().State().StoredImage[961], 0);
+    QCOMPARE(p.main().State().StoredImage[966], 0);
+    QVERIFY(!p.main().LogoutFlag());
+
+    // No help file lies next to the test program.
+    p.messages.Clear();
+    Program::In<QPushButton>(p.login(), "BBNapoveda")->click();
+    QCOMPARE(p.LastMessage(), str::kHelpMissing.id);
+    QCOMPARE(p.messages.Shown().back().kind, MessageKind::Error);
+  }
+
+  // Dates are shown with one separator character: a separator of several characters is cut to its first.
+  void dateFormatKeepsOneSeparator() {
+    QCOMPARE(SingleSeparatorDateFormat("d. M. yyyy"), std::string("d.M.yyyy"));
+    QCOMPARE(SingleSeparatorDateFormat("dd.MM.yy"), std::string("dd.MM.yy"));
+    QCOMPARE(SingleSeparatorDateFormat("M/d/yy"), std::string("M/d/yy"));
+    QCOMPARE(SingleSeparatorDateFormat("yyyy - MM - dd"), std::string("yyyy-MM-dd"));
+    QCOMPARE(SingleSeparatorDateFormat("yyyy"), std::string("yyyy"));
+    QCOMPARE(SingleSeparatorDateFormat(""), std::string(""));
+  }
+
   // A user changes his own password from the menu; the new one is the one that logs in next time.
   void userChangesHisOwnPassword() {
     Program p;
@@ -276,14 +335,17 @@ class LoginWindowTest : public QObject {
     p.SetUp();
     p.Start();
     p.LogIn(QStringLiteral("admin"), QStringLiteral("spravce1"));
+    Program::In<QCheckBox>(p.main(), "ChBZapati")->click();
+    QVERIFY(p.main().TextsChanged());
     QTest::keyClicks(Program::In<QLineEdit>(p.main(), "EVlastnik"), QStringLiteral("Vodarna Brno"));
     p.main().State().BarometricPressure = 95000;
-    QVERIFY(p.main().TextsChanged());
 
     p.messages.Prepare(Answer::Cancel);
     Program::In<QPushButton>(p.main(), "BBKonec")->click();
     QCOMPARE(p.LastMessage(), str::kSettingsNotSaved.id);
+    QCOMPARE(p.messages.Shown().back().kind, MessageKind::Warning);
     QVERIFY(p.main().isVisible());
+    QVERIFY(p.main().TextsChanged());
 
     p.messages.Prepare(Answer::Yes);
     Program::In<QPushButton>(p.main(), "BBKonec")->click();
@@ -294,6 +356,7 @@ class LoginWindowTest : public QObject {
                           ConfigurationPaths{p.path("Pramo.ini"), p.folder.path().toStdString()}, p.messages);
     QCOMPARE(QString::fromStdString(saved.OwnerName), QStringLiteral("Vodarna Brno"));
     QCOMPARE(saved.Working.BarometricPressure, 95000.0);
+    QVERIFY(saved.Working.PrintFooter);
   }
 };
 

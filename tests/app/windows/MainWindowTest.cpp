@@ -11,6 +11,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -76,6 +77,91 @@ class MainWindowTest : public QObject {
     QCOMPARE(p.get<QLabel>("lVypocetPocetVypoctu")->text(), QStringLiteral(" 0 / 0 "));
     QCOMPARE(p.main().width(), 792);
     Screenshot(&p.main(), QStringLiteral("database-page"));
+  }
+
+  // The sixteen windows exist once, created in their order (the secondary ones as the main window's
+  // children, whose list keeps that order), each with its caption.
+  void WindowsAreCreatedInOrderWithTheirCaptions() {
+    Program p;
+    ProgramWindows& w = *p.windows;
+    const std::pair<QWidget*, const char*> windows[] = {
+        {&w.fMain, "Pramo"},
+        {&w.FLogin, "Přihlášení"},
+        {&w.FZadej, "Zadání hodnoty"},
+        {&w.FRadaTlakDif, "Řada tlakové diference."},
+        {&w.FZadej2, "Zadejte"},
+        {&w.FNahled, "Preview - náhled před tiskem."},
+        {&w.FGraf, "Graf nejistot průtoku."},
+        {&w.FNastaveniTisku, "Nastavení tisku."},
+        {&w.FOProgramu, "O programu ..."},
+        {&w.FJmenoTekutiny, "Zadejte"},
+        {&w.FZmenaHesla2, "Změna hesla"},
+        {&w.FConvert, "Převod výpočtů Kvantora do databáze PRAMO"},
+        {&w.FStavPrevodu, "Čekejte prosím"},
+        {&w.FTabulkaNejistot, "Nejistoty průtoku"},
+        {&w.FZapati, "Zadejte text zápatí"},
+        {&w.FPrutok2mA, "Prutok2mA"},
+    };
+    const QObjectList children = w.fMain.children();
+    qsizetype previous = -1;
+    for (std::size_t i = 0; i < std::size(windows); ++i) {
+      const auto& [window, caption] = windows[i];
+      if (i == 0) QVERIFY(window->windowTitle().startsWith(QString::fromUtf8(caption)));
+      if (i > 0) QCOMPARE(window->windowTitle(), QString::fromUtf8(caption));
+      if (i < 2) continue;  // the login window belongs to no other window
+      const qsizetype position = children.indexOf(window);
+      QVERIFY2(position > previous, window->metaObject()->className());
+      previous = position;
+    }
+
+    p.get<QAction>("Oprogramu1")->trigger();
+    QVERIFY(w.FOProgramu.isVisible());
+    QCOMPARE(w.FOProgramu.findChild<QLabel*>("LVerze")->text(), QStringLiteral("Verze 1.2.2"));
+    QCOMPARE(w.FOProgramu.findChild<QLabel*>("LVlastnik")->text(), QStringLiteral("Zkušební provoz"));
+    w.FOProgramu.close();
+  }
+
+  // What each mode enables and shows, through the four menu buttons as well as the actions.
+  void ModesEnableTheMenusAndActionsOfTheirTable() {
+    Program p;
+    auto enabled = [&](const char* name) { return p.get<QToolButton>(name)->isEnabled(); };
+    auto action = [&](const char* name) { return p.get<QAction>(name)->isEnabled(); };
+    QVERIFY(!p.get<QMenuBar>("MMPramo")->isVisible());
+    QVERIFY(enabled("TBMMSoubor") && !enabled("TBMMVypocet") && enabled("TBMMNastaveni") &&
+            enabled("TBMMNapoveda"));
+    QCOMPARE(p.get<QToolButton>("TBUzivatel")->text(), QStringLiteral("Jan Novák"));
+    QVERIFY(!action("AExport") && !action("AImport") && !action("ANahled") && action("AOdhlasit"));
+    QVERIFY(!action("Aq2mA") && !action("Radahodnottlakovediference1"));
+
+    p.newCalculation();
+    QVERIFY(enabled("TBMMVypocet"));
+    QVERIFY(action("AUlozit") && action("AExport") && action("AImport") && action("AVypocetParametru5"));
+    QVERIFY(!action("ATiskOsvedceni") && !action("ANastaveniTisku"));
+    QVERIFY(action("Aq2mA") && action("AZobrazGrafNejistot") && action("Radahodnottlakovediference1"));
+    QVERIFY(p.get<QWidget>("TSZadani")->isEnabled() && p.get<QWidget>("TSVysledky")->isEnabled());
+
+    p.storeWater();
+    QCOMPARE(p.main().Mode(), MainMode::Viewing);
+    QVERIFY(!action("AUlozit") && action("AExport") && !action("AImport") && !action("AVypocetParametru5"));
+    QVERIFY(action("ATiskOsvedceni") && action("ANastaveniTisku") && action("Aq2mA"));
+    QVERIFY(!action("BarometrickyTlak1") && action("Zmenitprstupoveheslo"));
+    QVERIFY(!p.get<QWidget>("TSZadani")->isEnabled() && !p.get<QWidget>("TSVysledky")->isEnabled());
+    Screenshot(&p.main(), QStringLiteral("menu-buttons"));
+
+    // Another row of the list leaves an unsaved calculation only after Yes, and returns to the list.
+    p.newCalculation();
+    auto* grid = p.get<QTableWidget>("SGDatabaze6");
+    p.messages.Prepare(Answer::No);
+    grid->setCurrentCell(1, 0);
+    QCOMPARE(p.shown(), std::vector<int>{str::kUnsavedLost.id});
+    QCOMPARE(grid->currentRow(), 0);
+    QCOMPARE(p.main().Mode(), MainMode::Editing);
+    p.messages.Prepare(Answer::Yes);
+    grid->setCurrentCell(1, 0);
+    QCOMPARE(p.main().Mode(), MainMode::User);
+    QVERIFY(!p.main().SettingsChanged());
+    QVERIFY(p.edit("eCisloVypoctuCount")->text().isEmpty());
+    QCOMPARE(p.get<QLabel>("lVypocetPocetVypoctu")->text(), QStringLiteral(" 1 / 1 "));
   }
 
   void NewCalculationEntersEditingWithDefaults() {

@@ -2,9 +2,12 @@
 
 #include <QApplication>
 #include <QHelpEvent>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QToolTip>
+#include <QTranslator>
 #include <QWidget>
 
 #include "app/windows/Icons.h"
@@ -50,6 +53,15 @@ void ApplyProgramAppearance() {
     auto* filter = new HintDuration(qApp);
     filter->setObjectName(hintDuration);
     qApp->installEventFilter(filter);
+  }
+  // Qt's own dialogs (file choice, name input, printing) speak Czech with the program.
+  const QString qtTexts = QStringLiteral("QtTexts");
+  if (!qApp->findChild<QTranslator*>(qtTexts, Qt::FindDirectChildrenOnly)) {
+    auto* translator = new QTranslator(qApp);
+    translator->setObjectName(qtTexts);
+    if (translator->load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+      QApplication::installTranslator(translator);
   }
   QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
   QApplication::setWindowIcon(ProgramIcon());

@@ -29,22 +29,11 @@
 #include "strings/storage.h"
 
 using namespace pramo;
+using pramo::testing::CalcResults;
 using pramo::testing::Program;
 using pramo::testing::Screenshot;
 
-namespace {
-
-// pramo-calc's results for the same inputs.
-QJsonArray CalcResults(const QByteArray& input) {
-  QProcess calc;
-  calc.start(QStringLiteral(PRAMO_CALC), {QStringLiteral("-")});
-  calc.write(input);
-  calc.closeWriteChannel();
-  if (!calc.waitForFinished(20000)) qFatal("pramo-calc did not finish");
-  return QJsonDocument::fromJson(calc.readAllStandardOutput()).object()[QStringLiteral("results")].toArray();
-}
-
-}  // namespace
+namespace {}  // namespace
 
 class MainWindowTest : public QObject {
   Q_OBJECT

@@ -9,7 +9,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -102,6 +106,16 @@ struct Program {
     messages.Clear();
   }
 };
+
+// pramo-calc's results for the same inputs (JSON in, the "results" array out).
+inline QJsonArray CalcResults(const QByteArray& input) {
+  QProcess calc;
+  calc.start(QStringLiteral(PRAMO_CALC), {QStringLiteral("-")});
+  calc.write(input);
+  calc.closeWriteChannel();
+  if (!calc.waitForFinished(20000)) qFatal("pramo-calc did not finish");
+  return QJsonDocument::fromJson(calc.readAllStandardOutput()).object()[QStringLiteral("results")].toArray();
+}
 
 inline void Screenshot(QWidget* widget, const QString& name) {
   QDir().mkpath(QStringLiteral(PRAMO_SCREENSHOTS));

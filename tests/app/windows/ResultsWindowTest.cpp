@@ -23,19 +23,11 @@
 #include "strings/core.h"
 
 using namespace pramo;
+using pramo::testing::CalcResults;
 using pramo::testing::Program;
 using pramo::testing::Screenshot;
 
 namespace {
-
-QJsonArray CalcResults(const QByteArray& input) {
-  QProcess calc;
-  calc.start(QStringLiteral(PRAMO_CALC), {QStringLiteral("-")});
-  calc.write(input);
-  calc.closeWriteChannel();
-  if (!calc.waitForFinished(20000)) qFatal("pramo-calc did not finish");
-  return QJsonDocument::fromJson(calc.readAllStandardOutput()).object()[QStringLiteral("results")].toArray();
-}
 
 QString Fixed(const QJsonObject& result, const char* key, int decimals, double factor = 1) {
   return QString::number(result[QLatin1String(key)].toDouble() * factor, 'f', decimals);

@@ -710,27 +710,22 @@ bool TfMain::eventFilter(QObject* watched, QEvent* event) {
   const bool company = watched == ui->CBUtvar;
   if (!edit && !company) return QMainWindow::eventFilter(watched, event);
   const bool text = company || edit == ui->EPopis || edit == ui->EMericiMisto;
-  auto textNow = [&] { return (company ? ui->CBUtvar->currentText() : edit->text()).trimmed(); };
-  auto leave = [&] {
-    if (textNow() != m_textOnEntry) (text ? m_textsChanged : m_settingsChanged) = true;
-  };
   switch (event->type()) {
     case QEvent::FocusIn: {
-      m_textOnEntry = textNow();
       const auto reason = static_cast<QFocusEvent*>(event)->reason();
-      if (edit == ui->EPrutokMax && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-        Tell(m_messages, MessageKind::Warning, str::kFlowMaxWarning);
+      // Coming back from a message box or a pop-up list is no entering by the user.
+      const bool byUser = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+      text ? OnEditEnter2(watched) : OnEditEnter(watched, byUser);
       break;
     }
     case QEvent::FocusOut:
-      leave();
+      text ? OnEditExit2(watched) : OnEditExit1(watched);
       break;
     case QEvent::KeyPress: {
       const int key = static_cast<QKeyEvent*>(event)->key();
       if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        leave();
-        m_textOnEntry = textNow();
-        return true;
+        text ? OnEKeyPress2(watched) : OnEKeyPress1(watched);
+        return true;  // swallowed: Enter neither closes nor adds anything
       }
       break;
     }
@@ -742,6 +737,41 @@ bool TfMain::eventFilter(QObject* watched, QEvent* event) {
 
 // ---------------------------------------------------------------------------------------------------------
 // Input page.
+
+// The edits of the page: a numeric edit (…1) marks the settings as changed when its trimmed text differs
+// from the text it had when entered, a description edit or the company field (…2) the texts; Enter counts
+// as leaving and entering again.
+QString TfMain::FieldText(QObject* field) const {
+  if (field == ui->CBUtvar) return ui->CBUtvar->currentText().trimmed();
+  return static_cast<QLineEdit*>(field)->text().trimmed();
+}
+
+void TfMain::OnEditEnter(QObject* field, bool byUser) {
+  m_textOnEntry = FieldText(field);
+  if (field == ui->EPrutokMax && byUser) Tell(m_messages, MessageKind::Warning, str::kFlowMaxWarning);
+}
+
+void TfMain::OnEditEnter2(QObject* field) {
+  m_textOnEntry = FieldText(field);
+}
+
+void TfMain::OnEditExit1(QObject* field) {
+  if (FieldText(field) != m_textOnEntry) m_settingsChanged = true;
+}
+
+void TfMain::OnEditExit2(QObject* field) {
+  if (FieldText(field) != m_textOnEntry) m_textsChanged = true;
+}
+
+void TfMain::OnEKeyPress1(QObject* field) {
+  OnEditExit1(field);
+  m_textOnEntry = FieldText(field);
+}
+
+void TfMain::OnEKeyPress2(QObject* field) {
+  OnEditExit2(field);
+  m_textOnEntry = FieldText(field);
+}
 
 void TfMain::MarkChanged() {
   m_settingsChanged = true;

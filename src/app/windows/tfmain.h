@@ -165,6 +165,13 @@ class TfMain : public QMainWindow {
   void ResetInputPage();
   void ShowCalculationOnPage(const CalculationState& state);
   void MarkChanged();
+  QString FieldText(QObject* field) const;
+  void OnEditEnter(QObject* field, bool byUser);
+  void OnEditEnter2(QObject* field);
+  void OnEditExit1(QObject* field);
+  void OnEditExit2(QObject* field);
+  void OnEKeyPress1(QObject* field);
+  void OnEKeyPress2(QObject* field);
   bool ListIndexChanged(QComboBox* list, int index);
   void ApplyFluidLists();
   void ZobrazeniTvarovekNejistot();

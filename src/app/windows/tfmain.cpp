@@ -1397,19 +1397,21 @@ void TfMain::bZobrazitvypocet1Click() {
 }
 
 void TfMain::bbKopievypoctu1Click() {
-  DatabaseAccess db = Database();
-  const auto state = CopyCalculation(db, m_listing, m_selectedRow, m_settingsChanged || m_textsChanged,
-                                     m_configuration.Working,
-                                     Signer{m_session.fullName, m_configuration.InstallationNumber});
-  if (state) EnterEditing(*state, true, false);
+  EditSelectedCalculation(true);
 }
 
 void TfMain::bbPrepocitatvypocet1Click() {
+  EditSelectedCalculation(false);
+}
+
+// The selected calculation as a copy under a new number, or recomputed under the next index of its own.
+void TfMain::EditSelectedCalculation(bool asCopy) {
   DatabaseAccess db = Database();
-  const auto state = RecomputeCalculation(db, m_listing, m_selectedRow, m_settingsChanged || m_textsChanged,
-                                          m_configuration.Working,
-                                          Signer{m_session.fullName, m_configuration.InstallationNumber});
-  if (state) EnterEditing(*state, false, false);
+  const auto load = asCopy ? CopyCalculation : RecomputeCalculation;
+  const auto state =
+      load(db, m_listing, m_selectedRow, m_settingsChanged || m_textsChanged, m_configuration.Working,
+           Signer{m_session.fullName, m_configuration.InstallationNumber});
+  if (state) EnterEditing(*state, asCopy, false);
 }
 
 void TfMain::ActionSaveExecute() {

@@ -229,6 +229,7 @@ class TfMain : public QMainWindow {
   void bNovyvypocet1Click();
   void bbKopievypoctu1Click();
   void bbPrepocitatvypocet1Click();
+  void EditSelectedCalculation(bool asCopy);
   void SetUpDatabasePage();
   void ResetDatabasePage();
   void ResetFilter();

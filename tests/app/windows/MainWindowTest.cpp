@@ -310,42 +310,6 @@ class MainWindowTest : public QObject {
              QStringLiteral("Průtok [kg/h]"));
   }
 
-  void F5SizesTheBoreOverTheSeriesAsPramoCalcDoes() {
-    Program p;
-    p.newCalculation();
-    p.typeWater();
-    QElapsedTimer timer;
-    timer.start();
-    p.pressF5();
-    qInfo("F5, bore over the series with the results shown: %lld ms",
-          static_cast<long long>(timer.elapsed()));
-    QVERIFY2(p.shown().empty(), p.messages.Shown().empty() ? "" : p.messages.Shown()[0].text.c_str());
-    QCOMPARE(p.get<QTabWidget>("PCNastaveni")->currentWidget()->objectName(), QStringLiteral("TSVysledky"));
-    QComboBox* series = p.list("cbVyberZRady");
-    QCOMPARE(series->count(), 10);
-    QVERIFY(!p.main().SettingsChanged());
-    QVERIFY(p.main().State().ResultsValid);
-    // Water properties written back into the input page.
-    QVERIFY(!p.edit("EMernaHmotnost")->text().isEmpty());
-
-    const QJsonArray calc = CalcResults(
-        R"({"Fluid":2,"PressureEntered":5,"PressureUnit":5,"TemperatureGiven":true,"TemperatureEntered":20,
-            "FlowEntered":36,"FlowMaxEntered":45,"FlowMinEntered":10,"FlowUnit":5,"PipeDiameterEntered":100})");
-    QCOMPARE(calc.size(), 10);
-    for (int i = 0; i < 10; ++i)
-      QCOMPARE(series->itemText(i), calc[i].toObject()[QStringLiteral("SeriesEntry")].toString());
-    QCOMPARE(p.result(5, 4), QString::number(calc[0].toObject()["Bore20"].toDouble() * 1000, 'f', 3));
-    QCOMPARE(p.result(9, 1), QStringLiteral("6300"));
-    Screenshot(&p.main(), QStringLiteral("results-page"));
-
-    // The fifth entry: its series value in row 9 and in the cascade grid.
-    p.choose("cbVyberZRady", 4);
-    QCOMPARE(p.result(9, 1), QStringLiteral("40000"));
-    QCOMPARE(p.result(4, 4), QString::number(calc[4].toObject()["Beta"].toDouble(), 'f', 4));
-    QCOMPARE(p.get<QTableWidget>("SGKaskada2")->item(1, 1)->text(), QStringLiteral("40000"));
-    QCOMPARE(p.get<QTableWidget>("SGKaskada2")->item(2, 1)->text(), QStringLiteral("0.200"));
-  }
-
   void SteamAndAirInTheOtherKindsMatchPramoCalc() {
     Program p;
     p.newCalculation();

@@ -70,7 +70,11 @@ class ResultsWindowTest : public QObject {
     p.pressF5();
     const qint64 elapsed = timer.elapsed();
     qInfo("F5, bore over the series with the results shown: %lld ms", static_cast<long long>(elapsed));
-    QVERIFY(p.shown().empty());
+    QVERIFY2(p.shown().empty(), p.messages.Shown().empty() ? "" : p.messages.Shown()[0].text.c_str());
+    QCOMPARE(p.get<QTabWidget>("PCNastaveni")->currentWidget()->objectName(), QStringLiteral("TSVysledky"));
+    QVERIFY(!p.main().SettingsChanged());
+    QVERIFY(p.main().State().ResultsValid);
+    QVERIFY(!p.edit("EMernaHmotnost")->text().isEmpty());  // water's density written back
 
     const QJsonArray calc = CalcResults(
         R"({"Fluid":2,"PressureEntered":5,"PressureUnit":5,"TemperatureGiven":true,"TemperatureEntered":20,
@@ -78,6 +82,8 @@ class ResultsWindowTest : public QObject {
     QCOMPARE(calc.size(), 10);
     QComboBox* series = p.list("cbVyberZRady");
     QCOMPARE(series->count(), 10);
+    for (int i = 0; i < 10; ++i)
+      QCOMPARE(series->itemText(i), calc[i].toObject()[QStringLiteral("SeriesEntry")].toString());
     QVERIFY(series->view()->isVisible());  // more than one entry: the list opened by itself
     series->hidePopup();
     QCOMPARE(HeaderSections(p), (QStringList{"Delta_p [Pa]", "C", "Beta", "d1 [mm]", "e [%]", "e_min [%]",
@@ -138,6 +144,8 @@ class ResultsWindowTest : public QObject {
                 .match(p.get<QLabel>("LChybaVypoctu")->text())
                 .hasMatch());
 
+    Screenshot(&p.main(), QStringLiteral("results-page"));
+
     // Each entry draws its status icon: the first (status 2 at 6300 Pa) a red cross, the second a green tick.
     QCOMPARE(series->itemText(0).left(1), QStringLiteral("2"));
     QCOMPARE(series->itemText(1).left(1), QStringLiteral("0"));
@@ -149,6 +157,7 @@ class ResultsWindowTest : public QObject {
     QCOMPARE(p.result(9, 1), QStringLiteral("10000"));
     QCOMPARE(p.result(4, 4), Fixed(calc[1].toObject(), "Beta", 4));
     QCOMPARE(p.get<QTableWidget>("SGKaskada2")->item(1, 1)->text(), QStringLiteral("10000"));
+    QCOMPARE(p.get<QTableWidget>("SGKaskada2")->item(2, 1)->text(), QStringLiteral("0.200"));
     // The bore edit holds the chosen entry's bore, for a later check in the other kinds.
     QCOMPARE(p.edit("ePrumerOtvoru_d20")->text().toDouble(),
              QString::number(calc[1].toObject()["Bore20"].toDouble() * 1000, 'g', 15).toDouble());

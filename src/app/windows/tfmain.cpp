@@ -888,27 +888,30 @@ void TfMain::CBTekutina5Change(int index) {
   if (FluidControlsFor(static_cast<FluidKind>(index)).namedByUser) BBTekutina7Click();
 }
 
-void TfMain::ChBProvozniTeplotaClick() {
-  if (FluidControlsFor(static_cast<FluidKind>(ui->CBTekutina5->currentIndex())).temperatureForced)
-    SetChecked(ui->ChBProvozniTeplota, true);
-  FollowBox(ui->ChBProvozniTeplota, ui->EProvozniTeplota, ui->CBJednProvozniTeplota);
+// A property box the fluid forces on stays ticked; its edit and unit follow it.
+void TfMain::FollowPropertyBox(bool FluidControls::*forced, QCheckBox* box, QLineEdit* edit,
+                               QComboBox* unit) {
+  if (FluidControlsFor(static_cast<FluidKind>(ui->CBTekutina5->currentIndex())).*forced)
+    SetChecked(box, true);
+  FollowBox(box, edit, unit);
   MarkChanged();
+}
+
+void TfMain::ChBProvozniTeplotaClick() {
+  FollowPropertyBox(&FluidControls::temperatureForced, ui->ChBProvozniTeplota, ui->EProvozniTeplota,
+                    ui->CBJednProvozniTeplota);
 }
 
 void TfMain::ChBMernaHmotnostClick() {
-  if (FluidControlsFor(static_cast<FluidKind>(ui->CBTekutina5->currentIndex())).densityForced)
-    SetChecked(ui->ChBMernaHmotnost, true);
-  FollowBox(ui->ChBMernaHmotnost, ui->EMernaHmotnost, ui->CBJednMernaHmotnost);
+  FollowPropertyBox(&FluidControls::densityForced, ui->ChBMernaHmotnost, ui->EMernaHmotnost,
+                    ui->CBJednMernaHmotnost);
   ui->BBVPMH->setEnabled(ui->ChBMernaHmotnost->isChecked() &&
                          ui->CBJednMernaHmotnost->currentIndex() == kDensityUnitVp);
-  MarkChanged();
 }
 
 void TfMain::ChBDynamickaViskozitaClick() {
-  if (FluidControlsFor(static_cast<FluidKind>(ui->CBTekutina5->currentIndex())).viscosityForced)
-    SetChecked(ui->ChBDynamickaViskozita, true);
-  FollowBox(ui->ChBDynamickaViskozita, ui->EDynamickaViskozita, ui->CBJednViskozita);
-  MarkChanged();
+  FollowPropertyBox(&FluidControls::viscosityForced, ui->ChBDynamickaViskozita, ui->EDynamickaViskozita,
+                    ui->CBJednViskozita);
 }
 
 void TfMain::ChBIzentropickyExponentClick() {

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 #include "app/CalculationRun.h"
+#include "app/InputPageRules.h"
 #include "app/SettingsDialogs.h"
 #include "core/CalculationState.h"
 #include "core/InputForm.h"
@@ -178,6 +179,7 @@ class TfMain : public QMainWindow {
   void ArrangeRowsForKind();
   void UpdateMaterialLabels();
   void FollowBox(QCheckBox* box, QLineEdit* edit, QComboBox* unit);
+  void FollowPropertyBox(bool FluidControls::*forced, QCheckBox* box, QLineEdit* edit, QComboBox* unit);
   void SyncPropertyEdits();
   void FillMaterialLists();
   // The company field offers the names of the open database; the name it shows stays.

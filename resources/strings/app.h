@@ -126,4 +126,19 @@ inline constexpr Text kToolHints[] = {
     {3610, "Náhled"},         {3611, "Nápověda"},
 };
 
+// Message boxes: the caption of each kind (error, warning, information, confirmation) and the buttons.
+inline constexpr Text kMessageCaption[] = {
+    {3612, "Chyba"},
+    {3613, "Upozornění"},
+    {3614, "Informace"},
+    {3615, "Potvrzení"},
+};
+inline constexpr Text kButtonYes{3616, "&Ano"};
+inline constexpr Text kButtonNo{3617, "&Ne"};
+inline constexpr Text kButtonCancel{3618, "Storno"};
+inline constexpr Text kButtonOk{3619, "OK"};
+
+// Help window.
+inline constexpr Text kHelpPagesFound{3620, "Nalezeno stránek: %1"};
+
 }  // namespace pramo::str

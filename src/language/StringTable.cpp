@@ -5,16 +5,16 @@
 namespace pramo {
 namespace {
 
-std::map<int, std::string>& LanguageTexts() {
-  static std::map<int, std::string> texts;
-  return texts;
+LanguageLookup& LanguageTexts() {
+  static LanguageLookup lookup;
+  return lookup;
 }
 
 }  // namespace
 
 std::string Tr(const Text& text) {
-  const auto& overrides = LanguageTexts();
-  if (auto it = overrides.find(text.id); it != overrides.end()) return it->second;
+  if (const LanguageLookup& lookup = LanguageTexts())
+    if (std::optional<std::string> translated = lookup(text)) return *std::move(translated);
   return std::string(text.czech);
 }
 
@@ -36,8 +36,19 @@ std::string Format(const Text& text, std::initializer_list<std::string> args) {
   return out;
 }
 
+void UseLanguageLookup(LanguageLookup lookup) {
+  LanguageTexts() = std::move(lookup);
+}
+
 void SetLanguageTexts(std::map<int, std::string> texts) {
-  LanguageTexts() = std::move(texts);
+  if (texts.empty()) {
+    UseLanguageLookup({});
+    return;
+  }
+  UseLanguageLookup([texts = std::move(texts)](const Text& text) -> std::optional<std::string> {
+    if (auto it = texts.find(text.id); it != texts.end()) return it->second;
+    return std::nullopt;
+  });
 }
 
 }  // namespace pramo

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,8 +23,12 @@ std::string Tr(const Text& text);
 // Replaces %1 .. %9 in the entry's text by the arguments, in order.
 std::string Format(const Text& text, std::initializer_list<std::string> args);
 
-// Makes the given texts override the built-in ones (a loaded language module); an empty map returns
-// to the built-in Czech texts.
+// Where the entries of a loaded language module come from: the module's text of an entry, or nothing
+// where the module lacks it. An empty lookup returns to the built-in Czech texts.
+using LanguageLookup = std::function<std::optional<std::string>(const Text&)>;
+void UseLanguageLookup(LanguageLookup lookup);
+
+// A module given as its texts by entry number.
 void SetLanguageTexts(std::map<int, std::string> texts);
 
 }  // namespace pramo

@@ -188,11 +188,15 @@ Configuration ReadConfiguration(FileSystem& fs, const ConfigurationPaths& paths,
   state.PrintUncertaintyTable = reader.Flag(kInterface, kPrintTableKey, true);
   state.CascadeOnNewPage = reader.Flag(kInterface, kCascadeOnNewPageKey, false);
   state.SortOrder = static_cast<int>(reader.Integer(kInterface, kSortKey, 0));
-  configuration.Language =
-      Utf8From1250(reader.Bytes(kLanguageSection, kLanguageKey, To1250("Česky").value()));
+  configuration.Language = ReadLanguage(fs, paths.file);
   configuration.DatabaseFolderExists = fs.IsDirectory(configuration.DatabaseFolder);
   if (!configuration.DatabaseFolderExists) Tell(messages, MessageKind::Error, str::kDatabaseFolderMissing);
   return configuration;
+}
+
+std::string ReadLanguage(FileSystem& fs, const std::string& file) {
+  const IniFile ini = ReadIni(fs, file);
+  return Utf8From1250(Reader(ini).Bytes(kLanguageSection, kLanguageKey, To1250("Česky").value()));
 }
 
 WorkingSettings ReadWorkingSettings(FileSystem& fs, const std::string& file) {

@@ -46,6 +46,9 @@ struct Configuration {
 // it does not exist, and tells when the configured database folder does not exist.
 Configuration ReadConfiguration(FileSystem& fs, const ConfigurationPaths& paths, Messages& messages);
 
+// The interface language ("LangID"), "Česky" where the file or the key is missing.
+std::string ReadLanguage(FileSystem& fs, const std::string& file);
+
 // The working settings alone (a new calculation, the settings comparison, import).
 WorkingSettings ReadWorkingSettings(FileSystem& fs, const std::string& file);
 

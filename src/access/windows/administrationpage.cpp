@@ -2,6 +2,7 @@
 
 #include <QInputDialog>
 
+#include "app/windows/Language.h"
 #include "app/windows/WindowText.h"
 #include "storage/DatabasePage.h"
 #include "strings/storage.h"
@@ -15,6 +16,7 @@ AdministrationPage::AdministrationPage(Messages& messages, Configuration& config
       m_messages(messages),
       m_configuration(configuration) {
   ui->setupUi(this);
+  RetranslateOnLanguageChange(this, [this] { ui->retranslateUi(this); });
   ui->CBSUPrihlasovaciJmeno->lineEdit()->setMaxLength(static_cast<int>(kUserTextCapacity));
   connect(ui->CBVyberDatabazi, &QComboBox::activated, this, &AdministrationPage::CBVyberDatabaziChange);
   connect(ui->CBSUPrihlasovaciJmeno, &QComboBox::activated, this,

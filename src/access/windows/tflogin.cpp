@@ -4,10 +4,11 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
-#include <QShortcut>
 
 #include "access/Login.h"
 #include "access/windows/tfzmenahesla2.h"
+#include "app/windows/Help.h"
+#include "app/windows/Language.h"
 #include "app/windows/WindowText.h"
 #include "app/windows/tfmain.h"
 #include "storage/DatabasePage.h"
@@ -27,16 +28,19 @@ TFLogin::TFLogin(TfMain& main, TFZmenaHesla2& passwordChange, Messages& messages
   // Dates are shown with a single separator character wherever the program shows them.
   m_main.UseShortDateFormat(ShortDateFormat());
   m_main.SetListingProgress(ui->pbNactiDatabazi);
-  QStringList lines;
-  for (const Text& line : str::kFirstStartInfo) lines << ToQt(Tr(line));
-  ui->MInfo->setPlainText(lines.join(QLatin1Char('\n')));
+  auto setTexts = [this] {
+    ui->retranslateUi(this);
+    QStringList lines;
+    for (const Text& line : str::kFirstStartInfo) lines << ToQt(Tr(line));
+    ui->MInfo->setPlainText(lines.join(QLatin1Char('\n')));
+  };
+  setTexts();
+  RetranslateOnLanguageChange(this, setTexts);
   ui->EUser->installEventFilter(this);
   connect(ui->BBPrihlasit, &QPushButton::clicked, this, &TFLogin::BBPrihlasitClick);
   connect(ui->EHeslo, &QLineEdit::returnPressed, this, &TFLogin::BBPrihlasitClick);
   connect(ui->BBKonec, &QPushButton::clicked, this, &TFLogin::BBKonecClick);
   connect(ui->BBNapoveda, &QPushButton::clicked, this, &TFLogin::BBNapovedaClick);
-  connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
-          &TFLogin::BBNapovedaClick);
   connect(ui->CBJazykProgramu, &QComboBox::activated, this, &TFLogin::CBJazykProgramuChange);
   connect(&m_main, &TfMain::LoggedOut, this, [this] {
     FormShow();
@@ -50,10 +54,6 @@ void TFLogin::FormShow() {
   m_main.LoginShown();
   ui->EUser->setFocus();
   m_configuration = ReadConfiguration(LocalFileSystem(), m_paths, m_messages);
-  // The language, and with it the help file, was chosen at start; a new choice waits for the next start.
-  if (!m_shownBefore) UseHelpFile(HelpFileOf(m_configuration.Language));
-  m_shownBefore = true;
-  ui->CBJazykProgramu->setCurrentIndex(ui->CBJazykProgramu->findText(ToQt(m_configuration.Language)));
   const bool firstStart = IsFirstStart(m_configuration.AdministratorPasswordCode);
   ShowFirstStartPanel(firstStart);
   if (!firstStart) FillDatabaseList();
@@ -136,7 +136,11 @@ void TFLogin::BBKonecClick() {
 }
 
 void TFLogin::BBNapovedaClick() {
-  OpenHelp(m_messages);
+  OpenHelpTopic(m_messages, HelpTopicAt(this));
+}
+
+QComboBox& TFLogin::LanguageList() {
+  return *ui->CBJazykProgramu;
 }
 
 void TFLogin::CBJazykProgramuChange(int index) {

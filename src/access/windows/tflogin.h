@@ -8,6 +8,8 @@
 #include "core/Messages.h"
 #include "storage/Configuration.h"
 
+class QComboBox;
+
 namespace Ui {
 class TFLogin;
 }
@@ -33,6 +35,8 @@ class TFLogin : public QDialog {
   void BBKonecClick();
   void BBNapovedaClick();
   void CBJazykProgramuChange(int index);
+  // The list of interface languages, filled by the start-up language switch.
+  QComboBox& LanguageList();
 
  signals:
   // "Konec": the main window has closed, the program ends.
@@ -57,7 +61,6 @@ class TFLogin : public QDialog {
   Messages& m_messages;
   ConfigurationPaths m_paths;
   Configuration m_configuration;
-  bool m_shownBefore = false;
 };
 
 }  // namespace pramo

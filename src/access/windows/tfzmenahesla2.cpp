@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 
 #include "access/Login.h"
+#include "app/windows/Language.h"
 #include "app/windows/WindowText.h"
 #include "storage/FileSystem.h"
 #include "ui_tfzmenahesla2.h"
@@ -16,6 +17,7 @@ TFZmenaHesla2::TFZmenaHesla2(Messages& messages, std::string configurationPath, 
       m_messages(messages),
       m_configurationPath(std::move(configurationPath)) {
   ui->setupUi(this);
+  RetranslateOnLanguageChange(this, [this] { ui->retranslateUi(this); });
   setFixedSize(size());
   setWindowModality(Qt::ApplicationModal);
   ui->EHesloNove->installEventFilter(this);

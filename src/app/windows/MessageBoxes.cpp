@@ -3,28 +3,39 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/windows/Help.h"
 #include "app/windows/WindowText.h"
+#include "strings/app.h"
 
 namespace pramo {
 namespace {
 
-struct KindLook {
-  QMessageBox::Icon icon;
-  const char* title;
-};
-
-KindLook LookOf(MessageKind kind) {
+QMessageBox::Icon IconOf(MessageKind kind) {
   switch (kind) {
     case MessageKind::Error:
-      return {QMessageBox::Critical, "Chyba"};
+      return QMessageBox::Critical;
     case MessageKind::Warning:
-      return {QMessageBox::Warning, "Upozornění"};
+      return QMessageBox::Warning;
     case MessageKind::Information:
-      return {QMessageBox::Information, "Informace"};
+      return QMessageBox::Information;
     case MessageKind::Confirmation:
       break;
   }
-  return {QMessageBox::Question, "Potvrzení"};
+  return QMessageBox::Question;
+}
+
+const Text& ButtonText(Answer answer) {
+  switch (answer) {
+    case Answer::Yes:
+      return str::kButtonYes;
+    case Answer::No:
+      return str::kButtonNo;
+    case Answer::Cancel:
+      return str::kButtonCancel;
+    case Answer::Ok:
+      break;
+  }
+  return str::kButtonOk;
 }
 
 QMessageBox::StandardButton ButtonOf(Answer answer) {
@@ -44,28 +55,13 @@ QMessageBox::StandardButton ButtonOf(Answer answer) {
 }  // namespace
 
 Answer MessageBoxes::Show(const Message& message) {
-  const KindLook look = LookOf(message.kind);
-  QMessageBox box(look.icon, QString::fromUtf8(look.title), ToQt(message.text), QMessageBox::NoButton,
-                  m_parent);
+  QMessageBox box(IconOf(message.kind), ToQt(Tr(str::kMessageCaption[static_cast<int>(message.kind)])),
+                  ToQt(message.text), QMessageBox::NoButton, m_parent);
+  // F1 on a message that sends the user to a help topic opens that topic.
+  SetHelpTopic(box, HelpTopicOfMessage(message.id));
   std::vector<Answer> buttons = message.buttons.empty() ? std::vector<Answer>{Answer::Ok} : message.buttons;
-  for (Answer answer : buttons) {
-    QPushButton* button = box.addButton(ButtonOf(answer));
-    // Czech captions, whatever translation Qt itself has loaded.
-    switch (answer) {
-      case Answer::Yes:
-        button->setText(QStringLiteral("&Ano"));
-        break;
-      case Answer::No:
-        button->setText(QStringLiteral("&Ne"));
-        break;
-      case Answer::Cancel:
-        button->setText(QStringLiteral("Storno"));
-        break;
-      case Answer::Ok:
-        button->setText(QStringLiteral("OK"));
-        break;
-    }
-  }
+  // The program's own captions, in the language of its messages.
+  for (Answer answer : buttons) box.addButton(ButtonOf(answer))->setText(ToQt(Tr(ButtonText(answer))));
   box.setDefaultButton(ButtonOf(buttons.front()));
   const auto pressed = static_cast<QMessageBox::StandardButton>(box.exec());
   for (Answer answer : buttons)

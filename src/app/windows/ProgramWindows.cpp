@@ -2,15 +2,15 @@
 
 #include <QApplication>
 #include <QHelpEvent>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QToolTip>
 #include <QTranslator>
 #include <QWidget>
 
+#include "app/windows/Help.h"
 #include "app/windows/Icons.h"
+#include "app/windows/Language.h"
 
 namespace pramo {
 namespace {
@@ -54,15 +54,10 @@ void ApplyProgramAppearance() {
     filter->setObjectName(hintDuration);
     qApp->installEventFilter(filter);
   }
-  // Qt's own dialogs (file choice, name input, printing) speak Czech with the program.
-  const QString qtTexts = QStringLiteral("QtTexts");
-  if (!qApp->findChild<QTranslator*>(qtTexts, Qt::FindDirectChildrenOnly)) {
-    auto* translator = new QTranslator(qApp);
-    translator->setObjectName(qtTexts);
-    if (translator->load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-      QApplication::installTranslator(translator);
-  }
+  // Qt's own dialogs (file choice, name input, printing) speak Czech with the program until a language
+  // module says otherwise.
+  if (!qApp->findChild<QTranslator*>(QStringLiteral("QtTexts"), Qt::FindDirectChildrenOnly))
+    UseBuiltInQtTexts();
   QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
   QApplication::setWindowIcon(ProgramIcon());
 }
@@ -92,6 +87,8 @@ ProgramWindows::ProgramWindows(Messages& messages, const Configuration& configur
   fMain.SetUncertaintyWindows(&FGraf, &FTabulkaNejistot);
   fMain.SetFlowTableWindow(&FPrutok2mA);
   fMain.SetConversionWindow(&FConvert);
+  InstallHelpKey(messages);
+  fMain.SwitchLanguage(FLogin.LanguageList());
   fMain.Environment_ReInit();
 }
 

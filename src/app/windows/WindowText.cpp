@@ -3,13 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include <QCoreApplication>
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QLocale>
-#include <QUrl>
-
-#include "strings/app.h"
 
 namespace pramo {
 
@@ -21,45 +15,6 @@ QString ToQt(const std::string& text) {
 
 std::string FromQt(const QString& text) {
   return text.toStdString();
-}
-
-namespace {
-
-std::string& HelpFile() {
-  static std::string path;
-  return path;
-}
-
-}  // namespace
-
-std::string HelpFileOf(const std::string& language) {
-  struct LanguageHelp {
-    const char* language;
-    const char* suffix;
-  };
-  static constexpr LanguageHelp kHelp[] = {{"Česky", "_CSY"},    {"Deutsch", "_DE"}, {"English", "_EN"},
-                                           {"Espanol", "_ESP"},  {"France", "_FR"},  {"Po Polski", "_PLK"},
-                                           {"Slovensky", "_SKY"}};
-  const QFileInfo program(QCoreApplication::applicationFilePath());
-  const QString base = program.absolutePath() + QLatin1Char('/') + program.completeBaseName();
-  auto file = [&](const char* suffix) { return base + QLatin1String(suffix) + QStringLiteral(".chm"); };
-  QString path;
-  for (const LanguageHelp& help : kHelp)
-    if (language == help.language) path = file(help.suffix);
-  if (path.isEmpty()) return {};
-  if (!QFileInfo::exists(path)) path = file("_EN");
-  if (!QFileInfo::exists(path)) path = file("_CZ");
-  return FromQt(path);
-}
-
-void UseHelpFile(const std::string& path) {
-  HelpFile() = path;
-}
-
-void OpenHelp(Messages& messages) {
-  const QString help = ToQt(HelpFile());
-  if (help.isEmpty() || !QFileInfo::exists(help) || !QDesktopServices::openUrl(QUrl::fromLocalFile(help)))
-    Tell(messages, MessageKind::Error, str::kHelpMissing);
 }
 
 std::string SingleSeparatorDateFormat(const std::string& format) {

@@ -12,16 +12,6 @@ namespace pramo {
 QString ToQt(const std::string& text);
 std::string FromQt(const QString& text);
 
-// The help file of an interface language: next to the program file, named after the program and the
-// language; the English one where that is missing, then the Czech one. Empty for an unknown language.
-std::string HelpFileOf(const std::string& language);
-
-// The help file the program opens from now on (chosen by the language at start-up).
-void UseHelpFile(const std::string& path);
-
-// Opens the help file with the desktop's viewer; tells when there is none or it cannot be opened.
-void OpenHelp(Messages& messages);
-
 // The locale's short date format in the form the database listing shows dates (d, dd, M, MM, yy, yyyy and
 // literal characters), its date separator cut down to one character.
 std::string ShortDateFormat();

@@ -1,6 +1,7 @@
 #include "app/windows/tfjmenotekutiny.h"
 
 #include "app/SettingsDialogs.h"
+#include "app/windows/Language.h"
 #include "app/windows/WindowText.h"
 #include "ui_tfjmenotekutiny.h"
 
@@ -9,6 +10,7 @@ namespace pramo {
 TFJmenoTekutiny::TFJmenoTekutiny(CalculationState& state, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TFJmenoTekutiny>()), m_state(state) {
   ui->setupUi(this);
+  RetranslateOnLanguageChange(this, [this] { ui->retranslateUi(this); });
   setFixedSize(size());
   setWindowModality(Qt::ApplicationModal);
   ui->BOK->setDefault(true);

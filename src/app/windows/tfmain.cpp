@@ -28,6 +28,8 @@
 #include "app/InputPageRules.h"
 #include "app/ResultsPage.h"
 #include "app/windows/Icons.h"
+#include "app/windows/Help.h"
+#include "app/windows/Language.h"
 #include "app/windows/WindowText.h"
 #include "app/windows/tfjmenotekutiny.h"
 #include "app/windows/tfoprogramu.h"
@@ -168,6 +170,10 @@ TfMain::TfMain(Messages& messages, Configuration configuration, std::string conf
       m_configuration(std::move(configuration)),
       m_configurationPath(std::move(configurationPath)) {
   ui->setupUi(this);
+  RetranslateOnLanguageChange(this, [this] {
+    ui->retranslateUi(this);
+    RetranslateDatabasePage();
+  });
   m_administration = new AdministrationPage(m_messages, m_configuration, ui->TSAdmin);
   FormCreate();
 }
@@ -307,9 +313,6 @@ void TfMain::BuildMenuButtons() {
       if (!action->isSeparator()) addAction(action);
   }
   ui->MMPramo->hide();
-  // F1 opens the help as the help menu does.
-  connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
-          [this] { OpenHelp(m_messages); });
   // The logged-in user's name, at the end of the action buttons.
   ui->TBPramo11->addSeparator();
   TBUzivatel = new QToolButton(ui->TBPramo11);
@@ -408,6 +411,10 @@ void TfMain::ConnectHandlers() {
 
 // ---------------------------------------------------------------------------------------------------------
 // Start-up, modes and leaving.
+
+void TfMain::SwitchLanguage(QComboBox& languageList) {
+  pramo::SwitchLanguage(languageList, ReadLanguage(LocalFileSystem(), m_configurationPath));
+}
 
 void TfMain::Environment_ReInit() {
   ResetInputPage();

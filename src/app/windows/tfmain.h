@@ -89,6 +89,8 @@ class TfMain : public QMainWindow {
 
   // Puts every page into its initial state.
   void Environment_ReInit();
+  // The start-up language switch: the configured language's module and help, the login window's list.
+  void SwitchLanguage(QComboBox& languageList);
 
   // The login window is shown (at start and after every logout): the reserved bytes of the calculation
   // are cleared, the database page's filter goes back to every calculation and nothing counts as unsaved.
@@ -233,6 +235,8 @@ class TfMain : public QMainWindow {
   void bbPrepocitatvypocet1Click();
   void EditSelectedCalculation(bool asCopy);
   void SetUpDatabasePage();
+  // The database page's texts set in code, in the language in force.
+  void RetranslateDatabasePage();
   void ResetDatabasePage();
   void ResetFilter();
   void ShowSortButton(int sortOrder);

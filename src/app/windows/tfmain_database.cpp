@@ -98,6 +98,17 @@ void TfMain::SetUpDatabasePage() {
   connect(m_companies, &CompaniesGroup::NamesChanged, this, &TfMain::CompaniesChanged);
 }
 
+void TfMain::RetranslateDatabasePage() {
+  QStringList headers;
+  for (const Text& header : str::kColumnHeader) headers << ToQt(Tr(header));
+  ui->SGDatabaze6->setHorizontalHeaderLabels(headers);
+  if (auto* popup = ui->SGDatabaze6->findChild<QMenu*>(QStringLiteral("PMVypocty")))
+    for (int i = 0; i < popup->actions().size(); ++i)
+      popup->actions()[i]->setText(ToQt(Tr(str::kPopupItem[i])));
+  for (int i = 0; i < ui->CBFiltr1->count(); ++i) ui->CBFiltr1->setItemText(i, ToQt(Tr(str::kFilterItem[i])));
+  ShowSortButton(m_configuration.Interface.SortOrder);
+}
+
 // The sort button for an order: 1 lists in reverse file order. Its glyph and hint tell what a click does.
 void TfMain::ShowSortButton(int sortOrder) {
   m_configuration.Interface.SortOrder = sortOrder;

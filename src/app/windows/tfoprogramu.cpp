@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/windows/Icons.h"
+#include "app/windows/Language.h"
 #include "app/windows/WindowText.h"
 #include "strings/app.h"
 #include "ui_tfoprogramu.h"
@@ -18,6 +19,10 @@ std::string VersionLabel() {
 
 TFOProgramu::TFOProgramu(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFOProgramu>()) {
   ui->setupUi(this);
+  RetranslateOnLanguageChange(this, [this] {
+    ui->retranslateUi(this);
+    SetVersion(VersionLabel());
+  });
   setFixedSize(size());
   setWindowModality(Qt::ApplicationModal);
   ui->LIkona->setPixmap(ProgramIcon().pixmap(48, 48));

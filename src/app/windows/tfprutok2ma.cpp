@@ -2,6 +2,7 @@
 
 #include "app/FlowTable.h"
 #include "app/windows/FixedGrid.h"
+#include "app/windows/Language.h"
 #include "app/windows/WindowText.h"
 #include "strings/app.h"
 #include "ui_tfprutok2ma.h"
@@ -23,7 +24,12 @@ TFPrutok2mA::TFPrutok2mA(QWidget* parent) : QDialog(parent), ui(std::make_unique
   setWindowModality(Qt::ApplicationModal);
   QTableWidget* grid = ui->SGPrutok2mA;
   SetUpFixedGrid(grid, kRows, kColumnWidths, kRowHeight);
-  for (int c = 0; c < kColumns; ++c) grid->item(0, c)->setText(ToQt(Tr(str::kTableHeader[c])));
+  auto setTexts = [this, grid] {
+    ui->retranslateUi(this);
+    for (int c = 0; c < kColumns; ++c) grid->item(0, c)->setText(ToQt(Tr(str::kTableHeader[c])));
+  };
+  setTexts();
+  RetranslateOnLanguageChange(this, setTexts);
   // "Zpět" closes on Enter as well as Esc.
   ui->BBZpet->setDefault(true);
   connect(ui->BBZpet, &QPushButton::clicked, this, &QDialog::close);

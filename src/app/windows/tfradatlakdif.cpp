@@ -1,6 +1,7 @@
 #include "app/windows/tfradatlakdif.h"
 
 #include "app/SettingsDialogs.h"
+#include "app/windows/Language.h"
 #include "app/windows/WindowText.h"
 #include "ui_tfradatlakdif.h"
 
@@ -11,6 +12,7 @@ TFRadaTlakDif::TFRadaTlakDif(CalculationState& state, QWidget* parent)
       ui(std::make_unique<Ui::TFRadaTlakDif>()),
       m_state(state) {
   ui->setupUi(this);
+  RetranslateOnLanguageChange(this, [this] { ui->retranslateUi(this); });
   setFixedSize(size());
   setWindowModality(Qt::ApplicationModal);
   m_edits = {ui->ERada0, ui->ERada1, ui->ERada2, ui->ERada3, ui->ERada4,

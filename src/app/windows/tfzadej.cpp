@@ -1,5 +1,6 @@
 #include "app/windows/tfzadej.h"
 
+#include "app/windows/Language.h"
 #include "app/windows/WindowText.h"
 #include "ui_tfzadej.h"
 
@@ -11,6 +12,7 @@ TFZadej::TFZadej(CalculationState& state, Messages& messages, QWidget* parent)
       m_state(state),
       m_messages(messages) {
   ui->setupUi(this);
+  RetranslateOnLanguageChange(this, [this] { ui->retranslateUi(this); });
   setFixedSize(size());
   setWindowModality(Qt::ApplicationModal);
   ui->BOK->setDefault(true);

@@ -1,5 +1,6 @@
 #include "app/windows/tfzadej2.h"
 
+#include "app/windows/Language.h"
 #include "app/windows/WindowText.h"
 #include "ui_tfzadej2.h"
 
@@ -8,6 +9,7 @@ namespace pramo {
 TFZadej2::TFZadej2(CalculationState& state, Messages& messages, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TFZadej2>()), m_state(state), m_messages(messages) {
   ui->setupUi(this);
+  RetranslateOnLanguageChange(this, [this] { ui->retranslateUi(this); });
   setFixedSize(size());
   setWindowModality(Qt::ApplicationModal);
   ui->BOK->setDefault(true);

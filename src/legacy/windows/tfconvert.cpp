@@ -39,8 +39,13 @@ TFConvert::TFConvert(Messages& messages, TFStavPrevodu& stavPrevodu, QWidget* pa
   setWindowModality(Qt::ApplicationModal);
   QTableWidget* list = ui->SGVypVer20;
   list->setColumnCount(2);
-  list->setHorizontalHeaderLabels(
-      {ToQt(Tr(str::kConvertListHeader[0])), ToQt(Tr(str::kConvertListHeader[1]))});
+  auto setTexts = [this, list] {
+    ui->retranslateUi(this);
+    list->setHorizontalHeaderLabels(
+        {ToQt(Tr(str::kConvertListHeader[0])), ToQt(Tr(str::kConvertListHeader[1]))});
+  };
+  setTexts();
+  RetranslateOnLanguageChange(this, setTexts);
   list->setColumnWidth(0, 70);
   list->setColumnWidth(1, 213);
   list->verticalHeader()->hide();

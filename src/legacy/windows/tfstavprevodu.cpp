@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 
+#include "app/windows/Language.h"
 #include "app/windows/WindowText.h"
 #include "legacy/ConversionRun.h"
 #include "storage/DatabaseRecord.h"
@@ -21,6 +22,7 @@ constexpr std::chrono::milliseconds kStepBudget{30};
 
 TFStavPrevodu::TFStavPrevodu(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFStavPrevodu>()) {
   ui->setupUi(this);
+  RetranslateOnLanguageChange(this, [this] { ui->retranslateUi(this); });
   setFixedSize(size());
   setWindowModality(Qt::ApplicationModal);
   setWindowFlag(Qt::WindowStaysOnTopHint);

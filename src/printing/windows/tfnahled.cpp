@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QStyle>
 
+#include "app/windows/Language.h"
 #include "printing/windows/CertificatePrinter.h"
 #include "printing/windows/QtPrinterCanvas.h"
 #include "strings/printing.h"
@@ -27,6 +28,7 @@ constexpr int kMaxPages = 255;
 TFNahled::TFNahled(Messages& messages, CertificatePrinter& printer, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TFNahled>()), m_messages(messages), m_printer(printer) {
   ui->setupUi(this);
+  RetranslateOnLanguageChange(this, [this] { ui->retranslateUi(this); });
   setWindowFlag(Qt::WindowMaximizeButtonHint);
   setWindowModality(Qt::ApplicationModal);
   ui->TBTisk5->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));

@@ -2,6 +2,7 @@
 
 #include <QPageSetupDialog>
 
+#include "app/windows/Language.h"
 #include "printing/windows/CertificatePrinter.h"
 #include "ui_tfnastavenitisku.h"
 
@@ -10,6 +11,7 @@ namespace pramo {
 TFNastaveniTisku::TFNastaveniTisku(CertificatePrinter& printer, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TFNastaveniTisku>()), m_printer(printer) {
   ui->setupUi(this);
+  RetranslateOnLanguageChange(this, [this] { ui->retranslateUi(this); });
   setFixedSize(size());
   setWindowModality(Qt::ApplicationModal);
   ui->BOK->setDefault(true);

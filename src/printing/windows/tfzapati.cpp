@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
+#include "app/windows/Language.h"
 #include "app/windows/WindowText.h"
 #include "ui_tfzapati.h"
 
@@ -10,6 +11,7 @@ namespace pramo {
 
 TFZapati::TFZapati(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFZapati>()) {
   ui->setupUi(this);
+  RetranslateOnLanguageChange(this, [this] { ui->retranslateUi(this); });
   setFixedSize(size());
   setWindowModality(Qt::ApplicationModal);
   ui->BBOK->setAutoDefault(false);

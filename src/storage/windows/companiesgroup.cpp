@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 
+#include "app/windows/Language.h"
 #include "app/windows/WindowText.h"
 #include "storage/Companies.h"
 #include "storage/ListOrder.h"
@@ -20,6 +21,7 @@ DatabaseAccess DatabaseAt(const std::string& path, Messages& messages) {
 CompaniesGroup::CompaniesGroup(Messages& messages, QWidget* parent)
     : QGroupBox(parent), ui(std::make_unique<Ui::CompaniesGroup>()), m_messages(messages) {
   ui->setupUi(this);
+  RetranslateOnLanguageChange(this, [this] { ui->retranslateUi(this); });
   ui->CBUtvarDB->lineEdit()->setMaxLength(static_cast<int>(kCompanyNameCapacity));
   connect(ui->CBUtvarDB, &QComboBox::activated, this, &CompaniesGroup::CBUtvarDBChange);
   connect(ui->CBUtvarDB->lineEdit(), &QLineEdit::returnPressed, this, &CompaniesGroup::BBPridejUtvarClick);

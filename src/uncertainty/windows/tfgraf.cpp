@@ -3,6 +3,7 @@
 #include <QPixmap>
 #include <QShortcut>
 
+#include "app/windows/Language.h"
 #include "printing/qt/PainterCanvas.h"
 #include "ui_tfgraf.h"
 
@@ -11,6 +12,7 @@ namespace pramo {
 TFGraf::TFGraf(Messages& messages, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TFGraf>()), m_messages(messages) {
   ui->setupUi(this);
+  RetranslateOnLanguageChange(this, [this] { ui->retranslateUi(this); });
   setFixedSize(size());
   setWindowModality(Qt::ApplicationModal);
   QFont bold = ui->BBZoomIn->font();

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "app/windows/FixedGrid.h"
+#include "app/windows/Language.h"
 #include "app/windows/WindowText.h"
 #include "strings/uncertainty.h"
 #include "ui_tftabulkanejistot.h"
@@ -34,6 +35,7 @@ void LayOutGrid(QTableWidget* grid) {
 TFTabulkaNejistot::TFTabulkaNejistot(QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TFTabulkaNejistot>()) {
   ui->setupUi(this);
+  RetranslateOnLanguageChange(this, [this] { ui->retranslateUi(this); });
   setWindowModality(Qt::ApplicationModal);
   LayOutGrid(ui->SGTab1);
   LayOutGrid(ui->SGTab2);

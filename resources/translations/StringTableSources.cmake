@@ -1,0 +1,30 @@
+# Writes the string table as a source lupdate reads: each entry of resources/strings becomes a
+# QT_TRANSLATE_NOOP3 in the context "StringTable" with its Czech text as the source and its number as the
+# disambiguation, so that a catalogue carries the table by number.
+#   cmake -DSTRINGS_DIR=... -DOUTPUT=... -P StringTableSources.cmake
+file(GLOB headers "${STRINGS_DIR}/*.h")
+list(SORT headers)
+set(ws "[ \t\r\n]*")
+set(literal "\"([^\"\\\\]|\\\\.)*\"")
+set(entry "{${ws}[0-9]+${ws},${ws}${literal}(${ws}${literal})*${ws}}")
+set(out "// Generated from resources/strings for lupdate; never compiled.\n")
+foreach(header IN LISTS headers)
+  file(READ "${header}" content)
+  # List separators and brackets inside the texts would split or join the matches.
+  string(REPLACE ";" "@SEMICOLON@" content "${content}")
+  string(REPLACE "[" "@OPEN@" content "${content}")
+  string(REPLACE "]" "@CLOSE@" content "${content}")
+  string(REGEX MATCHALL "${entry}" entries "${content}")
+  foreach(e IN LISTS entries)
+    string(REGEX REPLACE "^{${ws}([0-9]+)${ws},(.*)}$" "\\1" id "${e}")
+    string(REGEX REPLACE "^{${ws}([0-9]+)${ws},${ws}(.*[^ \t\r\n])${ws}}$" "\\2" text "${e}")
+    string(REGEX REPLACE "\"${ws}\"" "" text "${text}")
+    string(REPLACE "@SEMICOLON@" ";" text "${text}")
+    string(REPLACE "@OPEN@" "[" text "${text}")
+    string(REPLACE "@CLOSE@" "]" text "${text}")
+    string(APPEND out "QT_TRANSLATE_NOOP3(\"StringTable\", ${text}, \"${id}\");\n")
+  endforeach()
+endforeach()
+file(WRITE "${OUTPUT}.new" "${out}")
+file(COPY_FILE "${OUTPUT}.new" "${OUTPUT}" ONLY_IF_DIFFERENT)
+file(REMOVE "${OUTPUT}.new")

@@ -1,0 +1,4329 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs" sourcelanguage="cs_CZ">
+<context>
+    <name>AdministrationPage</name>
+    <message>
+        <source>Nastavení programu</source>
+        <translation>Nastavení programu</translation>
+    </message>
+    <message>
+        <source>Složka databází</source>
+        <translation>Složka databází</translation>
+    </message>
+    <message>
+        <source>Vlastník programu</source>
+        <translation>Vlastník programu</translation>
+    </message>
+    <message>
+        <source>Uložit nastavení</source>
+        <translation>Uložit nastavení</translation>
+    </message>
+    <message>
+        <source>Správa databází</source>
+        <translation>Správa databází</translation>
+    </message>
+    <message>
+        <source>Vyberte databázi</source>
+        <translation>Vyberte databázi</translation>
+    </message>
+    <message>
+        <source>Přihlašovací jméno</source>
+        <translation>Přihlašovací jméno</translation>
+    </message>
+    <message>
+        <source>Jméno uživatele</source>
+        <translation>Jméno uživatele</translation>
+    </message>
+    <message>
+        <source>Nové heslo</source>
+        <translation>Nové heslo</translation>
+    </message>
+    <message>
+        <source>lineedit-password-character: 42</source>
+        <translation>lineedit-password-character: 42</translation>
+    </message>
+    <message>
+        <source>Zopakuj heslo</source>
+        <translation>Zopakuj heslo</translation>
+    </message>
+    <message>
+        <source>Přidej</source>
+        <translation>Přidej</translation>
+    </message>
+    <message>
+        <source>Změň</source>
+        <translation>Změň</translation>
+    </message>
+    <message>
+        <source>Odstraň</source>
+        <translation>Odstraň</translation>
+    </message>
+</context>
+<context>
+    <name>CompaniesGroup</name>
+    <message>
+        <source> Firmy / Útvary - databáze </source>
+        <translation> Firmy / Útvary - databáze </translation>
+    </message>
+    <message>
+        <source>Přidej</source>
+        <translation>Přidej</translation>
+    </message>
+    <message>
+        <source>Změň</source>
+        <translation>Změň</translation>
+    </message>
+    <message>
+        <source>Odstraň</source>
+        <translation>Odstraň</translation>
+    </message>
+    <message>
+        <source> 0 / 0 </source>
+        <translation> 0 / 0 </translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>admin</source>
+        <comment>5000</comment>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source>Přihlašovací jméno musí obsahovat alespoň 5 znaků!</source>
+        <comment>5001</comment>
+        <translation>Přihlašovací jméno musí obsahovat alespoň 5 znaků!</translation>
+    </message>
+    <message>
+        <source>Přihlašovací jméno nemůže být admin!<byte value="xd"/>
+Admin je správce databází!</source>
+        <comment>5002</comment>
+        <translation>Přihlašovací jméno nemůže být admin!<byte value="xd"/>
+Admin je správce databází!</translation>
+    </message>
+    <message>
+        <source>Jméno uživatele musí obsahovat alespoň 5 znaků!</source>
+        <comment>5003</comment>
+        <translation>Jméno uživatele musí obsahovat alespoň 5 znaků!</translation>
+    </message>
+    <message>
+        <source>Heslo musí obsahovat alespoň 5 znaků!</source>
+        <comment>5004</comment>
+        <translation>Heslo musí obsahovat alespoň 5 znaků!</translation>
+    </message>
+    <message>
+        <source>Nové heslo neodpovídá Zopakuj heslo!<byte value="xd"/>
+Heslo zadejte znovu.</source>
+        <comment>5005</comment>
+        <translation>Nové heslo neodpovídá Zopakuj heslo!<byte value="xd"/>
+Heslo zadejte znovu.</translation>
+    </message>
+    <message>
+        <source>Uživatel již existuje - nelze ho přidat!<byte value="xd"/>
+Chcete-li změnit některé parametry použijte &quot;Změň&quot;!</source>
+        <comment>5006</comment>
+        <translation>Uživatel již existuje - nelze ho přidat!<byte value="xd"/>
+Chcete-li změnit některé parametry použijte &quot;Změň&quot;!</translation>
+    </message>
+    <message>
+        <source>Chyba přístupu k disku!<byte value="xd"/>
+Nelze založit novou databázi!</source>
+        <comment>5007</comment>
+        <translation>Chyba přístupu k disku!<byte value="xd"/>
+Nelze založit novou databázi!</translation>
+    </message>
+    <message>
+        <source>Byl přidán nový uživatel.</source>
+        <comment>5008</comment>
+        <translation>Byl přidán nový uživatel.</translation>
+    </message>
+    <message>
+        <source>Založil jste novou databázi. Zatím je přístupná pouze pro jediného uživatele.<byte value="xd"/>
+Pracovat s touto databází můžete až po přihlášení k této databázi jako <byte value="xd"/>
+uživatel. Nyní jste přihlášen jako správce.</source>
+        <comment>5009</comment>
+        <translation>Založil jste novou databázi. Zatím je přístupná pouze pro jediného uživatele.<byte value="xd"/>
+Pracovat s touto databází můžete až po přihlášení k této databázi jako <byte value="xd"/>
+uživatel. Nyní jste přihlášen jako správce.</translation>
+    </message>
+    <message>
+        <source>Uživatel nebyl nalezen!</source>
+        <comment>5010</comment>
+        <translation>Uživatel nebyl nalezen!</translation>
+    </message>
+    <message>
+        <source>Vlastnosti uživatele jsou aktualizovány.</source>
+        <comment>5011</comment>
+        <translation>Vlastnosti uživatele jsou aktualizovány.</translation>
+    </message>
+    <message>
+        <source>Uživatel nebyl nalezen!<byte value="xd"/>
+(Přihlašovací jméno nelze měnit, lze odstranit.)</source>
+        <comment>5012</comment>
+        <translation>Uživatel nebyl nalezen!<byte value="xd"/>
+(Přihlašovací jméno nelze měnit, lze odstranit.)</translation>
+    </message>
+    <message>
+        <source>Opravdu odstaranit uživatele z databáze?</source>
+        <comment>5013</comment>
+        <translation>Opravdu odstaranit uživatele z databáze?</translation>
+    </message>
+    <message>
+        <source>Uživatel byl odstraněn z databáze.</source>
+        <comment>5014</comment>
+        <translation>Uživatel byl odstraněn z databáze.</translation>
+    </message>
+    <message>
+        <source>Nejste oprávněn pro vstup do databáze!</source>
+        <comment>5015</comment>
+        <translation>Nejste oprávněn pro vstup do databáze!</translation>
+    </message>
+    <message>
+        <source>Nejste oprávněný administrátor!</source>
+        <comment>5016</comment>
+        <translation>Nejste oprávněný administrátor!</translation>
+    </message>
+    <message>
+        <source>První přihlášení!<byte value="xd"/>
+Nyní změňte heslo pro přihlášení správce (admin).</source>
+        <comment>5017</comment>
+        <translation>První přihlášení!<byte value="xd"/>
+Nyní změňte heslo pro přihlášení správce (admin).</translation>
+    </message>
+    <message>
+        <source>Jste přihlášen jako správce (admin).<byte value="xd"/>
+Proveďte nastavení programu, správce nemůže provádět výpočty!</source>
+        <comment>5018</comment>
+        <translation>Jste přihlášen jako správce (admin).<byte value="xd"/>
+Proveďte nastavení programu, správce nemůže provádět výpočty!</translation>
+    </message>
+    <message>
+        <source>První spuštění programu! Přihlaste se jako administrátor a proveďte nastavení programu!</source>
+        <comment>5019</comment>
+        <translation>První spuštění programu! Přihlaste se jako administrátor a proveďte nastavení programu!</translation>
+    </message>
+    <message>
+        <source>Přihlašovací jméno: admin</source>
+        <comment>5021</comment>
+        <translation>Přihlašovací jméno: admin</translation>
+    </message>
+    <message>
+        <source>Heslo: tesov</source>
+        <comment>5022</comment>
+        <translation>Heslo: tesov</translation>
+    </message>
+    <message>
+        <source>Vlastnosti uživatele nejsou aktualizovány!</source>
+        <comment>5023</comment>
+        <translation>Vlastnosti uživatele nejsou aktualizovány!</translation>
+    </message>
+    <message>
+        <source>Heslo nemůže být tesov!<byte value="xd"/>
+Změňte heslo!</source>
+        <comment>5024</comment>
+        <translation>Heslo nemůže být tesov!<byte value="xd"/>
+Změňte heslo!</translation>
+    </message>
+    <message>
+        <source>Heslo bylo změněno.</source>
+        <comment>5025</comment>
+        <translation>Heslo bylo změněno.</translation>
+    </message>
+    <message>
+        <source>Musíte změnit heslo!<byte value="xd"/>
+Formulář nelze ukončit!</source>
+        <comment>5026</comment>
+        <translation>Musíte změnit heslo!<byte value="xd"/>
+Formulář nelze ukončit!</translation>
+    </message>
+    <message>
+        <source>Přihlašovací jméno může obsahovat nejvýše 25 znaků!</source>
+        <comment>5040</comment>
+        <translation>Přihlašovací jméno může obsahovat nejvýše 25 znaků!</translation>
+    </message>
+    <message>
+        <source>Jméno uživatele může obsahovat nejvýše 25 znaků!</source>
+        <comment>5041</comment>
+        <translation>Jméno uživatele může obsahovat nejvýše 25 znaků!</translation>
+    </message>
+    <message>
+        <source>Heslo může obsahovat nejvýše 25 znaků!</source>
+        <comment>5042</comment>
+        <translation>Heslo může obsahovat nejvýše 25 znaků!</translation>
+    </message>
+    <message>
+        <source>Přihlašovací jméno obsahuje znak, který nelze uložit do databáze!</source>
+        <comment>5043</comment>
+        <translation>Přihlašovací jméno obsahuje znak, který nelze uložit do databáze!</translation>
+    </message>
+    <message>
+        <source>Jméno uživatele obsahuje znak, který nelze uložit do databáze!</source>
+        <comment>5044</comment>
+        <translation>Jméno uživatele obsahuje znak, který nelze uložit do databáze!</translation>
+    </message>
+    <message>
+        <source>Heslo obsahuje znak, který program nedokáže zpracovat!</source>
+        <comment>5045</comment>
+        <translation>Heslo obsahuje znak, který program nedokáže zpracovat!</translation>
+    </message>
+    <message>
+        <source>Posledního uživatele databáze nelze odstranit!</source>
+        <comment>5046</comment>
+        <translation>Posledního uživatele databáze nelze odstranit!</translation>
+    </message>
+    <message>
+        <source>Program ještě nebyl nastaven!<byte value="xd"/>
+Nejprve změňte heslo správce (admin).</source>
+        <comment>5047</comment>
+        <translation>Program ještě nebyl nastaven!<byte value="xd"/>
+Nejprve změňte heslo správce (admin).</translation>
+    </message>
+    <message>
+        <source>Zvolte tekutinu!</source>
+        <comment>3000</comment>
+        <translation>Zvolte tekutinu!</translation>
+    </message>
+    <message>
+        <source>Špatně zadáno!</source>
+        <comment>3001</comment>
+        <translation>Špatně zadáno!</translation>
+    </message>
+    <message>
+        <source>Žádné hodnoty nejsou k dispozici !</source>
+        <comment>3002</comment>
+        <translation>Žádné hodnoty nejsou k dispozici !</translation>
+    </message>
+    <message>
+        <source> Průtok [%]</source>
+        <comment>3100</comment>
+        <translation> Průtok [%]</translation>
+    </message>
+    <message>
+        <source>  Průtok [kg/h]</source>
+        <comment>3101</comment>
+        <translation>  Průtok [kg/h]</translation>
+    </message>
+    <message>
+        <source>  Delta p [Pa]</source>
+        <comment>3102</comment>
+        <translation>  Delta p [Pa]</translation>
+    </message>
+    <message>
+        <source>  I [mA] (4-20)</source>
+        <comment>3103</comment>
+        <translation>  I [mA] (4-20)</translation>
+    </message>
+    <message>
+        <source>  I [mA] (0-20)</source>
+        <comment>3104</comment>
+        <translation>  I [mA] (0-20)</translation>
+    </message>
+    <message>
+        <source>Pramo data</source>
+        <comment>3200</comment>
+        <translation>Pramo data</translation>
+    </message>
+    <message>
+        <source>Zadejte cestu a jméno souboru</source>
+        <comment>3201</comment>
+        <translation>Zadejte cestu a jméno souboru</translation>
+    </message>
+    <message>
+        <source>Průtok;Součinitel průtoku;Součinitel expanze;Beta;d1;d20;C;Eps;D;d;dP;Nej. průtoku;Nej. průt. kask.;0,5% Zkrácení přímých délek;eEpsq</source>
+        <comment>3202</comment>
+        <translation>Průtok;Součinitel průtoku;Součinitel expanze;Beta;d1;d20;C;Eps;D;d;dP;Nej. průtoku;Nej. průt. kask.;0,5% Zkrácení přímých délek;eEpsq</translation>
+    </message>
+    <message>
+        <source>Data se nepodařilo uložit.</source>
+        <comment>3203</comment>
+        <translation>Data se nepodařilo uložit.</translation>
+    </message>
+    <message>
+        <source>Data byla uložena.</source>
+        <comment>3204</comment>
+        <translation>Data byla uložena.</translation>
+    </message>
+    <message>
+        <source>Developer Menu.<byte value="xd"/>
+Povoleno uložení všech výpočtů!<byte value="xd"/>
+<byte value="xd"/>
+Při náhodném spuštění tohoto režimu, prosím ukončete program Pramo!<byte value="xd"/>
+Opětovným spuštěním programu bude vše vpořádku.</source>
+        <comment>3205</comment>
+        <translation>Developer Menu.<byte value="xd"/>
+Povoleno uložení všech výpočtů!<byte value="xd"/>
+<byte value="xd"/>
+Při náhodném spuštění tohoto režimu, prosím ukončete program Pramo!<byte value="xd"/>
+Opětovným spuštěním programu bude vše vpořádku.</translation>
+    </message>
+    <message>
+        <source>Delta_p [Pa]</source>
+        <comment>3300</comment>
+        <translation>Delta_p [Pa]</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <comment>3301</comment>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>Beta</source>
+        <comment>3302</comment>
+        <translation>Beta</translation>
+    </message>
+    <message>
+        <source>d1 [mm]</source>
+        <comment>3303</comment>
+        <translation>d1 [mm]</translation>
+    </message>
+    <message>
+        <source>e [%]</source>
+        <comment>3304</comment>
+        <translation>e [%]</translation>
+    </message>
+    <message>
+        <source>e_min [%]</source>
+        <comment>3305</comment>
+        <translation>e_min [%]</translation>
+    </message>
+    <message>
+        <source>e_max [%]</source>
+        <comment>3306</comment>
+        <translation>e_max [%]</translation>
+    </message>
+    <message>
+        <source>L [m]</source>
+        <comment>3307</comment>
+        <translation>L [m]</translation>
+    </message>
+    <message>
+        <source>Tlaková ztráta [Pa]</source>
+        <comment>3308</comment>
+        <translation>Tlaková ztráta [Pa]</translation>
+    </message>
+    <message>
+        <source>Průtok [kg/h]</source>
+        <comment>3309</comment>
+        <translation>Průtok [kg/h]</translation>
+    </message>
+    <message>
+        <source>Absolutní tlak</source>
+        <comment>3310</comment>
+        <translation>Absolutní tlak</translation>
+    </message>
+    <message>
+        <source>Provozní teplota</source>
+        <comment>3311</comment>
+        <translation>Provozní teplota</translation>
+    </message>
+    <message>
+        <source>Měrná hmotnost</source>
+        <comment>3312</comment>
+        <translation>Měrná hmotnost</translation>
+    </message>
+    <message>
+        <source>Dynamická viskozita</source>
+        <comment>3313</comment>
+        <translation>Dynamická viskozita</translation>
+    </message>
+    <message>
+        <source>Izentropický exponent</source>
+        <comment>3314</comment>
+        <translation>Izentropický exponent</translation>
+    </message>
+    <message>
+        <source>Průtok provozní</source>
+        <comment>3315</comment>
+        <translation>Průtok provozní</translation>
+    </message>
+    <message>
+        <source>Průtok maximální</source>
+        <comment>3316</comment>
+        <translation>Průtok maximální</translation>
+    </message>
+    <message>
+        <source>Minimální průtok (zadaný)</source>
+        <comment>3317</comment>
+        <translation>Minimální průtok (zadaný)</translation>
+    </message>
+    <message>
+        <source>Průměr potrubí provozní</source>
+        <comment>3318</comment>
+        <translation>Průměr potrubí provozní</translation>
+    </message>
+    <message>
+        <source>Diferenční tlak maximální</source>
+        <comment>3319</comment>
+        <translation>Diferenční tlak maximální</translation>
+    </message>
+    <message>
+        <source>Diferenční tlak provozní</source>
+        <comment>3320</comment>
+        <translation>Diferenční tlak provozní</translation>
+    </message>
+    <message>
+        <source>Reynoldsovo číslo Re_Dmax</source>
+        <comment>3321</comment>
+        <translation>Reynoldsovo číslo Re_Dmax</translation>
+    </message>
+    <message>
+        <source>Maximální rychlost</source>
+        <comment>3322</comment>
+        <translation>Maximální rychlost</translation>
+    </message>
+    <message>
+        <source>Součinitel expanze</source>
+        <comment>3323</comment>
+        <translation>Součinitel expanze</translation>
+    </message>
+    <message>
+        <source>Součinitel průtoku</source>
+        <comment>3324</comment>
+        <translation>Součinitel průtoku</translation>
+    </message>
+    <message>
+        <source>Poměr průměrů Beta=d/D</source>
+        <comment>3325</comment>
+        <translation>Poměr průměrů Beta=d/D</translation>
+    </message>
+    <message>
+        <source>Prům. otvoru prim. prvku d</source>
+        <comment>3326</comment>
+        <translation>Prům. otvoru prim. prvku d</translation>
+    </message>
+    <message>
+        <source>Nejistota prov. průtoku</source>
+        <comment>3327</comment>
+        <translation>Nejistota prov. průtoku</translation>
+    </message>
+    <message>
+        <source>Nejistota min. průtoku</source>
+        <comment>3328</comment>
+        <translation>Nejistota min. průtoku</translation>
+    </message>
+    <message>
+        <source>Nejistota max. průtoku</source>
+        <comment>3329</comment>
+        <translation>Nejistota max. průtoku</translation>
+    </message>
+    <message>
+        <source>Min. průtok (vypočtený)</source>
+        <comment>3330</comment>
+        <translation>Min. průtok (vypočtený)</translation>
+    </message>
+    <message>
+        <source>Minimální přímá délka</source>
+        <comment>3331</comment>
+        <translation>Minimální přímá délka</translation>
+    </message>
+    <message>
+        <source>Reynoldsovo číslo Re</source>
+        <comment>3332</comment>
+        <translation>Reynoldsovo číslo Re</translation>
+    </message>
+    <message>
+        <source>Rychlost</source>
+        <comment>3333</comment>
+        <translation>Rychlost</translation>
+    </message>
+    <message>
+        <source>Nejistota průtoku</source>
+        <comment>3334</comment>
+        <translation>Nejistota průtoku</translation>
+    </message>
+    <message>
+        <source>Průtok</source>
+        <comment>3335</comment>
+        <translation>Průtok</translation>
+    </message>
+    <message>
+        <source>Diferenční tlak</source>
+        <comment>3336</comment>
+        <translation>Diferenční tlak</translation>
+    </message>
+    <message>
+        <source>Pa</source>
+        <comment>3340</comment>
+        <translation>Pa</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <comment>3341</comment>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>kg/m3</source>
+        <comment>3342</comment>
+        <translation>kg/m3</translation>
+    </message>
+    <message>
+        <source>1E-6 Pa.s</source>
+        <comment>3343</comment>
+        <translation>1E-6 Pa.s</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>3344</comment>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>kg/h</source>
+        <comment>3345</comment>
+        <translation>kg/h</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <comment>3346</comment>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>m/s</source>
+        <comment>3347</comment>
+        <translation>m/s</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <comment>3348</comment>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>% inf</source>
+        <comment>3349</comment>
+        <translation>% inf</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <comment>3350</comment>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Průměr potrubí při 20 °C</source>
+        <comment>3400</comment>
+        <translation>Průměr potrubí při 20 °C</translation>
+    </message>
+    <message>
+        <source>Průměr potrubí při provozních podmínkách</source>
+        <comment>3401</comment>
+        <translation>Průměr potrubí při provozních podmínkách</translation>
+    </message>
+    <message>
+        <source>Průměr otvoru d při 20 °C</source>
+        <comment>3412</comment>
+        <translation>Průměr otvoru d při 20 °C</translation>
+    </message>
+    <message>
+        <source>Průtok provozní</source>
+        <comment>3402</comment>
+        <translation>Průtok provozní</translation>
+    </message>
+    <message>
+        <source>Průtok</source>
+        <comment>3403</comment>
+        <translation>Průtok</translation>
+    </message>
+    <message>
+        <source>Snímač tlakové diference</source>
+        <comment>3404</comment>
+        <translation>Snímač tlakové diference</translation>
+    </message>
+    <message>
+        <source>    1</source>
+        <comment>3405</comment>
+        <translation>    1</translation>
+    </message>
+    <message>
+        <source>    2</source>
+        <comment>3406</comment>
+        <translation>    2</translation>
+    </message>
+    <message>
+        <source>    3</source>
+        <comment>3407</comment>
+        <translation>    3</translation>
+    </message>
+    <message>
+        <source>    4</source>
+        <comment>3408</comment>
+        <translation>    4</translation>
+    </message>
+    <message>
+        <source>Rozsah            [Pa]</source>
+        <comment>3409</comment>
+        <translation>Rozsah            [Pa]</translation>
+    </message>
+    <message>
+        <source>Přesnost           [%]</source>
+        <comment>3410</comment>
+        <translation>Přesnost           [%]</translation>
+    </message>
+    <message>
+        <source>Zadáním provozního průtoku jiného než maximálního můžete snížit nejistoty měření pro nizké průtoky, ale zpětný výpočet tlakového rozsahu nebo průtoku tuto optimalizaci neumožňuje. Výsledky se nebudou shodovat!</source>
+        <comment>3411</comment>
+        <translation>Zadáním provozního průtoku jiného než maximálního můžete snížit nejistoty měření pro nizké průtoky, ale zpětný výpočet tlakového rozsahu nebo průtoku tuto optimalizaci neumožňuje. Výsledky se nebudou shodovat!</translation>
+    </message>
+    <message>
+        <source>Očekávám číselnou hodnotu!</source>
+        <comment>3500</comment>
+        <translation>Očekávám číselnou hodnotu!</translation>
+    </message>
+    <message>
+        <source>Zadaná přesnost snímače tlakové diference je příliš malá!</source>
+        <comment>3501</comment>
+        <translation>Zadaná přesnost snímače tlakové diference je příliš malá!</translation>
+    </message>
+    <message>
+        <source>Zadejte přesnost snímače tlakové diference.</source>
+        <comment>3502</comment>
+        <translation>Zadejte přesnost snímače tlakové diference.</translation>
+    </message>
+    <message>
+        <source>Zadejte přesnost stanovení měrné hmotnosti.</source>
+        <comment>3503</comment>
+        <translation>Zadejte přesnost stanovení měrné hmotnosti.</translation>
+    </message>
+    <message>
+        <source>Zadejte barometrický tlak.</source>
+        <comment>3504</comment>
+        <translation>Zadejte barometrický tlak.</translation>
+    </message>
+    <message>
+        <source>Vztažné podmínky - průtok</source>
+        <comment>3505</comment>
+        <translation>Vztažné podmínky - průtok</translation>
+    </message>
+    <message>
+        <source>Vztažné podmínky - hustota</source>
+        <comment>3506</comment>
+        <translation>Vztažné podmínky - hustota</translation>
+    </message>
+    <message>
+        <source>Vztažné podmínky pro měrnou hmotnost</source>
+        <comment>3507</comment>
+        <translation>Vztažné podmínky pro měrnou hmotnost</translation>
+    </message>
+    <message>
+        <source>Vztažné podmínky pro průtok</source>
+        <comment>3508</comment>
+        <translation>Vztažné podmínky pro průtok</translation>
+    </message>
+    <message>
+        <source>Tlak </source>
+        <comment>3509</comment>
+        <translation>Tlak </translation>
+    </message>
+    <message>
+        <source>Teplota </source>
+        <comment>3510</comment>
+        <translation>Teplota </translation>
+    </message>
+    <message>
+        <source>Barometrický tlak</source>
+        <comment>3511</comment>
+        <translation>Barometrický tlak</translation>
+    </message>
+    <message>
+        <source>Výpočet nebyl uložen do databáze!<byte value="xd"/>
+Uložit do databáze?<byte value="xd"/>
+(Tlačítkem Ne ukončíte program bez uložení rozpracovaného návrhu.)<byte value="xd"/>
+(Tlačítkem Storno se vrátíte do programu - pak můžete provést Export zadání.)</source>
+        <comment>3600</comment>
+        <translation>Výpočet nebyl uložen do databáze!<byte value="xd"/>
+Uložit do databáze?<byte value="xd"/>
+(Tlačítkem Ne ukončíte program bez uložení rozpracovaného návrhu.)<byte value="xd"/>
+(Tlačítkem Storno se vrátíte do programu - pak můžete provést Export zadání.)</translation>
+    </message>
+    <message>
+        <source>Do nové databáze nebyl zaregistrován žádný uživatel. <byte value="xd"/>
+Databáze nebude založena!</source>
+        <comment>3601</comment>
+        <translation>Do nové databáze nebyl zaregistrován žádný uživatel. <byte value="xd"/>
+Databáze nebude založena!</translation>
+    </message>
+    <message>
+        <source>Obsah nápovědy nelze spustit!<byte value="xd"/>
+Soubor nápovědy nebyl nalezen!</source>
+        <comment>3602</comment>
+        <translation>Obsah nápovědy nelze spustit!<byte value="xd"/>
+Soubor nápovědy nebyl nalezen!</translation>
+    </message>
+    <message>
+        <source>Verze </source>
+        <comment>3603</comment>
+        <translation>Verze </translation>
+    </message>
+    <message>
+        <source>Uložit výpočet</source>
+        <comment>3604</comment>
+        <translation>Uložit výpočet</translation>
+    </message>
+    <message>
+        <source>Export zadání</source>
+        <comment>3605</comment>
+        <translation>Export zadání</translation>
+    </message>
+    <message>
+        <source>Import zadání</source>
+        <comment>3606</comment>
+        <translation>Import zadání</translation>
+    </message>
+    <message>
+        <source>Výpočet parametrů</source>
+        <comment>3607</comment>
+        <translation>Výpočet parametrů</translation>
+    </message>
+    <message>
+        <source>Graf nejistot</source>
+        <comment>3608</comment>
+        <translation>Graf nejistot</translation>
+    </message>
+    <message>
+        <source>Tabulka nejistot</source>
+        <comment>3609</comment>
+        <translation>Tabulka nejistot</translation>
+    </message>
+    <message>
+        <source>Náhled</source>
+        <comment>3610</comment>
+        <translation>Náhled</translation>
+    </message>
+    <message>
+        <source>Nápověda</source>
+        <comment>3611</comment>
+        <translation>Nápověda</translation>
+    </message>
+    <message>
+        <source>Chyba</source>
+        <comment>3612</comment>
+        <translation>Chyba</translation>
+    </message>
+    <message>
+        <source>Upozornění</source>
+        <comment>3613</comment>
+        <translation>Upozornění</translation>
+    </message>
+    <message>
+        <source>Informace</source>
+        <comment>3614</comment>
+        <translation>Informace</translation>
+    </message>
+    <message>
+        <source>Potvrzení</source>
+        <comment>3615</comment>
+        <translation>Potvrzení</translation>
+    </message>
+    <message>
+        <source>&amp;Ano</source>
+        <comment>3616</comment>
+        <translation>&amp;Ano</translation>
+    </message>
+    <message>
+        <source>&amp;Ne</source>
+        <comment>3617</comment>
+        <translation>&amp;Ne</translation>
+    </message>
+    <message>
+        <source>Storno</source>
+        <comment>3618</comment>
+        <translation>Storno</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>3619</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Nalezeno stránek: %1</source>
+        <comment>3620</comment>
+        <translation>Nalezeno stránek: %1</translation>
+    </message>
+    <message>
+        <source>clona s koutovými odběry</source>
+        <comment>1000</comment>
+        <translation>clona s koutovými odběry</translation>
+    </message>
+    <message>
+        <source>clona s odběry ve vzd. D a D/2</source>
+        <comment>1001</comment>
+        <translation>clona s odběry ve vzd. D a D/2</translation>
+    </message>
+    <message>
+        <source>clona s přírubovými odběry</source>
+        <comment>1002</comment>
+        <translation>clona s přírubovými odběry</translation>
+    </message>
+    <message>
+        <source>dýza ISA 1932</source>
+        <comment>1003</comment>
+        <translation>dýza ISA 1932</translation>
+    </message>
+    <message>
+        <source>dýza s dlouhým poloměrem</source>
+        <comment>1004</comment>
+        <translation>dýza s dlouhým poloměrem</translation>
+    </message>
+    <message>
+        <source>Venturiho trubice A</source>
+        <comment>1005</comment>
+        <translation>Venturiho trubice A</translation>
+    </message>
+    <message>
+        <source>Venturiho trubice B</source>
+        <comment>1006</comment>
+        <translation>Venturiho trubice B</translation>
+    </message>
+    <message>
+        <source>Venturiho trubice C</source>
+        <comment>1007</comment>
+        <translation>Venturiho trubice C</translation>
+    </message>
+    <message>
+        <source>Venturiho dýza</source>
+        <comment>1008</comment>
+        <translation>Venturiho dýza</translation>
+    </message>
+    <message>
+        <source>clona s koutovými odběry</source>
+        <comment>65282</comment>
+        <translation>clona s koutovými odběry</translation>
+    </message>
+    <message>
+        <source>clona s odběry ve vzdálenosti D a D/2</source>
+        <comment>65283</comment>
+        <translation>clona s odběry ve vzdálenosti D a D/2</translation>
+    </message>
+    <message>
+        <source>clona s přírubovými odběry</source>
+        <comment>65284</comment>
+        <translation>clona s přírubovými odběry</translation>
+    </message>
+    <message>
+        <source>dýza ISA 1932</source>
+        <comment>65285</comment>
+        <translation>dýza ISA 1932</translation>
+    </message>
+    <message>
+        <source>dýza s dlouhým poloměrem</source>
+        <comment>65286</comment>
+        <translation>dýza s dlouhým poloměrem</translation>
+    </message>
+    <message>
+        <source>klasická Venturiho trubice s odlitým konfuzorem</source>
+        <comment>65287</comment>
+        <translation>klasická Venturiho trubice s odlitým konfuzorem</translation>
+    </message>
+    <message>
+        <source>klasická Venturiho trubice s obrobeným konfuzorem</source>
+        <comment>65288</comment>
+        <translation>klasická Venturiho trubice s obrobeným konfuzorem</translation>
+    </message>
+    <message>
+        <source>klasická Venturiho trubice s plechovým svařovaným konfuzorem</source>
+        <comment>65289</comment>
+        <translation>klasická Venturiho trubice s plechovým svařovaným konfuzorem</translation>
+    </message>
+    <message>
+        <source>Venturiho dýza</source>
+        <comment>65290</comment>
+        <translation>Venturiho dýza</translation>
+    </message>
+    <message>
+        <source>sytá pára</source>
+        <comment>1010</comment>
+        <translation>sytá pára</translation>
+    </message>
+    <message>
+        <source>přehřátá pára</source>
+        <comment>1011</comment>
+        <translation>přehřátá pára</translation>
+    </message>
+    <message>
+        <source>voda</source>
+        <comment>1012</comment>
+        <translation>voda</translation>
+    </message>
+    <message>
+        <source>suchý vzduch</source>
+        <comment>1013</comment>
+        <translation>suchý vzduch</translation>
+    </message>
+    <message>
+        <source>vlhký vzduch</source>
+        <comment>1014</comment>
+        <translation>vlhký vzduch</translation>
+    </message>
+    <message>
+        <source>plyn</source>
+        <comment>1015</comment>
+        <translation>plyn</translation>
+    </message>
+    <message>
+        <source>kapalina</source>
+        <comment>1016</comment>
+        <translation>kapalina</translation>
+    </message>
+    <message>
+        <source>neurčeno</source>
+        <comment>1017</comment>
+        <translation>neurčeno</translation>
+    </message>
+    <message>
+        <source>Průměr otvoru d</source>
+        <comment>1020</comment>
+        <translation>Průměr otvoru d</translation>
+    </message>
+    <message>
+        <source>Diferenční tlak delta_p</source>
+        <comment>1021</comment>
+        <translation>Diferenční tlak delta_p</translation>
+    </message>
+    <message>
+        <source>Průtok q</source>
+        <comment>1022</comment>
+        <translation>Průtok q</translation>
+    </message>
+    <message>
+        <source>1.0345 (11364; P235GH; A516-65/55)</source>
+        <comment>1030</comment>
+        <translation>1.0345 (11364; P235GH; A516-65/55)</translation>
+    </message>
+    <message>
+        <source>1.0405 (12022; P255G1TH)</source>
+        <comment>1031</comment>
+        <translation>1.0405 (12022; P255G1TH)</translation>
+    </message>
+    <message>
+        <source>1.0425 (11416, P265GH)</source>
+        <comment>1032</comment>
+        <translation>1.0425 (11416, P265GH)</translation>
+    </message>
+    <message>
+        <source>1.0570 (11523; E355SR)</source>
+        <comment>1033</comment>
+        <translation>1.0570 (11523; E355SR)</translation>
+    </message>
+    <message>
+        <source>1.4006 (17021; X12Cr13; AISI 410)</source>
+        <comment>1034</comment>
+        <translation>1.4006 (17021; X12Cr13; AISI 410)</translation>
+    </message>
+    <message>
+        <source>1.4301 (17240; 304)</source>
+        <comment>1035</comment>
+        <translation>1.4301 (17240; 304)</translation>
+    </message>
+    <message>
+        <source>1.4306 (17249; 304L)</source>
+        <comment>1036</comment>
+        <translation>1.4306 (17249; 304L)</translation>
+    </message>
+    <message>
+        <source>1.4401 (17346; 316)</source>
+        <comment>1037</comment>
+        <translation>1.4401 (17346; 316)</translation>
+    </message>
+    <message>
+        <source>1.4404 (17349; 316L)</source>
+        <comment>1038</comment>
+        <translation>1.4404 (17349; 316L)</translation>
+    </message>
+    <message>
+        <source>1.4541 (17248; X10CrNiTi18-9; 321)</source>
+        <comment>1039</comment>
+        <translation>1.4541 (17248; X10CrNiTi18-9; 321)</translation>
+    </message>
+    <message>
+        <source>1.4571 (17348, 316Ti)</source>
+        <comment>1040</comment>
+        <translation>1.4571 (17348, 316Ti)</translation>
+    </message>
+    <message>
+        <source>1.4903 (X10CrMoVNb9-1; A182 F91)</source>
+        <comment>1041</comment>
+        <translation>1.4903 (X10CrMoVNb9-1; A182 F91)</translation>
+    </message>
+    <message>
+        <source>1.5415 (15020; 15Mo3/16Mo3; A182 F1)</source>
+        <comment>1042</comment>
+        <translation>1.5415 (15020; 15Mo3/16Mo3; A182 F1)</translation>
+    </message>
+    <message>
+        <source>1.7335 (15121; 13CrMo4-5/13CrMo4-4; A182 F11/F12)</source>
+        <comment>1043</comment>
+        <translation>1.7335 (15121; 13CrMo4-5/13CrMo4-4; A182 F11/F12)</translation>
+    </message>
+    <message>
+        <source>1.7362 (17102; 12CrMo19-5; A182 Gr. 3)</source>
+        <comment>1044</comment>
+        <translation>1.7362 (17102; 12CrMo19-5; A182 Gr. 3)</translation>
+    </message>
+    <message>
+        <source>1.7380 (15313; 10CrMo9-10; A182 F22)</source>
+        <comment>1045</comment>
+        <translation>1.7380 (15313; 10CrMo9-10; A182 F22)</translation>
+    </message>
+    <message>
+        <source>1.7715 (15128; 14MoV6-3; K11591)</source>
+        <comment>1046</comment>
+        <translation>1.7715 (15128; 14MoV6-3; K11591)</translation>
+    </message>
+    <message>
+        <source>1.6903 (17246; X10CrNiTi18-10)</source>
+        <comment>1047</comment>
+        <translation>1.6903 (17246; X10CrNiTi18-10)</translation>
+    </message>
+    <message>
+        <source>jiný</source>
+        <comment>1048</comment>
+        <translation>jiný</translation>
+    </message>
+    <message>
+        <source>Pa - A</source>
+        <comment>1100</comment>
+        <translation>Pa - A</translation>
+    </message>
+    <message>
+        <source>kPa - A</source>
+        <comment>1101</comment>
+        <translation>kPa - A</translation>
+    </message>
+    <message>
+        <source>MPa - A</source>
+        <comment>1102</comment>
+        <translation>MPa - A</translation>
+    </message>
+    <message>
+        <source>PSI - A</source>
+        <comment>1103</comment>
+        <translation>PSI - A</translation>
+    </message>
+    <message>
+        <source>mbar - A</source>
+        <comment>1104</comment>
+        <translation>mbar - A</translation>
+    </message>
+    <message>
+        <source>bar - A</source>
+        <comment>1105</comment>
+        <translation>bar - A</translation>
+    </message>
+    <message>
+        <source>g/cm2 - A</source>
+        <comment>1106</comment>
+        <translation>g/cm2 - A</translation>
+    </message>
+    <message>
+        <source>kg/cm2 - A</source>
+        <comment>1107</comment>
+        <translation>kg/cm2 - A</translation>
+    </message>
+    <message>
+        <source>Pa - G</source>
+        <comment>1108</comment>
+        <translation>Pa - G</translation>
+    </message>
+    <message>
+        <source>kPa - G</source>
+        <comment>1109</comment>
+        <translation>kPa - G</translation>
+    </message>
+    <message>
+        <source>MPa - G</source>
+        <comment>1110</comment>
+        <translation>MPa - G</translation>
+    </message>
+    <message>
+        <source>PSI - G</source>
+        <comment>1111</comment>
+        <translation>PSI - G</translation>
+    </message>
+    <message>
+        <source>mbar - G</source>
+        <comment>1112</comment>
+        <translation>mbar - G</translation>
+    </message>
+    <message>
+        <source>bar - G</source>
+        <comment>1113</comment>
+        <translation>bar - G</translation>
+    </message>
+    <message>
+        <source>g/cm2 - G</source>
+        <comment>1114</comment>
+        <translation>g/cm2 - G</translation>
+    </message>
+    <message>
+        <source>kg/cm2 - G</source>
+        <comment>1115</comment>
+        <translation>kg/cm2 - G</translation>
+    </message>
+    <message>
+        <source>Pa</source>
+        <comment>1120</comment>
+        <translation>Pa</translation>
+    </message>
+    <message>
+        <source>kPa</source>
+        <comment>1121</comment>
+        <translation>kPa</translation>
+    </message>
+    <message>
+        <source>MPa</source>
+        <comment>1122</comment>
+        <translation>MPa</translation>
+    </message>
+    <message>
+        <source>PSI</source>
+        <comment>1123</comment>
+        <translation>PSI</translation>
+    </message>
+    <message>
+        <source>mbar</source>
+        <comment>1124</comment>
+        <translation>mbar</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <comment>1125</comment>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>g/cm2</source>
+        <comment>1126</comment>
+        <translation>g/cm2</translation>
+    </message>
+    <message>
+        <source>kg/cm2</source>
+        <comment>1127</comment>
+        <translation>kg/cm2</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <comment>1130</comment>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <comment>1131</comment>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>°F</source>
+        <comment>1132</comment>
+        <translation>°F</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <comment>1135</comment>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>cm</source>
+        <comment>1136</comment>
+        <translation>cm</translation>
+    </message>
+    <message>
+        <source>dm</source>
+        <comment>1137</comment>
+        <translation>dm</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <comment>1138</comment>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>1E-6 Pa . s</source>
+        <comment>1140</comment>
+        <translation>1E-6 Pa . s</translation>
+    </message>
+    <message>
+        <source>Pa . s</source>
+        <comment>1141</comment>
+        <translation>Pa . s</translation>
+    </message>
+    <message>
+        <source>g/cm . s</source>
+        <comment>1142</comment>
+        <translation>g/cm . s</translation>
+    </message>
+    <message>
+        <source>mP</source>
+        <comment>1143</comment>
+        <translation>mP</translation>
+    </message>
+    <message>
+        <source>cP</source>
+        <comment>1144</comment>
+        <translation>cP</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <comment>1145</comment>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>mm2/s</source>
+        <comment>1146</comment>
+        <translation>mm2/s</translation>
+    </message>
+    <message>
+        <source>cm2/s</source>
+        <comment>1147</comment>
+        <translation>cm2/s</translation>
+    </message>
+    <message>
+        <source>m2/s</source>
+        <comment>1148</comment>
+        <translation>m2/s</translation>
+    </message>
+    <message>
+        <source>cSt</source>
+        <comment>1149</comment>
+        <translation>cSt</translation>
+    </message>
+    <message>
+        <source>St</source>
+        <comment>1150</comment>
+        <translation>St</translation>
+    </message>
+    <message>
+        <source>kg/m3</source>
+        <comment>1155</comment>
+        <translation>kg/m3</translation>
+    </message>
+    <message>
+        <source>vp[kg/m3]</source>
+        <comment>1156</comment>
+        <translation>vp[kg/m3]</translation>
+    </message>
+    <message>
+        <source>N[kg/m3]</source>
+        <comment>1157</comment>
+        <translation>N[kg/m3]</translation>
+    </message>
+    <message>
+        <source>n[kg/m3]</source>
+        <comment>1158</comment>
+        <translation>n[kg/m3]</translation>
+    </message>
+    <message>
+        <source>kg/h</source>
+        <comment>1160</comment>
+        <translation>kg/h</translation>
+    </message>
+    <message>
+        <source>m3/h</source>
+        <comment>1161</comment>
+        <translation>m3/h</translation>
+    </message>
+    <message>
+        <source>vp[m3/h]</source>
+        <comment>1162</comment>
+        <translation>vp[m3/h]</translation>
+    </message>
+    <message>
+        <source>n[m3/h]</source>
+        <comment>1163</comment>
+        <translation>n[m3/h]</translation>
+    </message>
+    <message>
+        <source>N[m3/h]</source>
+        <comment>1164</comment>
+        <translation>N[m3/h]</translation>
+    </message>
+    <message>
+        <source>t/h</source>
+        <comment>1165</comment>
+        <translation>t/h</translation>
+    </message>
+    <message>
+        <source>[98,0665 kPa, 20°C]</source>
+        <comment>1166</comment>
+        <translation>[98,0665 kPa, 20°C]</translation>
+    </message>
+    <message>
+        <source>[101,3250 kPa, 0°C]</source>
+        <comment>1167</comment>
+        <translation>[101,3250 kPa, 0°C]</translation>
+    </message>
+    <message>
+        <source>Hodnota maximálního průtoku je menší než hodnota provozního!<byte value="xd"/>
+Opravte hodnotu maximálního průtoku!</source>
+        <comment>1200</comment>
+        <translation>Hodnota maximálního průtoku je menší než hodnota provozního!<byte value="xd"/>
+Opravte hodnotu maximálního průtoku!</translation>
+    </message>
+    <message>
+        <source>Hodnota minimálního průtoku je větší než hodnota provozního!<byte value="xd"/>
+Opravte hodnotu minimálního průtoku!</source>
+        <comment>1201</comment>
+        <translation>Hodnota minimálního průtoku je větší než hodnota provozního!<byte value="xd"/>
+Opravte hodnotu minimálního průtoku!</translation>
+    </message>
+    <message>
+        <source>Není zvolena žádná tvarovka před primárním prvkem!<byte value="xd"/>
+Program automaticky přiřadí Koleno 90°.</source>
+        <comment>1202</comment>
+        <translation>Není zvolena žádná tvarovka před primárním prvkem!<byte value="xd"/>
+Program automaticky přiřadí Koleno 90°.</translation>
+    </message>
+    <message>
+        <source>Teplotu syté páry nelze vypočítat!</source>
+        <comment>1203</comment>
+        <translation>Teplotu syté páry nelze vypočítat!</translation>
+    </message>
+    <message>
+        <source>Špatné parametry (tlak, teplota) - nelze vypočítat!</source>
+        <comment>1204</comment>
+        <translation>Špatné parametry (tlak, teplota) - nelze vypočítat!</translation>
+    </message>
+    <message>
+        <source>Chyba v zadání!<byte value="xd"/>
+Zřejmě došlo k prekročení mezní hodnoty měrné hmotnosti nebo teploty.</source>
+        <comment>1205</comment>
+        <translation>Chyba v zadání!<byte value="xd"/>
+Zřejmě došlo k prekročení mezní hodnoty měrné hmotnosti nebo teploty.</translation>
+    </message>
+    <message>
+        <source>Text pole &quot;%1&quot; obsahuje znak, který program nedokáže uložit:<byte value="xd"/>
+%2<byte value="xd"/>
+Opravte text.</source>
+        <comment>1206</comment>
+        <translation>Text pole &quot;%1&quot; obsahuje znak, který program nedokáže uložit:<byte value="xd"/>
+%2<byte value="xd"/>
+Opravte text.</translation>
+    </message>
+    <message>
+        <source>Poznámka</source>
+        <comment>1210</comment>
+        <translation>Poznámka</translation>
+    </message>
+    <message>
+        <source>Firma / Útvar</source>
+        <comment>1211</comment>
+        <translation>Firma / Útvar</translation>
+    </message>
+    <message>
+        <source>Měřicí místo</source>
+        <comment>1212</comment>
+        <translation>Měřicí místo</translation>
+    </message>
+    <message>
+        <source>Zadání provozní teploty pro sytou páru je podmíněno nutností zadat <byte value="xd"/>
+odpovídající měrnou hmotnost a viskozitu!</source>
+        <comment>1300</comment>
+        <translation>Zadání provozní teploty pro sytou páru je podmíněno nutností zadat <byte value="xd"/>
+odpovídající měrnou hmotnost a viskozitu!</translation>
+    </message>
+    <message>
+        <source>Zadanému tlaku a teplotě neodpovídá stav tekutiny.<byte value="xd"/>
+Tekutina je voda!</source>
+        <comment>1301</comment>
+        <translation>Zadanému tlaku a teplotě neodpovídá stav tekutiny.<byte value="xd"/>
+Tekutina je voda!</translation>
+    </message>
+    <message>
+        <source>Zadanému tlaku a teplotě neodpovídá stav tekutiny.<byte value="xd"/>
+Tekutina je přehřátá pára!</source>
+        <comment>1302</comment>
+        <translation>Zadanému tlaku a teplotě neodpovídá stav tekutiny.<byte value="xd"/>
+Tekutina je přehřátá pára!</translation>
+    </message>
+    <message>
+        <source>Nelze vypočítat měrnou hmotnost!<byte value="xd"/>
+Budete ji muset zadat.</source>
+        <comment>1303</comment>
+        <translation>Nelze vypočítat měrnou hmotnost!<byte value="xd"/>
+Budete ji muset zadat.</translation>
+    </message>
+    <message>
+        <source>Chybné nastavení parametrů zadání nebo nastavení!<byte value="xd"/>
+Opravte parametry.</source>
+        <comment>1400</comment>
+        <translation>Chybné nastavení parametrů zadání nebo nastavení!<byte value="xd"/>
+Opravte parametry.</translation>
+    </message>
+    <message>
+        <source>Zřejmě chybné zadání parametrů pro výpočet, nebo překročení mezí!<byte value="xd"/>
+Pečlivě zkontrolujte zadání a nastavení parametrů.</source>
+        <comment>1500</comment>
+        <translation>Zřejmě chybné zadání parametrů pro výpočet, nebo překročení mezí!<byte value="xd"/>
+Pečlivě zkontrolujte zadání a nastavení parametrů.</translation>
+    </message>
+    <message>
+        <source>Re_Dmax přesahuje meze!</source>
+        <comment>1510</comment>
+        <translation>Re_Dmax přesahuje meze!</translation>
+    </message>
+    <message>
+        <source>Průměr otvoru primárního prvku mimo meze!</source>
+        <comment>1511</comment>
+        <translation>Průměr otvoru primárního prvku mimo meze!</translation>
+    </message>
+    <message>
+        <source>Průměr potrubí mimo meze!</source>
+        <comment>1512</comment>
+        <translation>Průměr potrubí mimo meze!</translation>
+    </message>
+    <message>
+        <source>Výpočet nekonverguje - %1!</source>
+        <comment>1513</comment>
+        <translation>Výpočet nekonverguje - %1!</translation>
+    </message>
+    <message>
+        <source>Beta mimo meze!</source>
+        <comment>1514</comment>
+        <translation>Beta mimo meze!</translation>
+    </message>
+    <message>
+        <source>Mimimální průtok nevyhovuje!</source>
+        <comment>1515</comment>
+        <translation>Mimimální průtok nevyhovuje!</translation>
+    </message>
+    <message>
+        <source>Poměr tlaků p2/p1 &lt; 0.75!</source>
+        <comment>1516</comment>
+        <translation>Poměr tlaků p2/p1 &lt; 0.75!</translation>
+    </message>
+    <message>
+        <source>Rychlost mimo %1 - %2 m/s   inf.</source>
+        <comment>1517</comment>
+        <translation>Rychlost mimo %1 - %2 m/s   inf.</translation>
+    </message>
+    <message>
+        <source>Výpočet je chybný!</source>
+        <comment>1518</comment>
+        <translation>Výpočet je chybný!</translation>
+    </message>
+    <message>
+        <source>Chyba výpočtu !</source>
+        <comment>1520</comment>
+        <translation>Chyba výpočtu !</translation>
+    </message>
+    <message>
+        <source>Proveďte prosím export zadání</source>
+        <comment>1521</comment>
+        <translation>Proveďte prosím export zadání</translation>
+    </message>
+    <message>
+        <source>a zašlete ho do Tavor</source>
+        <comment>1522</comment>
+        <translation>a zašlete ho do Tavor</translation>
+    </message>
+    <message>
+        <source>na adresu technické podpory uvedenou v nápovědě.</source>
+        <comment>1523</comment>
+        <translation>na adresu technické podpory uvedenou v nápovědě.</translation>
+    </message>
+    <message>
+        <source>Děkujeme.</source>
+        <comment>1524</comment>
+        <translation>Děkujeme.</translation>
+    </message>
+    <message>
+        <source>Koleno 90° nebo dvě kolena, S&gt;30D</source>
+        <comment>1800</comment>
+        <translation>Koleno 90° nebo dvě kolena, S&gt;30D</translation>
+    </message>
+    <message>
+        <source>Dvě kolena 90° v rovině, 30D&gt;=S&gt;10D</source>
+        <comment>1801</comment>
+        <translation>Dvě kolena 90° v rovině, 30D&gt;=S&gt;10D</translation>
+    </message>
+    <message>
+        <source>Dvě kolena 90° v rovině, 10D&gt;=S</source>
+        <comment>1802</comment>
+        <translation>Dvě kolena 90° v rovině, 10D&gt;=S</translation>
+    </message>
+    <message>
+        <source>Dvě kolena 90° v kolmých rov., 30D&gt;=S&gt;5D</source>
+        <comment>1803</comment>
+        <translation>Dvě kolena 90° v kolmých rov., 30D&gt;=S&gt;5D</translation>
+    </message>
+    <message>
+        <source>Dvě kolena 90° v kolmých rov., 5D&gt;S</source>
+        <comment>1804</comment>
+        <translation>Dvě kolena 90° v kolmých rov., 5D&gt;S</translation>
+    </message>
+    <message>
+        <source>Jednoduchý T kus 90°</source>
+        <comment>1805</comment>
+        <translation>Jednoduchý T kus 90°</translation>
+    </message>
+    <message>
+        <source>Koleno 45°, dvě kolena 45° S&gt;=2D</source>
+        <comment>1806</comment>
+        <translation>Koleno 45°, dvě kolena 45° S&gt;=2D</translation>
+    </message>
+    <message>
+        <source>Soustředné zúžení ze 2D na D</source>
+        <comment>1807</comment>
+        <translation>Soustředné zúžení ze 2D na D</translation>
+    </message>
+    <message>
+        <source>Soustředné rozšíření z 0,5D na D</source>
+        <comment>1808</comment>
+        <translation>Soustředné rozšíření z 0,5D na D</translation>
+    </message>
+    <message>
+        <source>Zcela otevřené šoupě</source>
+        <comment>1809</comment>
+        <translation>Zcela otevřené šoupě</translation>
+    </message>
+    <message>
+        <source>Náhlé symetrické zúžení</source>
+        <comment>1810</comment>
+        <translation>Náhlé symetrické zúžení</translation>
+    </message>
+    <message>
+        <source>Teploměrová jímka &lt;=0,03D</source>
+        <comment>1811</comment>
+        <translation>Teploměrová jímka &lt;=0,03D</translation>
+    </message>
+    <message>
+        <source>Koleno 90° nebo T kus</source>
+        <comment>1815</comment>
+        <translation>Koleno 90° nebo T kus</translation>
+    </message>
+    <message>
+        <source>Více kolen v rovině</source>
+        <comment>1816</comment>
+        <translation>Více kolen v rovině</translation>
+    </message>
+    <message>
+        <source>Více kolen v různých rovinách</source>
+        <comment>1817</comment>
+        <translation>Více kolen v různých rovinách</translation>
+    </message>
+    <message>
+        <source>Zúžení ze 2D na D</source>
+        <comment>1818</comment>
+        <translation>Zúžení ze 2D na D</translation>
+    </message>
+    <message>
+        <source>Rozšíření z 0,5D na D</source>
+        <comment>1819</comment>
+        <translation>Rozšíření z 0,5D na D</translation>
+    </message>
+    <message>
+        <source>Zcela otevřený přímý ventil</source>
+        <comment>1820</comment>
+        <translation>Zcela otevřený přímý ventil</translation>
+    </message>
+    <message>
+        <source>Zcela otevřené šoupě</source>
+        <comment>1821</comment>
+        <translation>Zcela otevřené šoupě</translation>
+    </message>
+    <message>
+        <source>Náhlé symetrické zúžení</source>
+        <comment>1822</comment>
+        <translation>Náhlé symetrické zúžení</translation>
+    </message>
+    <message>
+        <source>Teploměrová jímka &lt;=0,03D</source>
+        <comment>1823</comment>
+        <translation>Teploměrová jímka &lt;=0,03D</translation>
+    </message>
+    <message>
+        <source>Teploměrová jímka 0,03-0,13D</source>
+        <comment>1824</comment>
+        <translation>Teploměrová jímka 0,03-0,13D</translation>
+    </message>
+    <message>
+        <source>Koleno 90°</source>
+        <comment>1830</comment>
+        <translation>Koleno 90°</translation>
+    </message>
+    <message>
+        <source>Více kolen</source>
+        <comment>1831</comment>
+        <translation>Více kolen</translation>
+    </message>
+    <message>
+        <source>Zúžení potrubí z 1,33D na D</source>
+        <comment>1832</comment>
+        <translation>Zúžení potrubí z 1,33D na D</translation>
+    </message>
+    <message>
+        <source>Rozšíření z 0,67D na D</source>
+        <comment>1833</comment>
+        <translation>Rozšíření z 0,67D na D</translation>
+    </message>
+    <message>
+        <source>Zúžení z 3D na D</source>
+        <comment>1834</comment>
+        <translation>Zúžení z 3D na D</translation>
+    </message>
+    <message>
+        <source>Rozšíření z 0,75D na D</source>
+        <comment>1835</comment>
+        <translation>Rozšíření z 0,75D na D</translation>
+    </message>
+    <message>
+        <source>Zcela otevřené šoupě</source>
+        <comment>1836</comment>
+        <translation>Zcela otevřené šoupě</translation>
+    </message>
+    <message>
+        <source>Koleno 90° nebo T kus</source>
+        <comment>1840</comment>
+        <translation>Koleno 90° nebo T kus</translation>
+    </message>
+    <message>
+        <source>Více kolen v rovině</source>
+        <comment>1841</comment>
+        <translation>Více kolen v rovině</translation>
+    </message>
+    <message>
+        <source>Více kolen v různých rovinách</source>
+        <comment>1842</comment>
+        <translation>Více kolen v různých rovinách</translation>
+    </message>
+    <message>
+        <source>Zúžení ze 2D na D</source>
+        <comment>1843</comment>
+        <translation>Zúžení ze 2D na D</translation>
+    </message>
+    <message>
+        <source>Rozšíření z 0,5D na D</source>
+        <comment>1844</comment>
+        <translation>Rozšíření z 0,5D na D</translation>
+    </message>
+    <message>
+        <source>Plně otevřený přímý ventil</source>
+        <comment>1845</comment>
+        <translation>Plně otevřený přímý ventil</translation>
+    </message>
+    <message>
+        <source>Plně otevřené šoupě</source>
+        <comment>1846</comment>
+        <translation>Plně otevřené šoupě</translation>
+    </message>
+    <message>
+        <source>Náhlé symetrické zúžení</source>
+        <comment>1847</comment>
+        <translation>Náhlé symetrické zúžení</translation>
+    </message>
+    <message>
+        <source>Teploměrová jímka &lt;=0,03D</source>
+        <comment>1848</comment>
+        <translation>Teploměrová jímka &lt;=0,03D</translation>
+    </message>
+    <message>
+        <source>Teploměrová jímka 0,03-0,13D</source>
+        <comment>1849</comment>
+        <translation>Teploměrová jímka 0,03-0,13D</translation>
+    </message>
+    <message>
+        <source>Koleno 90°</source>
+        <comment>1850</comment>
+        <translation>Koleno 90°</translation>
+    </message>
+    <message>
+        <source>Více kolen v rovině</source>
+        <comment>1851</comment>
+        <translation>Více kolen v rovině</translation>
+    </message>
+    <message>
+        <source>Více kolen v různých rovinách</source>
+        <comment>1852</comment>
+        <translation>Více kolen v různých rovinách</translation>
+    </message>
+    <message>
+        <source>Zúžení ze 3D na D</source>
+        <comment>1853</comment>
+        <translation>Zúžení ze 3D na D</translation>
+    </message>
+    <message>
+        <source>Rozšíření z 0,75D na D</source>
+        <comment>1854</comment>
+        <translation>Rozšíření z 0,75D na D</translation>
+    </message>
+    <message>
+        <source>Plně otevřené šoupě</source>
+        <comment>1855</comment>
+        <translation>Plně otevřené šoupě</translation>
+    </message>
+    <message>
+        <source>Materiál potrubí</source>
+        <comment>1860</comment>
+        <translation>Materiál potrubí</translation>
+    </message>
+    <message>
+        <source>Materiál vstupního válce</source>
+        <comment>1861</comment>
+        <translation>Materiál vstupního válce</translation>
+    </message>
+    <message>
+        <source>Kamenických</source>
+        <comment>7000</comment>
+        <translation>Kamenických</translation>
+    </message>
+    <message>
+        <source>Latin 2</source>
+        <comment>7001</comment>
+        <translation>Latin 2</translation>
+    </message>
+    <message>
+        <source>Bez diakritiky</source>
+        <comment>7002</comment>
+        <translation>Bez diakritiky</translation>
+    </message>
+    <message>
+        <source>Pára sytá</source>
+        <comment>7010</comment>
+        <translation>Pára sytá</translation>
+    </message>
+    <message>
+        <source>Pára přehřátá</source>
+        <comment>7011</comment>
+        <translation>Pára přehřátá</translation>
+    </message>
+    <message>
+        <source>Voda</source>
+        <comment>7012</comment>
+        <translation>Voda</translation>
+    </message>
+    <message>
+        <source>Vzduch suchý</source>
+        <comment>7013</comment>
+        <translation>Vzduch suchý</translation>
+    </message>
+    <message>
+        <source>Vzduch vlhký</source>
+        <comment>7014</comment>
+        <translation>Vzduch vlhký</translation>
+    </message>
+    <message>
+        <source>Plyn</source>
+        <comment>7015</comment>
+        <translation>Plyn</translation>
+    </message>
+    <message>
+        <source>Kapalina</source>
+        <comment>7016</comment>
+        <translation>Kapalina</translation>
+    </message>
+    <message>
+        <source>neurčeno</source>
+        <comment>7020</comment>
+        <translation>neurčeno</translation>
+    </message>
+    <message>
+        <source>Nepodařilo se přečíst soubor s výpočty!</source>
+        <comment>7100</comment>
+        <translation>Nepodařilo se přečíst soubor s výpočty!</translation>
+    </message>
+    <message>
+        <source>Nepodařilo se přečíst soubor databází firem!</source>
+        <comment>7101</comment>
+        <translation>Nepodařilo se přečíst soubor databází firem!</translation>
+    </message>
+    <message>
+        <source>Nalistujte soubor databáze programu Kvantora!</source>
+        <comment>7200</comment>
+        <translation>Nalistujte soubor databáze programu Kvantora!</translation>
+    </message>
+    <message>
+        <source>Vyberte soubor databáze programu Pramo!</source>
+        <comment>7201</comment>
+        <translation>Vyberte soubor databáze programu Pramo!</translation>
+    </message>
+    <message>
+        <source>Výpočty budou uloženy do nové databáze, všechny předchozí výpočty <byte value="xd"/>
+nové databáze budou nenávratně ztraceny!<byte value="xd"/>
+<byte value="xd"/>
+Opravdu chcete výpočty převést do nové databáze?</source>
+        <comment>7202</comment>
+        <translation>Výpočty budou uloženy do nové databáze, všechny předchozí výpočty <byte value="xd"/>
+nové databáze budou nenávratně ztraceny!<byte value="xd"/>
+<byte value="xd"/>
+Opravdu chcete výpočty převést do nové databáze?</translation>
+    </message>
+    <message>
+        <source>Převod byl přerušen!<byte value="xd"/>
+Ukončit převádění formátu?</source>
+        <comment>7203</comment>
+        <translation>Převod byl přerušen!<byte value="xd"/>
+Ukončit převádění formátu?</translation>
+    </message>
+    <message>
+        <source>Výpočty z Kvantora byly převedeny do databáze Pramo.</source>
+        <comment>7204</comment>
+        <translation>Výpočty z Kvantora byly převedeny do databáze Pramo.</translation>
+    </message>
+    <message>
+        <source>Nepodařilo se přečíst soubor!</source>
+        <comment>7205</comment>
+        <translation>Nepodařilo se přečíst soubor!</translation>
+    </message>
+    <message>
+        <source>Převádím výpočty z Kvantora do databáze programu Pramo.</source>
+        <comment>7210</comment>
+        <translation>Převádím výpočty z Kvantora do databáze programu Pramo.</translation>
+    </message>
+    <message>
+        <source>Zkonvertován výpočet:</source>
+        <comment>7211</comment>
+        <translation>Zkonvertován výpočet:</translation>
+    </message>
+    <message>
+        <source>Ukládám databázi firem.</source>
+        <comment>7212</comment>
+        <translation>Ukládám databázi firem.</translation>
+    </message>
+    <message>
+        <source>Soubor výpočtů končí neúplným záznamem (%1 bajtů navíc), ten nebude převeden.</source>
+        <comment>7220</comment>
+        <translation>Soubor výpočtů končí neúplným záznamem (%1 bajtů navíc), ten nebude převeden.</translation>
+    </message>
+    <message>
+        <source>Soubor databáze výpočtů</source>
+        <comment>7300</comment>
+        <translation>Soubor databáze výpočtů</translation>
+    </message>
+    <message>
+        <source>Databáze výpočtů Kvantora (vypocty.000)</source>
+        <comment>7301</comment>
+        <translation>Databáze výpočtů Kvantora (vypocty.000)</translation>
+    </message>
+    <message>
+        <source>Soubor databáze firem</source>
+        <comment>7302</comment>
+        <translation>Soubor databáze firem</translation>
+    </message>
+    <message>
+        <source>Databáze firem Kvantora (firmy.000)</source>
+        <comment>7303</comment>
+        <translation>Databáze firem Kvantora (firmy.000)</translation>
+    </message>
+    <message>
+        <source>Číslo výpočtu</source>
+        <comment>7310</comment>
+        <translation>Číslo výpočtu</translation>
+    </message>
+    <message>
+        <source>Popis</source>
+        <comment>7311</comment>
+        <translation>Popis</translation>
+    </message>
+    <message>
+        <source>Chyba přístupu k tiskárně...</source>
+        <comment>6000</comment>
+        <translation>Chyba přístupu k tiskárně...</translation>
+    </message>
+    <message>
+        <source>Formát papíru je pro tisk osvědčení příliš malý!<byte value="xd"/>
+Nastavte větší formát média, nejlépe A4.</source>
+        <comment>6001</comment>
+        <translation>Formát papíru je pro tisk osvědčení příliš malý!<byte value="xd"/>
+Nastavte větší formát média, nejlépe A4.</translation>
+    </message>
+    <message>
+        <source>Osvědčení o výpočtu primárního prvku dle ČSN EN ISO 5167</source>
+        <comment>6010</comment>
+        <translation>Osvědčení o výpočtu primárního prvku dle ČSN EN ISO 5167</translation>
+    </message>
+    <message>
+        <source>Osvědčení o výpočtu diferenčního tlaku dle ČSN EN ISO 5167</source>
+        <comment>6011</comment>
+        <translation>Osvědčení o výpočtu diferenčního tlaku dle ČSN EN ISO 5167</translation>
+    </message>
+    <message>
+        <source>Osvědčení o výpočtu průtoku dle ČSN EN ISO 5167</source>
+        <comment>6012</comment>
+        <translation>Osvědčení o výpočtu průtoku dle ČSN EN ISO 5167</translation>
+    </message>
+    <message>
+        <source>Kvantora verze 2</source>
+        <comment>6020</comment>
+        <translation>Kvantora verze 2</translation>
+    </message>
+    <message>
+        <source>Pramo verze </source>
+        <comment>6021</comment>
+        <translation>Pramo verze </translation>
+    </message>
+    <message>
+        <source> 1.0</source>
+        <comment>6022</comment>
+        <translation> 1.0</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <comment>6023</comment>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Tavor</source>
+        <comment>6024</comment>
+        <translation>Tavor</translation>
+    </message>
+    <message>
+        <source>Strana </source>
+        <comment>6025</comment>
+        <translation>Strana </translation>
+    </message>
+    <message>
+        <source>Číslo výpočtu:</source>
+        <comment>6026</comment>
+        <translation>Číslo výpočtu:</translation>
+    </message>
+    <message>
+        <source>Datum výpočtu:</source>
+        <comment>6027</comment>
+        <translation>Datum výpočtu:</translation>
+    </message>
+    <message>
+        <source>Firma/Útvar</source>
+        <comment>6028</comment>
+        <translation>Firma/Útvar</translation>
+    </message>
+    <message>
+        <source>Měřicí místo:</source>
+        <comment>6029</comment>
+        <translation>Měřicí místo:</translation>
+    </message>
+    <message>
+        <source>Navrhl:</source>
+        <comment>6030</comment>
+        <translation>Navrhl:</translation>
+    </message>
+    <message>
+        <source>Databáze: </source>
+        <comment>6031</comment>
+        <translation>Databáze: </translation>
+    </message>
+    <message>
+        <source>50 %</source>
+        <comment>6040</comment>
+        <translation>50 %</translation>
+    </message>
+    <message>
+        <source>75 %</source>
+        <comment>6041</comment>
+        <translation>75 %</translation>
+    </message>
+    <message>
+        <source>100 %</source>
+        <comment>6042</comment>
+        <translation>100 %</translation>
+    </message>
+    <message>
+        <source>150 %</source>
+        <comment>6043</comment>
+        <translation>150 %</translation>
+    </message>
+    <message>
+        <source>Popis</source>
+        <comment>6100</comment>
+        <translation>Popis</translation>
+    </message>
+    <message>
+        <source>Zadané hodnoty</source>
+        <comment>6101</comment>
+        <translation>Zadané hodnoty</translation>
+    </message>
+    <message>
+        <source>Primární prvek</source>
+        <comment>6102</comment>
+        <translation>Primární prvek</translation>
+    </message>
+    <message>
+        <source>Tekutina</source>
+        <comment>6103</comment>
+        <translation>Tekutina</translation>
+    </message>
+    <message>
+        <source>Absolutní tlak</source>
+        <comment>6104</comment>
+        <translation>Absolutní tlak</translation>
+    </message>
+    <message>
+        <source>Relativní tlak</source>
+        <comment>6105</comment>
+        <translation>Relativní tlak</translation>
+    </message>
+    <message>
+        <source>Provozní teplota</source>
+        <comment>6106</comment>
+        <translation>Provozní teplota</translation>
+    </message>
+    <message>
+        <source>Měrná hmotnost</source>
+        <comment>6107</comment>
+        <translation>Měrná hmotnost</translation>
+    </message>
+    <message>
+        <source>Viskozita</source>
+        <comment>6108</comment>
+        <translation>Viskozita</translation>
+    </message>
+    <message>
+        <source>Vlhkost (pro vlhký vzduch)</source>
+        <comment>6109</comment>
+        <translation>Vlhkost (pro vlhký vzduch)</translation>
+    </message>
+    <message>
+        <source>Izentropický exponent Cp/Cv</source>
+        <comment>6110</comment>
+        <translation>Izentropický exponent Cp/Cv</translation>
+    </message>
+    <message>
+        <source>Průměr otvoru primárního prvku d při 20°C</source>
+        <comment>6111</comment>
+        <translation>Průměr otvoru primárního prvku d při 20°C</translation>
+    </message>
+    <message>
+        <source>Průměr otvoru primárního prvku d při prov. podm.</source>
+        <comment>6112</comment>
+        <translation>Průměr otvoru primárního prvku d při prov. podm.</translation>
+    </message>
+    <message>
+        <source>Průměr potrubí při 20 °C</source>
+        <comment>6113</comment>
+        <translation>Průměr potrubí při 20 °C</translation>
+    </message>
+    <message>
+        <source>Průměr potrubí při provozních podmínkách</source>
+        <comment>6114</comment>
+        <translation>Průměr potrubí při provozních podmínkách</translation>
+    </message>
+    <message>
+        <source>Průtok provozní</source>
+        <comment>6115</comment>
+        <translation>Průtok provozní</translation>
+    </message>
+    <message>
+        <source>Průtok maximální</source>
+        <comment>6116</comment>
+        <translation>Průtok maximální</translation>
+    </message>
+    <message>
+        <source>Minimální průtok (zadaný)</source>
+        <comment>6117</comment>
+        <translation>Minimální průtok (zadaný)</translation>
+    </message>
+    <message>
+        <source>Průtok</source>
+        <comment>6118</comment>
+        <translation>Průtok</translation>
+    </message>
+    <message>
+        <source>Průtok zadán jako Suchý vzduch</source>
+        <comment>6119</comment>
+        <translation>Průtok zadán jako Suchý vzduch</translation>
+    </message>
+    <message>
+        <source>Diferenční tlak maximální</source>
+        <comment>6120</comment>
+        <translation>Diferenční tlak maximální</translation>
+    </message>
+    <message>
+        <source>Diferenční tlak</source>
+        <comment>6121</comment>
+        <translation>Diferenční tlak</translation>
+    </message>
+    <message>
+        <source>Materiál primárního prvku</source>
+        <comment>6122</comment>
+        <translation>Materiál primárního prvku</translation>
+    </message>
+    <message>
+        <source>Materiál potrubí</source>
+        <comment>6123</comment>
+        <translation>Materiál potrubí</translation>
+    </message>
+    <message>
+        <source>Mezivýsledky</source>
+        <comment>6130</comment>
+        <translation>Mezivýsledky</translation>
+    </message>
+    <message>
+        <source>Reynoldsovo číslo Re</source>
+        <comment>6131</comment>
+        <translation>Reynoldsovo číslo Re</translation>
+    </message>
+    <message>
+        <source>Rychlost</source>
+        <comment>6132</comment>
+        <translation>Rychlost</translation>
+    </message>
+    <message>
+        <source>Reynoldsovo číslo při provozním průtoku</source>
+        <comment>6133</comment>
+        <translation>Reynoldsovo číslo při provozním průtoku</translation>
+    </message>
+    <message>
+        <source>Rychlost při provozním průtoku</source>
+        <comment>6134</comment>
+        <translation>Rychlost při provozním průtoku</translation>
+    </message>
+    <message>
+        <source>Reynoldsovo číslo při maximálním průtoku</source>
+        <comment>6135</comment>
+        <translation>Reynoldsovo číslo při maximálním průtoku</translation>
+    </message>
+    <message>
+        <source>Rychlost při maximálním průtoku</source>
+        <comment>6136</comment>
+        <translation>Rychlost při maximálním průtoku</translation>
+    </message>
+    <message>
+        <source>Reynoldsovo číslo při minimálním průtoku</source>
+        <comment>6137</comment>
+        <translation>Reynoldsovo číslo při minimálním průtoku</translation>
+    </message>
+    <message>
+        <source>Výsledné hodnoty</source>
+        <comment>6140</comment>
+        <translation>Výsledné hodnoty</translation>
+    </message>
+    <message>
+        <source>Součinitel průtoku C</source>
+        <comment>6141</comment>
+        <translation>Součinitel průtoku C</translation>
+    </message>
+    <message>
+        <source>Součinitel expanze</source>
+        <comment>6142</comment>
+        <translation>Součinitel expanze</translation>
+    </message>
+    <message>
+        <source>Poměr průměrů Beta=d/D při provozních podm.</source>
+        <comment>6143</comment>
+        <translation>Poměr průměrů Beta=d/D při provozních podm.</translation>
+    </message>
+    <message>
+        <source>Přímé délky před primárním prvkem:</source>
+        <comment>6150</comment>
+        <translation>Přímé délky před primárním prvkem:</translation>
+    </message>
+    <message>
+        <source>Přímá délka za primárním prvkem do nejbližší tvarovky</source>
+        <comment>6151</comment>
+        <translation>Přímá délka za primárním prvkem do nejbližší tvarovky</translation>
+    </message>
+    <message>
+        <source>Tlaková ztráta</source>
+        <comment>6152</comment>
+        <translation>Tlaková ztráta</translation>
+    </message>
+    <message>
+        <source>Tlaková ztráta při maximálním průtoku</source>
+        <comment>6153</comment>
+        <translation>Tlaková ztráta při maximálním průtoku</translation>
+    </message>
+    <message>
+        <source>Reynoldsovo číslo minimální povolené</source>
+        <comment>6154</comment>
+        <translation>Reynoldsovo číslo minimální povolené</translation>
+    </message>
+    <message>
+        <source>Nejistoty:</source>
+        <comment>6160</comment>
+        <translation>Nejistoty:</translation>
+    </message>
+    <message>
+        <source>C - součinitel průtoku</source>
+        <comment>6161</comment>
+        <translation>C - součinitel průtoku</translation>
+    </message>
+    <message>
+        <source>zkráceních přímých délek</source>
+        <comment>6162</comment>
+        <translation>zkráceních přímých délek</translation>
+    </message>
+    <message>
+        <source>přesazení &gt; 0,3%</source>
+        <comment>6163</comment>
+        <translation>přesazení &gt; 0,3%</translation>
+    </message>
+    <message>
+        <source>Eps - součinitel expanze</source>
+        <comment>6164</comment>
+        <translation>Eps - součinitel expanze</translation>
+    </message>
+    <message>
+        <source>D - průměr potrubí</source>
+        <comment>6165</comment>
+        <translation>D - průměr potrubí</translation>
+    </message>
+    <message>
+        <source>d - průměr primárního prvku</source>
+        <comment>6166</comment>
+        <translation>d - průměr primárního prvku</translation>
+    </message>
+    <message>
+        <source>dP - tlaková diference</source>
+        <comment>6167</comment>
+        <translation>dP - tlaková diference</translation>
+    </message>
+    <message>
+        <source>Ro - měrná hmotnost</source>
+        <comment>6168</comment>
+        <translation>Ro - měrná hmotnost</translation>
+    </message>
+    <message>
+        <source>Nejistota provozního průtoku</source>
+        <comment>6169</comment>
+        <translation>Nejistota provozního průtoku</translation>
+    </message>
+    <message>
+        <source>!!! Výpočet nebo zadání neodpovídá ČSN EN ISO 5167 !!!</source>
+        <comment>6170</comment>
+        <translation>!!! Výpočet nebo zadání neodpovídá ČSN EN ISO 5167 !!!</translation>
+    </message>
+    <message>
+        <source>Kaskáda snímačů tlakové diference</source>
+        <comment>6180</comment>
+        <translation>Kaskáda snímačů tlakové diference</translation>
+    </message>
+    <message>
+        <source>Snímač tlakové diference</source>
+        <comment>6181</comment>
+        <translation>Snímač tlakové diference</translation>
+    </message>
+    <message>
+        <source>Rozsah            [Pa]</source>
+        <comment>6182</comment>
+        <translation>Rozsah            [Pa]</translation>
+    </message>
+    <message>
+        <source>Přesnost           [%]</source>
+        <comment>6183</comment>
+        <translation>Přesnost           [%]</translation>
+    </message>
+    <message>
+        <source>Graf nejistoty průtoku</source>
+        <comment>6190</comment>
+        <translation>Graf nejistoty průtoku</translation>
+    </message>
+    <message>
+        <source>Graf nejistoty průtoku - pro </source>
+        <comment>6191</comment>
+        <translation>Graf nejistoty průtoku - pro </translation>
+    </message>
+    <message>
+        <source>kaskádu a zadaný snímač</source>
+        <comment>6192</comment>
+        <translation>kaskádu a zadaný snímač</translation>
+    </message>
+    <message>
+        <source>zadaný snímač</source>
+        <comment>6193</comment>
+        <translation>zadaný snímač</translation>
+    </message>
+    <message>
+        <source>kaskádu</source>
+        <comment>6194</comment>
+        <translation>kaskádu</translation>
+    </message>
+    <message>
+        <source>nejistota [%]</source>
+        <comment>6195</comment>
+        <translation>nejistota [%]</translation>
+    </message>
+    <message>
+        <source>rozsah [%]</source>
+        <comment>6196</comment>
+        <translation>rozsah [%]</translation>
+    </message>
+    <message>
+        <source>Nejistoty průtoku</source>
+        <comment>6200</comment>
+        <translation>Nejistoty průtoku</translation>
+    </message>
+    <message>
+        <source>[%1] :</source>
+        <comment>6210</comment>
+        <translation>[%1] :</translation>
+    </message>
+    <message>
+        <source>%1 :</source>
+        <comment>6211</comment>
+        <translation>%1 :</translation>
+    </message>
+    <message>
+        <source>:</source>
+        <comment>6212</comment>
+        <translation>:</translation>
+    </message>
+    <message>
+        <source>[%1 Pa]</source>
+        <comment>6213</comment>
+        <translation>[%1 Pa]</translation>
+    </message>
+    <message>
+        <source>[%1 Pa, %2°C]</source>
+        <comment>6214</comment>
+        <translation>[%1 Pa, %2°C]</translation>
+    </message>
+    <message>
+        <source>[%1 Pa, %2 °C]</source>
+        <comment>6215</comment>
+        <translation>[%1 Pa, %2 °C]</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <comment>6216</comment>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>m/s</source>
+        <comment>6217</comment>
+        <translation>m/s</translation>
+    </message>
+    <message>
+        <source>Pa</source>
+        <comment>6218</comment>
+        <translation>Pa</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <comment>6219</comment>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>kg/h</source>
+        <comment>6220</comment>
+        <translation>kg/h</translation>
+    </message>
+    <message>
+        <source>ČSN 17 246</source>
+        <comment>6230</comment>
+        <translation>ČSN 17 246</translation>
+    </message>
+    <message>
+        <source>ČSN 15 123</source>
+        <comment>6231</comment>
+        <translation>ČSN 15 123</translation>
+    </message>
+    <message>
+        <source>ČSN 17 021</source>
+        <comment>6232</comment>
+        <translation>ČSN 17 021</translation>
+    </message>
+    <message>
+        <source>ČSN 17 248</source>
+        <comment>6233</comment>
+        <translation>ČSN 17 248</translation>
+    </message>
+    <message>
+        <source>ČSN 17 347</source>
+        <comment>6234</comment>
+        <translation>ČSN 17 347</translation>
+    </message>
+    <message>
+        <source>ČSN 17 348</source>
+        <comment>6235</comment>
+        <translation>ČSN 17 348</translation>
+    </message>
+    <message>
+        <source>ČSN 12 022</source>
+        <comment>6236</comment>
+        <translation>ČSN 12 022</translation>
+    </message>
+    <message>
+        <source>jiný</source>
+        <comment>6237</comment>
+        <translation>jiný</translation>
+    </message>
+    <message>
+        <source>ČSN 11 373</source>
+        <comment>6240</comment>
+        <translation>ČSN 11 373</translation>
+    </message>
+    <message>
+        <source>ČSN 15 123</source>
+        <comment>6241</comment>
+        <translation>ČSN 15 123</translation>
+    </message>
+    <message>
+        <source>ČSN 17 021</source>
+        <comment>6242</comment>
+        <translation>ČSN 17 021</translation>
+    </message>
+    <message>
+        <source>ČSN 17 246</source>
+        <comment>6243</comment>
+        <translation>ČSN 17 246</translation>
+    </message>
+    <message>
+        <source>ČSN 17 248</source>
+        <comment>6244</comment>
+        <translation>ČSN 17 248</translation>
+    </message>
+    <message>
+        <source>ČSN 17 347</source>
+        <comment>6245</comment>
+        <translation>ČSN 17 347</translation>
+    </message>
+    <message>
+        <source>ČSN 17 348</source>
+        <comment>6246</comment>
+        <translation>ČSN 17 348</translation>
+    </message>
+    <message>
+        <source>jiný</source>
+        <comment>6247</comment>
+        <translation>jiný</translation>
+    </message>
+    <message>
+        <source>Firma x Telefon x URL</source>
+        <comment>6250</comment>
+        <translation>Firma x Telefon x URL</translation>
+    </message>
+    <message>
+        <source>Strana %1 z %2</source>
+        <comment>6260</comment>
+        <translation>Strana %1 z %2</translation>
+    </message>
+    <message>
+        <source>Nelze číst pracovní soubor z disku!</source>
+        <comment>4000</comment>
+        <translation>Nelze číst pracovní soubor z disku!</translation>
+    </message>
+    <message>
+        <source>Chyba přístupu k disku!</source>
+        <comment>4001</comment>
+        <translation>Chyba přístupu k disku!</translation>
+    </message>
+    <message>
+        <source>Soubor databáze nebyl nalezen!<byte value="xd"/>
+Neuloženo!</source>
+        <comment>4002</comment>
+        <translation>Soubor databáze nebyl nalezen!<byte value="xd"/>
+Neuloženo!</translation>
+    </message>
+    <message>
+        <source>Nepodařilo se vytvořit pomocný pracovní soubor!</source>
+        <comment>4003</comment>
+        <translation>Nepodařilo se vytvořit pomocný pracovní soubor!</translation>
+    </message>
+    <message>
+        <source>Nelze číst pracovní soubor z disku!<byte value="xd"/>
+Neuloženo!</source>
+        <comment>4004</comment>
+        <translation>Nelze číst pracovní soubor z disku!<byte value="xd"/>
+Neuloženo!</translation>
+    </message>
+    <message>
+        <source>Nelze zapsat soubor na disk!<byte value="xd"/>
+Neuloženo!</source>
+        <comment>4005</comment>
+        <translation>Nelze zapsat soubor na disk!<byte value="xd"/>
+Neuloženo!</translation>
+    </message>
+    <message>
+        <source>Chyba přístupu k disku!<byte value="xd"/>
+Neuloženo!</source>
+        <comment>4006</comment>
+        <translation>Chyba přístupu k disku!<byte value="xd"/>
+Neuloženo!</translation>
+    </message>
+    <message>
+        <source>Z důvodu fatální chyby přístupu k disku nemůže program korektně <byte value="xd"/>
+zpracovat databázový soubor!<byte value="xd"/>
+Ukončete program!<byte value="xd"/>
+Databáze je uložena na stejném místě na disku, ale s příponou *.bak, <byte value="xd"/>
+pro další práci změňte příponu tohoto souboru na *.flw !</source>
+        <comment>4007</comment>
+        <translation>Z důvodu fatální chyby přístupu k disku nemůže program korektně <byte value="xd"/>
+zpracovat databázový soubor!<byte value="xd"/>
+Ukončete program!<byte value="xd"/>
+Databáze je uložena na stejném místě na disku, ale s příponou *.bak, <byte value="xd"/>
+pro další práci změňte příponu tohoto souboru na *.flw !</translation>
+    </message>
+    <message>
+        <source>Číslo výpočtu již v databázi existuje, nebo je nižší než nejvyšší číslo v <byte value="xd"/>
+databázi. Zadejte vyšší číslo výpočtu!<byte value="xd"/>
+<byte value="xd"/>
+(Tato situace může nastat v případě práce na síti se společnou <byte value="xd"/>
+databází. Následuje aktualizování databáze...)</source>
+        <comment>4008</comment>
+        <translation>Číslo výpočtu již v databázi existuje, nebo je nižší než nejvyšší číslo v <byte value="xd"/>
+databázi. Zadejte vyšší číslo výpočtu!<byte value="xd"/>
+<byte value="xd"/>
+(Tato situace může nastat v případě práce na síti se společnou <byte value="xd"/>
+databází. Následuje aktualizování databáze...)</translation>
+    </message>
+    <message>
+        <source>Některé parametry se liší od přednastavených hodnot!<byte value="xd"/>
+Ověřte zda opravdu chcete pracovat s tímto nastavením.<byte value="xd"/>
+Menu Nastavení | ...</source>
+        <comment>4009</comment>
+        <translation>Některé parametry se liší od přednastavených hodnot!<byte value="xd"/>
+Ověřte zda opravdu chcete pracovat s tímto nastavením.<byte value="xd"/>
+Menu Nastavení | ...</translation>
+    </message>
+    <message>
+        <source>Neplatný formát databáze!<byte value="xd"/>
+Program nedokáže zpracovat data.</source>
+        <comment>4010</comment>
+        <translation>Neplatný formát databáze!<byte value="xd"/>
+Program nedokáže zpracovat data.</translation>
+    </message>
+    <message>
+        <source>Soubor databáze končí neúplným záznamem (%1 bajtů navíc).<byte value="xd"/>
+Úplné záznamy lze číst, databázi však nelze měnit.<byte value="xd"/>
+Je nutný zásah administrátora!</source>
+        <comment>4011</comment>
+        <translation>Soubor databáze končí neúplným záznamem (%1 bajtů navíc).<byte value="xd"/>
+Úplné záznamy lze číst, databázi však nelze měnit.<byte value="xd"/>
+Je nutný zásah administrátora!</translation>
+    </message>
+    <message>
+        <source>Soubor databáze končí neúplným záznamem.<byte value="xd"/>
+Aby se neztratila data, program databázi nemění.<byte value="xd"/>
+Je nutný zásah administrátora!<byte value="xd"/>
+Neuloženo!</source>
+        <comment>4012</comment>
+        <translation>Soubor databáze končí neúplným záznamem.<byte value="xd"/>
+Aby se neztratila data, program databázi nemění.<byte value="xd"/>
+Je nutný zásah administrátora!<byte value="xd"/>
+Neuloženo!</translation>
+    </message>
+    <message>
+        <source>Předchozí změna databáze nebyla dokončena.<byte value="xd"/>
+Databáze byla obnovena ze záložního souboru:<byte value="xd"/>
+%1</source>
+        <comment>4013</comment>
+        <translation>Předchozí změna databáze nebyla dokončena.<byte value="xd"/>
+Databáze byla obnovena ze záložního souboru:<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Výpočet %1 nebyl v databázi nalezen.<byte value="xd"/>
+Databázi mezitím zřejmě změnil jiný uživatel.</source>
+        <comment>4014</comment>
+        <translation>Výpočet %1 nebyl v databázi nalezen.<byte value="xd"/>
+Databázi mezitím zřejmě změnil jiný uživatel.</translation>
+    </message>
+    <message>
+        <source>Záznam %1: neplatná značka verze.</source>
+        <comment>4020</comment>
+        <translation>Záznam %1: neplatná značka verze.</translation>
+    </message>
+    <message>
+        <source>Záznam %1: příznak obsazení na pozici %2 má hodnotu %3.</source>
+        <comment>4021</comment>
+        <translation>Záznam %1: příznak obsazení na pozici %2 má hodnotu %3.</translation>
+    </message>
+    <message>
+        <source>Záznam %1: délka textu na pozici %2 přesahuje jeho kapacitu.</source>
+        <comment>4022</comment>
+        <translation>Záznam %1: délka textu na pozici %2 přesahuje jeho kapacitu.</translation>
+    </message>
+    <message>
+        <source>Záznam %1: číslo výpočtu %2 je v databázi vícekrát.</source>
+        <comment>4023</comment>
+        <translation>Záznam %1: číslo výpočtu %2 je v databázi vícekrát.</translation>
+    </message>
+    <message>
+        <source>Záznam %1: číslo výpočtu %2 je mimo povolený rozsah.</source>
+        <comment>4024</comment>
+        <translation>Záznam %1: číslo výpočtu %2 je mimo povolený rozsah.</translation>
+    </message>
+    <message>
+        <source>Soubor končí neúplným záznamem (%1 bajtů navíc).</source>
+        <comment>4025</comment>
+        <translation>Soubor končí neúplným záznamem (%1 bajtů navíc).</translation>
+    </message>
+    <message>
+        <source>Soubor databáze nelze přečíst.</source>
+        <comment>4026</comment>
+        <translation>Soubor databáze nelze přečíst.</translation>
+    </message>
+    <message>
+        <source>Číslo výpočtu</source>
+        <comment>4100</comment>
+        <translation>Číslo výpočtu</translation>
+    </message>
+    <message>
+        <source>Měřicí místo</source>
+        <comment>4101</comment>
+        <translation>Měřicí místo</translation>
+    </message>
+    <message>
+        <source>Tekutina</source>
+        <comment>4102</comment>
+        <translation>Tekutina</translation>
+    </message>
+    <message>
+        <source>Primární prvek</source>
+        <comment>4103</comment>
+        <translation>Primární prvek</translation>
+    </message>
+    <message>
+        <source>Průměr potrubí</source>
+        <comment>4104</comment>
+        <translation>Průměr potrubí</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <comment>4105</comment>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Firma/Útvar</source>
+        <comment>4106</comment>
+        <translation>Firma/Útvar</translation>
+    </message>
+    <message>
+        <source>&lt;všechny výpočty&gt;</source>
+        <comment>4110</comment>
+        <translation>&lt;všechny výpočty&gt;</translation>
+    </message>
+    <message>
+        <source>firma/útvar</source>
+        <comment>4111</comment>
+        <translation>firma/útvar</translation>
+    </message>
+    <message>
+        <source>tekutina</source>
+        <comment>4112</comment>
+        <translation>tekutina</translation>
+    </message>
+    <message>
+        <source>program</source>
+        <comment>4113</comment>
+        <translation>program</translation>
+    </message>
+    <message>
+        <source>datum</source>
+        <comment>4114</comment>
+        <translation>datum</translation>
+    </message>
+    <message>
+        <source>Kvantora v2</source>
+        <comment>4115</comment>
+        <translation>Kvantora v2</translation>
+    </message>
+    <message>
+        <source>Pramo v1.0</source>
+        <comment>4116</comment>
+        <translation>Pramo v1.0</translation>
+    </message>
+    <message>
+        <source>Pramo v1.1</source>
+        <comment>4117</comment>
+        <translation>Pramo v1.1</translation>
+    </message>
+    <message>
+        <source>dnes</source>
+        <comment>4118</comment>
+        <translation>dnes</translation>
+    </message>
+    <message>
+        <source>7 dní</source>
+        <comment>4119</comment>
+        <translation>7 dní</translation>
+    </message>
+    <message>
+        <source>14 dní</source>
+        <comment>4120</comment>
+        <translation>14 dní</translation>
+    </message>
+    <message>
+        <source>30 dní</source>
+        <comment>4121</comment>
+        <translation>30 dní</translation>
+    </message>
+    <message>
+        <source>365 dní</source>
+        <comment>4122</comment>
+        <translation>365 dní</translation>
+    </message>
+    <message>
+        <source>Seřadit sestupně</source>
+        <comment>4123</comment>
+        <translation>Seřadit sestupně</translation>
+    </message>
+    <message>
+        <source>Seřadit vzestupně</source>
+        <comment>4124</comment>
+        <translation>Seřadit vzestupně</translation>
+    </message>
+    <message>
+        <source>Zobrazit výpočet</source>
+        <comment>4125</comment>
+        <translation>Zobrazit výpočet</translation>
+    </message>
+    <message>
+        <source>Nový výpočet</source>
+        <comment>4126</comment>
+        <translation>Nový výpočet</translation>
+    </message>
+    <message>
+        <source>Kopie výpočtu</source>
+        <comment>4127</comment>
+        <translation>Kopie výpočtu</translation>
+    </message>
+    <message>
+        <source>Přepočítat výpočet</source>
+        <comment>4128</comment>
+        <translation>Přepočítat výpočet</translation>
+    </message>
+    <message>
+        <source>Výpočet není uložen!<byte value="xd"/>
+Klepnutím na Ano bude nenávratně ztracen!<byte value="xd"/>
+Pokračovat?</source>
+        <comment>4130</comment>
+        <translation>Výpočet není uložen!<byte value="xd"/>
+Klepnutím na Ano bude nenávratně ztracen!<byte value="xd"/>
+Pokračovat?</translation>
+    </message>
+    <message>
+        <source>Databáze nebsahuje žádný výpočet!</source>
+        <comment>4131</comment>
+        <translation>Databáze nebsahuje žádný výpočet!</translation>
+    </message>
+    <message>
+        <source>V tabulce vyberte výpočet!</source>
+        <comment>4132</comment>
+        <translation>V tabulce vyberte výpočet!</translation>
+    </message>
+    <message>
+        <source>Databáze je plná!<byte value="xd"/>
+Nelze přidat nový výpočet.</source>
+        <comment>4133</comment>
+        <translation>Databáze je plná!<byte value="xd"/>
+Nelze přidat nový výpočet.</translation>
+    </message>
+    <message>
+        <source>Index výpočtu překročil povolenou mez 99!<byte value="xd"/>
+Tento výpočet již nelze přepočítat.<byte value="xd"/>
+Můžete ho zkopírovat a přepočítat pod novým číslem výpočtu.</source>
+        <comment>4134</comment>
+        <translation>Index výpočtu překročil povolenou mez 99!<byte value="xd"/>
+Tento výpočet již nelze přepočítat.<byte value="xd"/>
+Můžete ho zkopírovat a přepočítat pod novým číslem výpočtu.</translation>
+    </message>
+    <message>
+        <source>Zadejte celočíselnou hodnotu!</source>
+        <comment>4135</comment>
+        <translation>Zadejte celočíselnou hodnotu!</translation>
+    </message>
+    <message>
+        <source>Kopírujete zadání výpočtu, který byl proveden dle starší normy. Některé <byte value="xd"/>
+tvarovky nová norma popisuje jinak!<byte value="xd"/>
+Věnujte prosím pozornost výběru vhodných tvarovek.</source>
+        <comment>4136</comment>
+        <translation>Kopírujete zadání výpočtu, který byl proveden dle starší normy. Některé <byte value="xd"/>
+tvarovky nová norma popisuje jinak!<byte value="xd"/>
+Věnujte prosím pozornost výběru vhodných tvarovek.</translation>
+    </message>
+    <message>
+        <source>Kopírujete zadání výpočtu, který byl proveden starší verzí programu.<byte value="xd"/>
+Nově můžete vybrat i z dalších materiálů!<byte value="xd"/>
+Rozšířena je volba materiálu primárního prvku i materiálu potrubí.</source>
+        <comment>4137</comment>
+        <translation>Kopírujete zadání výpočtu, který byl proveden starší verzí programu.<byte value="xd"/>
+Nově můžete vybrat i z dalších materiálů!<byte value="xd"/>
+Rozšířena je volba materiálu primárního prvku i materiálu potrubí.</translation>
+    </message>
+    <message>
+        <source>Provedl jste změny v zadání, nejprve spusťte výpočet!<byte value="xd"/>
+Neuloženo.</source>
+        <comment>4138</comment>
+        <translation>Provedl jste změny v zadání, nejprve spusťte výpočet!<byte value="xd"/>
+Neuloženo.</translation>
+    </message>
+    <message>
+        <source>Výpočet neodpovídá normě!<byte value="xd"/>
+Nelze uložit do databáze, lze exportovat do souboru.</source>
+        <comment>4139</comment>
+        <translation>Výpočet neodpovídá normě!<byte value="xd"/>
+Nelze uložit do databáze, lze exportovat do souboru.</translation>
+    </message>
+    <message>
+        <source>Rozsah kaskádního snímače tlakové diference musí být menší než diferenční<byte value="xd"/>
+tlak při maximálním průtoku!</source>
+        <comment>4140</comment>
+        <translation>Rozsah kaskádního snímače tlakové diference musí být menší než diferenční<byte value="xd"/>
+tlak při maximálním průtoku!</translation>
+    </message>
+    <message>
+        <source>Číslo výpočtu již existuje! Nelze uložit do databáze!<byte value="xd"/>
+Zadejte jiné číslo výpočtu!</source>
+        <comment>4141</comment>
+        <translation>Číslo výpočtu již existuje! Nelze uložit do databáze!<byte value="xd"/>
+Zadejte jiné číslo výpočtu!</translation>
+    </message>
+    <message>
+        <source>Číslo výpočtu je nižší než nejvyšší číslo výpočtu v databázi! Neuloženo!<byte value="xd"/>
+Zadejte vyšší číslo výpočtu.</source>
+        <comment>4142</comment>
+        <translation>Číslo výpočtu je nižší než nejvyšší číslo výpočtu v databázi! Neuloženo!<byte value="xd"/>
+Zadejte vyšší číslo výpočtu.</translation>
+    </message>
+    <message>
+        <source>Neplatné číslo výpočtu!<byte value="xd"/>
+Neuloženo.</source>
+        <comment>4143</comment>
+        <translation>Neplatné číslo výpočtu!<byte value="xd"/>
+Neuloženo.</translation>
+    </message>
+    <message>
+        <source>Není zadán Útvar ani Měřicí místo!<byte value="xd"/>
+Má se přesto výpočet uložit?</source>
+        <comment>4144</comment>
+        <translation>Není zadán Útvar ani Měřicí místo!<byte value="xd"/>
+Má se přesto výpočet uložit?</translation>
+    </message>
+    <message>
+        <source>Není zadán Útvar!<byte value="xd"/>
+Má se přesto výpočet uložit?</source>
+        <comment>4145</comment>
+        <translation>Není zadán Útvar!<byte value="xd"/>
+Má se přesto výpočet uložit?</translation>
+    </message>
+    <message>
+        <source>Není zadáno Měřicí místo!<byte value="xd"/>
+Má se přesto výpočet uložit?</source>
+        <comment>4146</comment>
+        <translation>Není zadáno Měřicí místo!<byte value="xd"/>
+Má se přesto výpočet uložit?</translation>
+    </message>
+    <message>
+        <source>Výpočet byl uložen do databáze!</source>
+        <comment>4147</comment>
+        <translation>Výpočet byl uložen do databáze!</translation>
+    </message>
+    <message>
+        <source>Nepodařilo se uložit změny do souboru!</source>
+        <comment>4148</comment>
+        <translation>Nepodařilo se uložit změny do souboru!</translation>
+    </message>
+    <message>
+        <source> Vypočtené hodnoty - číslo výpočtu </source>
+        <comment>4149</comment>
+        <translation> Vypočtené hodnoty - číslo výpočtu </translation>
+    </message>
+    <message>
+        <source>&lt;založit novou databázi&gt;</source>
+        <comment>4160</comment>
+        <translation>&lt;založit novou databázi&gt;</translation>
+    </message>
+    <message>
+        <source>V případě, že používáte více než jednu databázi, dejte pozor na <byte value="xd"/>
+duplicitu čísel výpočtů! <byte value="xd"/>
+Porobněji viz Nápověda (Číslování výpočtů).</source>
+        <comment>4161</comment>
+        <translation>V případě, že používáte více než jednu databázi, dejte pozor na <byte value="xd"/>
+duplicitu čísel výpočtů! <byte value="xd"/>
+Porobněji viz Nápověda (Číslování výpočtů).</translation>
+    </message>
+    <message>
+        <source>Založení nové databáze</source>
+        <comment>4162</comment>
+        <translation>Založení nové databáze</translation>
+    </message>
+    <message>
+        <source>Zadejte jméno databázového souboru</source>
+        <comment>4163</comment>
+        <translation>Zadejte jméno databázového souboru</translation>
+    </message>
+    <message>
+        <source>Soubor již existuje!<byte value="xd"/>
+Nelze založit novou databázi.</source>
+        <comment>4164</comment>
+        <translation>Soubor již existuje!<byte value="xd"/>
+Nelze založit novou databázi.</translation>
+    </message>
+    <message>
+        <source>Zaregistrujte uživatele, který bude mít přístup do databáze.</source>
+        <comment>4165</comment>
+        <translation>Zaregistrujte uživatele, který bude mít přístup do databáze.</translation>
+    </message>
+    <message>
+        <source>Nepodařilo se najít soubor databáze!<byte value="xd"/>
+Nelze otevřít databázi.</source>
+        <comment>4166</comment>
+        <translation>Nepodařilo se najít soubor databáze!<byte value="xd"/>
+Nelze otevřít databázi.</translation>
+    </message>
+    <message>
+        <source>Pramo - </source>
+        <comment>4167</comment>
+        <translation>Pramo - </translation>
+    </message>
+    <message>
+        <source>Neplatné jméno databázového souboru!<byte value="xd"/>
+Nelze založit novou databázi.</source>
+        <comment>4168</comment>
+        <translation>Neplatné jméno databázového souboru!<byte value="xd"/>
+Nelze založit novou databázi.</translation>
+    </message>
+    <message>
+        <source>Cesta k databázím neexistuje!<byte value="xd"/>
+Je nutný zásah administrátora!</source>
+        <comment>4200</comment>
+        <translation>Cesta k databázím neexistuje!<byte value="xd"/>
+Je nutný zásah administrátora!</translation>
+    </message>
+    <message>
+        <source>Change of language will be applied after application restart!</source>
+        <comment>4201</comment>
+        <translation>Change of language will be applied after application restart!</translation>
+    </message>
+    <message>
+        <source>Změny nastavení nejsou uloženy!<byte value="xd"/>
+Uložit nastavení?</source>
+        <comment>4202</comment>
+        <translation>Změny nastavení nejsou uloženy!<byte value="xd"/>
+Uložit nastavení?</translation>
+    </message>
+    <message>
+        <source>Firma x Telefon x URL</source>
+        <comment>4203</comment>
+        <translation>Firma x Telefon x URL</translation>
+    </message>
+    <message>
+        <source>Nastavení nelze zapsat do konfiguračního souboru:<byte value="xd"/>
+%1<byte value="xd"/>
+Změny nejsou uloženy!</source>
+        <comment>4204</comment>
+        <translation>Nastavení nelze zapsat do konfiguračního souboru:<byte value="xd"/>
+%1<byte value="xd"/>
+Změny nejsou uloženy!</translation>
+    </message>
+    <message>
+        <source>Export zadání</source>
+        <comment>4300</comment>
+        <translation>Export zadání</translation>
+    </message>
+    <message>
+        <source>Import zadání</source>
+        <comment>4301</comment>
+        <translation>Import zadání</translation>
+    </message>
+    <message>
+        <source>Soubory Pramo|*.cln|Všechny soubory|*.*</source>
+        <comment>4302</comment>
+        <translation>Soubory Pramo|*.cln|Všechny soubory|*.*</translation>
+    </message>
+    <message>
+        <source>Soubor již existuje!<byte value="xd"/>
+Přepsat?</source>
+        <comment>4303</comment>
+        <translation>Soubor již existuje!<byte value="xd"/>
+Přepsat?</translation>
+    </message>
+    <message>
+        <source>Parametry zadání byly exportovány.</source>
+        <comment>4304</comment>
+        <translation>Parametry zadání byly exportovány.</translation>
+    </message>
+    <message>
+        <source>Parametry nebyly uloženy!</source>
+        <comment>4305</comment>
+        <translation>Parametry nebyly uloženy!</translation>
+    </message>
+    <message>
+        <source>Hodnoty byly načteny.</source>
+        <comment>4306</comment>
+        <translation>Hodnoty byly načteny.</translation>
+    </message>
+    <message>
+        <source>Chyba přístupu k disku!<byte value="xd"/>
+Hodnoty nebyly načteny!</source>
+        <comment>4307</comment>
+        <translation>Chyba přístupu k disku!<byte value="xd"/>
+Hodnoty nebyly načteny!</translation>
+    </message>
+    <message>
+        <source>Zadejte jméno útvaru!</source>
+        <comment>4500</comment>
+        <translation>Zadejte jméno útvaru!</translation>
+    </message>
+    <message>
+        <source>Útvar již existuje! Nelze ho přidat do databáze.</source>
+        <comment>4501</comment>
+        <translation>Útvar již existuje! Nelze ho přidat do databáze.</translation>
+    </message>
+    <message>
+        <source>Útvar byl přidán do databáze!</source>
+        <comment>4502</comment>
+        <translation>Útvar byl přidán do databáze!</translation>
+    </message>
+    <message>
+        <source>Nezvolil jste žádný útvar!<byte value="xd"/>
+Tento útvar můžete přidat.</source>
+        <comment>4503</comment>
+        <translation>Nezvolil jste žádný útvar!<byte value="xd"/>
+Tento útvar můžete přidat.</translation>
+    </message>
+    <message>
+        <source>Útvar nebyl přejmenován!</source>
+        <comment>4504</comment>
+        <translation>Útvar nebyl přejmenován!</translation>
+    </message>
+    <message>
+        <source>Útvar byl přejmenován.</source>
+        <comment>4505</comment>
+        <translation>Útvar byl přejmenován.</translation>
+    </message>
+    <message>
+        <source>Opravdu odstranit útvar/firmu z databáze?</source>
+        <comment>4506</comment>
+        <translation>Opravdu odstranit útvar/firmu z databáze?</translation>
+    </message>
+    <message>
+        <source>Útvar byl odstraněn z databáze.</source>
+        <comment>4507</comment>
+        <translation>Útvar byl odstraněn z databáze.</translation>
+    </message>
+    <message>
+        <source>Útvar se nepodařilo odstranit z databáze!</source>
+        <comment>4508</comment>
+        <translation>Útvar se nepodařilo odstranit z databáze!</translation>
+    </message>
+    <message>
+        <source>Jméno útvaru může obsahovat nejvýše 50 znaků!</source>
+        <comment>4509</comment>
+        <translation>Jméno útvaru může obsahovat nejvýše 50 znaků!</translation>
+    </message>
+    <message>
+        <source>Jméno útvaru obsahuje znak, který nelze uložit do databáze!</source>
+        <comment>4510</comment>
+        <translation>Jméno útvaru obsahuje znak, který nelze uložit do databáze!</translation>
+    </message>
+    <message>
+        <source>Export zadání</source>
+        <comment>4310</comment>
+        <translation>Export zadání</translation>
+    </message>
+    <message>
+        <source>Import zadání</source>
+        <comment>4311</comment>
+        <translation>Import zadání</translation>
+    </message>
+    <message>
+        <source>Špatně zadán diferenční tlak kaskády!</source>
+        <comment>2000</comment>
+        <translation>Špatně zadán diferenční tlak kaskády!</translation>
+    </message>
+    <message>
+        <source>Špatně zadána přesnost snímače tlakové diference!</source>
+        <comment>2001</comment>
+        <translation>Špatně zadána přesnost snímače tlakové diference!</translation>
+    </message>
+    <message>
+        <source>Zadaná přesnost snímače tlakové diference %1 je příliš malá!</source>
+        <comment>2002</comment>
+        <translation>Zadaná přesnost snímače tlakové diference %1 je příliš malá!</translation>
+    </message>
+    <message>
+        <source>Rozsah kaskádního snímače tlakové diference musí být menší než diferenční<byte value="xd"/>
+tlak při maximálním průtoku!</source>
+        <comment>2010</comment>
+        <translation>Rozsah kaskádního snímače tlakové diference musí být menší než diferenční<byte value="xd"/>
+tlak při maximálním průtoku!</translation>
+    </message>
+    <message>
+        <source>Nejsou vypočteny žádné hodnoty!</source>
+        <comment>2100</comment>
+        <translation>Nejsou vypočteny žádné hodnoty!</translation>
+    </message>
+    <message>
+        <source>Není zvolena žádná nejistota! Hodnoty pro tisk nejsou uloženy.<byte value="xd"/>
+<byte value="xd"/>
+Nepřejete-li si tisknout graf nejistot, použijte volbu v menu Soubor | <byte value="xd"/>
+Nastavení tisku.</source>
+        <comment>2110</comment>
+        <translation>Není zvolena žádná nejistota! Hodnoty pro tisk nejsou uloženy.<byte value="xd"/>
+<byte value="xd"/>
+Nepřejete-li si tisknout graf nejistot, použijte volbu v menu Soubor | <byte value="xd"/>
+Nastavení tisku.</translation>
+    </message>
+    <message>
+        <source>Vlastnosti grafu pro tisk byly uloženy.<byte value="xd"/>
+Toto je pouze dočasné nastavení pro aktuální výpočet.</source>
+        <comment>2111</comment>
+        <translation>Vlastnosti grafu pro tisk byly uloženy.<byte value="xd"/>
+Toto je pouze dočasné nastavení pro aktuální výpočet.</translation>
+    </message>
+    <message>
+        <source>Průtok [%]</source>
+        <comment>2120</comment>
+        <translation>Průtok [%]</translation>
+    </message>
+    <message>
+        <source>Nejistota 1 [%]</source>
+        <comment>2121</comment>
+        <translation>Nejistota 1 [%]</translation>
+    </message>
+    <message>
+        <source>Nej. kaskáda [%]</source>
+        <comment>2122</comment>
+        <translation>Nej. kaskáda [%]</translation>
+    </message>
+</context>
+<context>
+    <name>TFConvert</name>
+    <message>
+        <source>Převod výpočtů Kvantora do databáze PRAMO</source>
+        <translation>Převod výpočtů Kvantora do databáze PRAMO</translation>
+    </message>
+    <message>
+        <source>Vyberte databázi:</source>
+        <translation>Vyberte databázi:</translation>
+    </message>
+    <message>
+        <source> Zvolte kódování češtiny používané v Kvantora </source>
+        <translation> Zvolte kódování češtiny používané v Kvantora </translation>
+    </message>
+    <message>
+        <source>Kamenických</source>
+        <translation>Kamenických</translation>
+    </message>
+    <message>
+        <source>Latin 2</source>
+        <translation>Latin 2</translation>
+    </message>
+    <message>
+        <source>Bez diakritiky</source>
+        <translation>Bez diakritiky</translation>
+    </message>
+    <message>
+        <source>Výpočty jsou převáděny z databáze Kvantora:</source>
+        <translation>Výpočty jsou převáděny z databáze Kvantora:</translation>
+    </message>
+    <message>
+        <source>Nalistování soboru výpočtů</source>
+        <translation>Nalistování soboru výpočtů</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Firmy/Útvary jsou přiřazovány z:</source>
+        <translation>Firmy/Útvary jsou přiřazovány z:</translation>
+    </message>
+    <message>
+        <source>Nalistování souboru firem</source>
+        <translation>Nalistování souboru firem</translation>
+    </message>
+    <message>
+        <source>Převést všechny firmy do nové databáze</source>
+        <translation>Převést všechny firmy do nové databáze</translation>
+    </message>
+    <message>
+        <source>Výpočty obsažené v databázi Kvantora:</source>
+        <translation>Výpočty obsažené v databázi Kvantora:</translation>
+    </message>
+    <message>
+        <source>Importuje všechny výpočty</source>
+        <translation>Importuje všechny výpočty</translation>
+    </message>
+    <message>
+        <source>Načíst</source>
+        <translation>Načíst</translation>
+    </message>
+    <message>
+        <source>Zavření formuláře převod.</source>
+        <translation>Zavření formuláře převod.</translation>
+    </message>
+    <message>
+        <source>Zavřít</source>
+        <translation>Zavřít</translation>
+    </message>
+</context>
+<context>
+    <name>TFGraf</name>
+    <message>
+        <source>Graf nejistot průtoku.</source>
+        <translation>Graf nejistot průtoku.</translation>
+    </message>
+    <message>
+        <source>Nejistota</source>
+        <translation>Nejistota</translation>
+    </message>
+    <message>
+        <source>[%]</source>
+        <translation>[%]</translation>
+    </message>
+    <message>
+        <source>Rozsah [%]</source>
+        <translation>Rozsah [%]</translation>
+    </message>
+    <message>
+        <source> Nejistoty </source>
+        <translation> Nejistoty </translation>
+    </message>
+    <message>
+        <source>První snímač</source>
+        <translation>První snímač</translation>
+    </message>
+    <message>
+        <source>Kaskáda</source>
+        <translation>Kaskáda</translation>
+    </message>
+    <message>
+        <source> Zoom </source>
+        <translation> Zoom </translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>−</source>
+        <translation>−</translation>
+    </message>
+    <message>
+        <source>Pro tisk</source>
+        <translation>Pro tisk</translation>
+    </message>
+    <message>
+        <source>Zpět</source>
+        <translation>Zpět</translation>
+    </message>
+</context>
+<context>
+    <name>TFJmenoTekutiny</name>
+    <message>
+        <source>Zadejte</source>
+        <translation>Zadejte</translation>
+    </message>
+    <message>
+        <source>Jméno tekutiny</source>
+        <translation>Jméno tekutiny</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Zpět</source>
+        <translation>Zpět</translation>
+    </message>
+</context>
+<context>
+    <name>TFLogin</name>
+    <message>
+        <source>Přihlášení</source>
+        <translation>Přihlášení</translation>
+    </message>
+    <message>
+        <source>Jazyk programu</source>
+        <translation>Jazyk programu</translation>
+    </message>
+    <message>
+        <source>Česky</source>
+        <translation>Česky</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Espanol</source>
+        <translation>Espanol</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>France</translation>
+    </message>
+    <message>
+        <source>Po Polski</source>
+        <translation>Po Polski</translation>
+    </message>
+    <message>
+        <source>Slovensky</source>
+        <translation>Slovensky</translation>
+    </message>
+    <message>
+        <source>Zvolte databázový soubor</source>
+        <translation>Zvolte databázový soubor</translation>
+    </message>
+    <message>
+        <source>Přihlašovací jméno</source>
+        <translation>Přihlašovací jméno</translation>
+    </message>
+    <message>
+        <source>Heslo</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>lineedit-password-character: 42</source>
+        <translation>lineedit-password-character: 42</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>Nápověda</source>
+        <translation>Nápověda</translation>
+    </message>
+    <message>
+        <source>Přihlásit</source>
+        <translation>Přihlásit</translation>
+    </message>
+    <message>
+        <source>Konec</source>
+        <translation>Konec</translation>
+    </message>
+</context>
+<context>
+    <name>TFNahled</name>
+    <message>
+        <source>Preview - náhled před tiskem.</source>
+        <translation>Preview - náhled před tiskem.</translation>
+    </message>
+    <message>
+        <source>Tisk osvědčení</source>
+        <translation>Tisk osvědčení</translation>
+    </message>
+    <message>
+        <source>První stránka</source>
+        <translation>První stránka</translation>
+    </message>
+    <message>
+        <source>Předchozí stránka</source>
+        <translation>Předchozí stránka</translation>
+    </message>
+    <message>
+        <source>Další stránka</source>
+        <translation>Další stránka</translation>
+    </message>
+    <message>
+        <source>Poslední stránka</source>
+        <translation>Poslední stránka</translation>
+    </message>
+    <message>
+        <source>Zavřít náhled</source>
+        <translation>Zavřít náhled</translation>
+    </message>
+    <message>
+        <source>Měřítko zobrazení</source>
+        <translation>Měřítko zobrazení</translation>
+    </message>
+</context>
+<context>
+    <name>TFNapoveda</name>
+    <message>
+        <source>Nápověda - Pramo</source>
+        <translation>Nápověda - Pramo</translation>
+    </message>
+    <message>
+        <source>&lt; Zpět</source>
+        <translation>&lt; Zpět</translation>
+    </message>
+    <message>
+        <source>Vpřed &gt;</source>
+        <translation>Vpřed &gt;</translation>
+    </message>
+    <message>
+        <source>Obsah</source>
+        <translation>Obsah</translation>
+    </message>
+    <message>
+        <source>Hledat</source>
+        <translation>Hledat</translation>
+    </message>
+    <message>
+        <source>Hledaná slova, Enter</source>
+        <translation>Hledaná slova, Enter</translation>
+    </message>
+</context>
+<context>
+    <name>TFNastaveniTisku</name>
+    <message>
+        <source>Nastavení tisku.</source>
+        <translation>Nastavení tisku.</translation>
+    </message>
+    <message>
+        <source> Nastavení tisku osvědčení o výpočtu primárního prvku </source>
+        <translation> Nastavení tisku osvědčení o výpočtu primárního prvku </translation>
+    </message>
+    <message>
+        <source>Tisknout</source>
+        <translation>Tisknout</translation>
+    </message>
+    <message>
+        <source>Popis</source>
+        <translation>Popis</translation>
+    </message>
+    <message>
+        <source>Kaskádu</source>
+        <translation>Kaskádu</translation>
+    </message>
+    <message>
+        <source>Graf nejistot</source>
+        <translation>Graf nejistot</translation>
+    </message>
+    <message>
+        <source>Tabulku nejistot</source>
+        <translation>Tabulku nejistot</translation>
+    </message>
+    <message>
+        <source>Kaskádu vždy na novou stránku</source>
+        <translation>Kaskádu vždy na novou stránku</translation>
+    </message>
+    <message>
+        <source>Tiskárna</source>
+        <translation>Tiskárna</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Zpět</source>
+        <translation>Zpět</translation>
+    </message>
+</context>
+<context>
+    <name>TFOProgramu</name>
+    <message>
+        <source>O programu ...</source>
+        <translation>O programu ...</translation>
+    </message>
+    <message>
+        <source>Pramo program pro výpočet primárních prvků</source>
+        <translation>Pramo program pro výpočet primárních prvků</translation>
+    </message>
+    <message>
+        <source>Verze </source>
+        <translation>Verze </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFPrutok2mA</name>
+    <message>
+        <source>Prutok2mA</source>
+        <translation>Prutok2mA</translation>
+    </message>
+    <message>
+        <source>Zpět</source>
+        <translation>Zpět</translation>
+    </message>
+</context>
+<context>
+    <name>TFRadaTlakDif</name>
+    <message>
+        <source>Řada tlakové diference.</source>
+        <translation>Řada tlakové diference.</translation>
+    </message>
+    <message>
+        <source>0.</source>
+        <translation>0.</translation>
+    </message>
+    <message>
+        <source>1.</source>
+        <translation>1.</translation>
+    </message>
+    <message>
+        <source>2.</source>
+        <translation>2.</translation>
+    </message>
+    <message>
+        <source>3.</source>
+        <translation>3.</translation>
+    </message>
+    <message>
+        <source>4.</source>
+        <translation>4.</translation>
+    </message>
+    <message>
+        <source>5.</source>
+        <translation>5.</translation>
+    </message>
+    <message>
+        <source>6.</source>
+        <translation>6.</translation>
+    </message>
+    <message>
+        <source>7.</source>
+        <translation>7.</translation>
+    </message>
+    <message>
+        <source>8.</source>
+        <translation>8.</translation>
+    </message>
+    <message>
+        <source>9.</source>
+        <translation>9.</translation>
+    </message>
+    <message>
+        <source>[Pa]</source>
+        <translation>[Pa]</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Zpět</source>
+        <translation>Zpět</translation>
+    </message>
+</context>
+<context>
+    <name>TFStavPrevodu</name>
+    <message>
+        <source>Čekejte prosím</source>
+        <translation>Čekejte prosím</translation>
+    </message>
+    <message>
+        <source> Kvantora -&gt; Pramo </source>
+        <translation> Kvantora -&gt; Pramo </translation>
+    </message>
+    <message>
+        <source>Zkonvertován výpočet:</source>
+        <translation>Zkonvertován výpočet:</translation>
+    </message>
+    <message>
+        <source>color: blue;</source>
+        <translation>color: blue;</translation>
+    </message>
+    <message>
+        <source>Storno</source>
+        <translation>Storno</translation>
+    </message>
+</context>
+<context>
+    <name>TFTabulkaNejistot</name>
+    <message>
+        <source>Nejistoty průtoku</source>
+        <translation>Nejistoty průtoku</translation>
+    </message>
+    <message>
+        <source>Zpět</source>
+        <translation>Zpět</translation>
+    </message>
+</context>
+<context>
+    <name>TFZadej</name>
+    <message>
+        <source>Zadání hodnoty</source>
+        <translation>Zadání hodnoty</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Zpět</source>
+        <translation>Zpět</translation>
+    </message>
+</context>
+<context>
+    <name>TFZadej2</name>
+    <message>
+        <source>Zadejte</source>
+        <translation>Zadejte</translation>
+    </message>
+    <message>
+        <source>Tlak</source>
+        <translation>Tlak</translation>
+    </message>
+    <message>
+        <source>Pa</source>
+        <translation>Pa</translation>
+    </message>
+    <message>
+        <source>kPa</source>
+        <translation>kPa</translation>
+    </message>
+    <message>
+        <source>MPa</source>
+        <translation>MPa</translation>
+    </message>
+    <message>
+        <source>PSI</source>
+        <translation>PSI</translation>
+    </message>
+    <message>
+        <source>mbar</source>
+        <translation>mbar</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>g/cm2</source>
+        <translation>g/cm2</translation>
+    </message>
+    <message>
+        <source>kg/cm2</source>
+        <translation>kg/cm2</translation>
+    </message>
+    <message>
+        <source>Teplota</source>
+        <translation>Teplota</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>°F</source>
+        <translation>°F</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Zpět</source>
+        <translation>Zpět</translation>
+    </message>
+</context>
+<context>
+    <name>TFZapati</name>
+    <message>
+        <source>Zadejte text zápatí</source>
+        <translation>Zadejte text zápatí</translation>
+    </message>
+    <message>
+        <source>Zápatí se tiskne na osvědčení o výpočtu primárního prvku.</source>
+        <translation>Zápatí se tiskne na osvědčení o výpočtu primárního prvku.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFZmenaHesla2</name>
+    <message>
+        <source>Změna hesla</source>
+        <translation>Změna hesla</translation>
+    </message>
+    <message>
+        <source>Zadejte nové heslo:</source>
+        <translation>Zadejte nové heslo:</translation>
+    </message>
+    <message>
+        <source>lineedit-password-character: 42</source>
+        <translation>lineedit-password-character: 42</translation>
+    </message>
+    <message>
+        <source>Zadejte heslo ještě jednou:</source>
+        <translation>Zadejte heslo ještě jednou:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Zpět</source>
+        <translation>Zpět</translation>
+    </message>
+</context>
+<context>
+    <name>TfMain</name>
+    <message>
+        <source>Pramo</source>
+        <translation>Pramo</translation>
+    </message>
+    <message>
+        <source>Zadání</source>
+        <translation>Zadání</translation>
+    </message>
+    <message>
+        <source>Základní</source>
+        <translation>Základní</translation>
+    </message>
+    <message>
+        <source>Druh výpočtu</source>
+        <translation>Druh výpočtu</translation>
+    </message>
+    <message>
+        <source>Průměr otvoru d</source>
+        <translation>Průměr otvoru d</translation>
+    </message>
+    <message>
+        <source>Diferenční tlak delta_p</source>
+        <translation>Diferenční tlak delta_p</translation>
+    </message>
+    <message>
+        <source>Průtok q</source>
+        <translation>Průtok q</translation>
+    </message>
+    <message>
+        <source>Primární prvek</source>
+        <translation>Primární prvek</translation>
+    </message>
+    <message>
+        <source>clona s koutovými odběry</source>
+        <translation>clona s koutovými odběry</translation>
+    </message>
+    <message>
+        <source>clona s odběry ve vzd. D a D/2</source>
+        <translation>clona s odběry ve vzd. D a D/2</translation>
+    </message>
+    <message>
+        <source>clona s přírubovými odběry</source>
+        <translation>clona s přírubovými odběry</translation>
+    </message>
+    <message>
+        <source>dýza ISA 1932</source>
+        <translation>dýza ISA 1932</translation>
+    </message>
+    <message>
+        <source>dýza s dlouhým poloměrem</source>
+        <translation>dýza s dlouhým poloměrem</translation>
+    </message>
+    <message>
+        <source>Venturiho trubice A</source>
+        <translation>Venturiho trubice A</translation>
+    </message>
+    <message>
+        <source>Venturiho trubice B</source>
+        <translation>Venturiho trubice B</translation>
+    </message>
+    <message>
+        <source>Venturiho trubice C</source>
+        <translation>Venturiho trubice C</translation>
+    </message>
+    <message>
+        <source>Venturiho dýza</source>
+        <translation>Venturiho dýza</translation>
+    </message>
+    <message>
+        <source>Tekutina</source>
+        <translation>Tekutina</translation>
+    </message>
+    <message>
+        <source>sytá pára</source>
+        <translation>sytá pára</translation>
+    </message>
+    <message>
+        <source>přehřátá pára</source>
+        <translation>přehřátá pára</translation>
+    </message>
+    <message>
+        <source>voda</source>
+        <translation>voda</translation>
+    </message>
+    <message>
+        <source>suchý vzduch</source>
+        <translation>suchý vzduch</translation>
+    </message>
+    <message>
+        <source>vlhký vzduch</source>
+        <translation>vlhký vzduch</translation>
+    </message>
+    <message>
+        <source>plyn</source>
+        <translation>plyn</translation>
+    </message>
+    <message>
+        <source>kapalina</source>
+        <translation>kapalina</translation>
+    </message>
+    <message>
+        <source>neurčeno</source>
+        <translation>neurčeno</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Tlak</source>
+        <translation>Tlak</translation>
+    </message>
+    <message>
+        <source>Pa - A</source>
+        <translation>Pa - A</translation>
+    </message>
+    <message>
+        <source>kPa - A</source>
+        <translation>kPa - A</translation>
+    </message>
+    <message>
+        <source>MPa - A</source>
+        <translation>MPa - A</translation>
+    </message>
+    <message>
+        <source>PSI - A</source>
+        <translation>PSI - A</translation>
+    </message>
+    <message>
+        <source>mbar - A</source>
+        <translation>mbar - A</translation>
+    </message>
+    <message>
+        <source>bar - A</source>
+        <translation>bar - A</translation>
+    </message>
+    <message>
+        <source>g/cm2 - A</source>
+        <translation>g/cm2 - A</translation>
+    </message>
+    <message>
+        <source>kg/cm2 - A</source>
+        <translation>kg/cm2 - A</translation>
+    </message>
+    <message>
+        <source>Pa - G</source>
+        <translation>Pa - G</translation>
+    </message>
+    <message>
+        <source>kPa - G</source>
+        <translation>kPa - G</translation>
+    </message>
+    <message>
+        <source>MPa - G</source>
+        <translation>MPa - G</translation>
+    </message>
+    <message>
+        <source>PSI - G</source>
+        <translation>PSI - G</translation>
+    </message>
+    <message>
+        <source>mbar - G</source>
+        <translation>mbar - G</translation>
+    </message>
+    <message>
+        <source>bar - G</source>
+        <translation>bar - G</translation>
+    </message>
+    <message>
+        <source>g/cm2 - G</source>
+        <translation>g/cm2 - G</translation>
+    </message>
+    <message>
+        <source>kg/cm2 - G</source>
+        <translation>kg/cm2 - G</translation>
+    </message>
+    <message>
+        <source>Provozní teplota</source>
+        <translation>Provozní teplota</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>°F</source>
+        <translation>°F</translation>
+    </message>
+    <message>
+        <source>Měrná hmotnost</source>
+        <translation>Měrná hmotnost</translation>
+    </message>
+    <message>
+        <source>kg/m3</source>
+        <translation>kg/m3</translation>
+    </message>
+    <message>
+        <source>Viskozita</source>
+        <translation>Viskozita</translation>
+    </message>
+    <message>
+        <source>1E-6 Pa . s</source>
+        <translation>1E-6 Pa . s</translation>
+    </message>
+    <message>
+        <source>Pa . s</source>
+        <translation>Pa . s</translation>
+    </message>
+    <message>
+        <source>g/cm . s</source>
+        <translation>g/cm . s</translation>
+    </message>
+    <message>
+        <source>mP</source>
+        <translation>mP</translation>
+    </message>
+    <message>
+        <source>cP</source>
+        <translation>cP</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>mm2/s</source>
+        <translation>mm2/s</translation>
+    </message>
+    <message>
+        <source>cm2/s</source>
+        <translation>cm2/s</translation>
+    </message>
+    <message>
+        <source>m2/s</source>
+        <translation>m2/s</translation>
+    </message>
+    <message>
+        <source>cSt</source>
+        <translation>cSt</translation>
+    </message>
+    <message>
+        <source>St</source>
+        <translation>St</translation>
+    </message>
+    <message>
+        <source>Vlhkost</source>
+        <translation>Vlhkost</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Izentropický exponent</source>
+        <translation>Izentropický exponent</translation>
+    </message>
+    <message>
+        <source>Průtok provozní</source>
+        <translation>Průtok provozní</translation>
+    </message>
+    <message>
+        <source>kg/h</source>
+        <translation>kg/h</translation>
+    </message>
+    <message>
+        <source>t/h</source>
+        <translation>t/h</translation>
+    </message>
+    <message>
+        <source>Průtok maximální</source>
+        <translation>Průtok maximální</translation>
+    </message>
+    <message>
+        <source>Průtok minimální</source>
+        <translation>Průtok minimální</translation>
+    </message>
+    <message>
+        <source>Průtok zadán jako suchý vzduch</source>
+        <translation>Průtok zadán jako suchý vzduch</translation>
+    </message>
+    <message>
+        <source>Diferenční tlak maximální</source>
+        <translation>Diferenční tlak maximální</translation>
+    </message>
+    <message>
+        <source>Diferenční tlak</source>
+        <translation>Diferenční tlak</translation>
+    </message>
+    <message>
+        <source>Pa</source>
+        <translation>Pa</translation>
+    </message>
+    <message>
+        <source>kPa</source>
+        <translation>kPa</translation>
+    </message>
+    <message>
+        <source>MPa</source>
+        <translation>MPa</translation>
+    </message>
+    <message>
+        <source>PSI</source>
+        <translation>PSI</translation>
+    </message>
+    <message>
+        <source>mbar</source>
+        <translation>mbar</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>g/cm2</source>
+        <translation>g/cm2</translation>
+    </message>
+    <message>
+        <source>kg/cm2</source>
+        <translation>kg/cm2</translation>
+    </message>
+    <message>
+        <source>Průměr potrubí při 20 °C</source>
+        <translation>Průměr potrubí při 20 °C</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
+    <message>
+        <source>dm</source>
+        <translation>dm</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Průměr otvoru d při 20 °C</source>
+        <translation>Průměr otvoru d při 20 °C</translation>
+    </message>
+    <message>
+        <source>Popis</source>
+        <translation>Popis</translation>
+    </message>
+    <message>
+        <source>Firma / Útvar</source>
+        <translation>Firma / Útvar</translation>
+    </message>
+    <message>
+        <source>Měřicí místo</source>
+        <translation>Měřicí místo</translation>
+    </message>
+    <message>
+        <source>Poznámka</source>
+        <translation>Poznámka</translation>
+    </message>
+    <message>
+        <source>Upřesnění</source>
+        <translation>Upřesnění</translation>
+    </message>
+    <message>
+        <source>Materiál primárního prvku</source>
+        <translation>Materiál primárního prvku</translation>
+    </message>
+    <message>
+        <source>Materiál potrubí</source>
+        <translation>Materiál potrubí</translation>
+    </message>
+    <message>
+        <source>Tvarovky před primárním prvkem</source>
+        <translation>Tvarovky před primárním prvkem</translation>
+    </message>
+    <message>
+        <source>Přídavná nejistota 0,5% - zkrácení přímých délek</source>
+        <translation>Přídavná nejistota 0,5% - zkrácení přímých délek</translation>
+    </message>
+    <message>
+        <source>Přídavná nejistota 0,2% - větší přesazení</source>
+        <translation>Přídavná nejistota 0,2% - větší přesazení</translation>
+    </message>
+    <message>
+        <source> Kaskáda snímačů tlakové diference </source>
+        <translation> Kaskáda snímačů tlakové diference </translation>
+    </message>
+    <message>
+        <source>Výsledky</source>
+        <translation>Výsledky</translation>
+    </message>
+    <message>
+        <source> Vypočtené hodnoty </source>
+        <translation> Vypočtené hodnoty </translation>
+    </message>
+    <message>
+        <source> Chybové hlášení </source>
+        <translation> Chybové hlášení </translation>
+    </message>
+    <message>
+        <source> % </source>
+        <translation> % </translation>
+    </message>
+    <message>
+        <source>Databáze</source>
+        <translation>Databáze</translation>
+    </message>
+    <message>
+        <source> Výpočty </source>
+        <translation> Výpočty </translation>
+    </message>
+    <message>
+        <source>Zobrazit výpočet</source>
+        <translation>Zobrazit výpočet</translation>
+    </message>
+    <message>
+        <source>Nový výpočet</source>
+        <translation>Nový výpočet</translation>
+    </message>
+    <message>
+        <source>Kopie výpočtu</source>
+        <translation>Kopie výpočtu</translation>
+    </message>
+    <message>
+        <source>Přepočítat výpočet</source>
+        <translation>Přepočítat výpočet</translation>
+    </message>
+    <message>
+        <source> 0 / 0 </source>
+        <translation> 0 / 0 </translation>
+    </message>
+    <message>
+        <source> Filtr </source>
+        <translation> Filtr </translation>
+    </message>
+    <message>
+        <source> Číslo výpočtu </source>
+        <translation> Číslo výpočtu </translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>Projektant</source>
+        <translation>Projektant</translation>
+    </message>
+    <message>
+        <source>Admin - nastavení</source>
+        <translation>Admin - nastavení</translation>
+    </message>
+    <message>
+        <source>Kvantora -&gt; Pramo</source>
+        <translation>Kvantora -&gt; Pramo</translation>
+    </message>
+    <message>
+        <source>Zadat zápatí</source>
+        <translation>Zadat zápatí</translation>
+    </message>
+    <message>
+        <source>Tisknout zápatí</source>
+        <translation>Tisknout zápatí</translation>
+    </message>
+    <message>
+        <source>Odhlásit</source>
+        <translation>Odhlásit</translation>
+    </message>
+    <message>
+        <source>Konec</source>
+        <translation>Konec</translation>
+    </message>
+    <message>
+        <source>Soubor</source>
+        <translation>Soubor</translation>
+    </message>
+    <message>
+        <source>Výpočet</source>
+        <translation>Výpočet</translation>
+    </message>
+    <message>
+        <source>Nastavení</source>
+        <translation>Nastavení</translation>
+    </message>
+    <message>
+        <source>Nápověda</source>
+        <translation>Nápověda</translation>
+    </message>
+    <message>
+        <source>Uložit</source>
+        <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Export ...</source>
+        <translation>Export ...</translation>
+    </message>
+    <message>
+        <source>Import ...</source>
+        <translation>Import ...</translation>
+    </message>
+    <message>
+        <source>Nastavení tisku</source>
+        <translation>Nastavení tisku</translation>
+    </message>
+    <message>
+        <source>Tisk osvědčení</source>
+        <translation>Tisk osvědčení</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Náhled</source>
+        <translation>Náhled</translation>
+    </message>
+    <message>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Výpočet parametrů</source>
+        <translation>Výpočet parametrů</translation>
+    </message>
+    <message>
+        <source>F5</source>
+        <translation>F5</translation>
+    </message>
+    <message>
+        <source>Zobraz graf nejistot</source>
+        <translation>Zobraz graf nejistot</translation>
+    </message>
+    <message>
+        <source>F6</source>
+        <translation>F6</translation>
+    </message>
+    <message>
+        <source>Zobraz tabulku nejistot</source>
+        <translation>Zobraz tabulku nejistot</translation>
+    </message>
+    <message>
+        <source>F7</source>
+        <translation>F7</translation>
+    </message>
+    <message>
+        <source>Přesnost snímače tlakové diference</source>
+        <translation>Přesnost snímače tlakové diference</translation>
+    </message>
+    <message>
+        <source>Přesnost stanovení měrné hmotnosti</source>
+        <translation>Přesnost stanovení měrné hmotnosti</translation>
+    </message>
+    <message>
+        <source>Řada hodnot tlakové diference</source>
+        <translation>Řada hodnot tlakové diference</translation>
+    </message>
+    <message>
+        <source>Barometrický tlak</source>
+        <translation>Barometrický tlak</translation>
+    </message>
+    <message>
+        <source>Vztažné podmínky pro měrnou hmotnost</source>
+        <translation>Vztažné podmínky pro měrnou hmotnost</translation>
+    </message>
+    <message>
+        <source>Vztažné podmínky pro průtok</source>
+        <translation>Vztažné podmínky pro průtok</translation>
+    </message>
+    <message>
+        <source>Změnit přístupové heslo</source>
+        <translation>Změnit přístupové heslo</translation>
+    </message>
+    <message>
+        <source>O programu ...</source>
+        <translation>O programu ...</translation>
+    </message>
+</context>
+</TS>

@@ -3315,34 +3315,6 @@ This setting holds only for the current calculation.</translation>
         <translation>Program language</translation>
     </message>
     <message>
-        <source>Česky</source>
-        <translation>Česky</translation>
-    </message>
-    <message>
-        <source>Deutsch</source>
-        <translation>Deutsch</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>English</translation>
-    </message>
-    <message>
-        <source>Espanol</source>
-        <translation>Espanol</translation>
-    </message>
-    <message>
-        <source>France</source>
-        <translation>France</translation>
-    </message>
-    <message>
-        <source>Po Polski</source>
-        <translation>Po Polski</translation>
-    </message>
-    <message>
-        <source>Slovensky</source>
-        <translation>Slovensky</translation>
-    </message>
-    <message>
         <source>Zvolte databázový soubor</source>
         <translation>Choose the database file</translation>
     </message>

@@ -173,6 +173,7 @@ TfMain::TfMain(Messages& messages, Configuration configuration, std::string conf
   RetranslateOnLanguageChange(this, [this] {
     ui->retranslateUi(this);
     RetranslateDatabasePage();
+    RebuildButtonHints();
   });
   m_administration = new AdministrationPage(m_messages, m_configuration, ui->TSAdmin);
   FormCreate();

@@ -3999,7 +3999,7 @@ This setting holds only for the current calculation.</translation>
     </message>
     <message>
         <source>Diferenční tlak maximální</source>
-        <translation>Maximum differential pressure</translation>
+        <translation>Max. differential pressure</translation>
     </message>
     <message>
         <source>Diferenční tlak</source>
@@ -4067,7 +4067,7 @@ This setting holds only for the current calculation.</translation>
     </message>
     <message>
         <source>Firma / Útvar</source>
-        <translation>Company / department</translation>
+        <translation>Company / dept.</translation>
     </message>
     <message>
         <source>Měřicí místo</source>

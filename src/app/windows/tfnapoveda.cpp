@@ -1,5 +1,8 @@
 #include "app/windows/tfnapoveda.h"
 
+#include <algorithm>
+#include <string>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QHeaderView>
 
+#include "app/windows/Language.h"
 #include "app/windows/WindowText.h"
 #include "legacy/windows/tfstavprevodu.h"
 #include "storage/Companies.h"

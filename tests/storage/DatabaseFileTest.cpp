@@ -70,10 +70,12 @@ TEST_F(DatabaseFileTest, ScanDeliversEveryWholeRecordInFileOrder) {
   EXPECT_TRUE(messages.Shown().empty());
 }
 
-TEST_F(DatabaseFileTest, ScanOfAMissingFileTellsAccessFailure) {
+TEST_F(DatabaseFileTest, AScanOfADatabaseThatStaysAwayTellsItMissingOrBusy) {
   auto db = AccessTo(LocalFileSystem(), folder.File("nic.flw"), messages);
   EXPECT_FALSE(ScanDatabase(db, [](RecordView) { return true; }).ok);
-  EXPECT_EQ(MessageIds(messages), std::vector<int>{str::kDatabaseAccessFailure.id});
+  auto held = WriterLock::Acquire(LocalFileSystem(), db.paths.lock, db.lockPolicy);
+  EXPECT_FALSE(ScanDatabase(db, [](RecordView) { return true; }).ok);
+  EXPECT_EQ(MessageIds(messages), (std::vector<int>{str::kDatabaseFileMissing.id, str::kDatabaseBusy.id}));
 }
 
 TEST_F(DatabaseFileTest, AScanWaitsWhileALiveWriterHasTheFileAway) {
@@ -280,7 +282,8 @@ TEST_F(DatabaseFileTest, EveryInjectedFailureOfAStoreLeavesTheDatabaseAsItWas) {
       {test::FsOp::Create, 0},
       {test::FsOp::Read, str::kReadFailureNotSaved.id},
       {test::FsOp::Write, 0},
-      {test::FsOp::Sync, str::kWriteFailureNotSaved.id},
+      {test::FsOp::Sync, 0},
+      {test::FsOp::Link, 0},
       {test::FsOp::Close, 0},
       {test::FsOp::Rename, 0},
       {test::FsOp::SyncDirectory, 0},
@@ -331,7 +334,7 @@ TEST_F(DatabaseFileTest, WriteFailuresAreToldByTheirKind) {
   EXPECT_EQ(SaveCalculation(db, ComputedCalculation(21), SaveMode::NewNumber), SaveOutcome::Failed);
   EXPECT_EQ(MessageIds(messages), std::vector<int>{str::kCannotCreateWorkingFile.id});
   messages.Clear();
-  fs.FailAt(test::FsOp::Write, 2);  // the new database content (a full disk)
+  fs.FailAt(test::FsOp::Write, 3);  // the new database content (a full disk), after lock and journal
   EXPECT_EQ(SaveCalculation(db, ComputedCalculation(21), SaveMode::NewNumber), SaveOutcome::Failed);
   EXPECT_EQ(MessageIds(messages), std::vector<int>{str::kWriteFailureNotSaved.id});
   EXPECT_EQ(ReadBytes(path), original);
@@ -355,7 +358,7 @@ TEST_F(DatabaseFileTest, FailedRestoreLeavesTheDataInTheBackupAndSaysSo) {
       return test::FaultyFileSystem::Rename(from, to);
     }
   } failing;
-  failing.FailAt(test::FsOp::Write, 2);  // the first write fills the lock file
+  failing.FailAt(test::FsOp::Write, 3);  // the first writes fill the lock file and the journal
   auto db = Access(failing);
   EXPECT_EQ(SaveCalculation(db, ComputedCalculation(21), SaveMode::NewNumber), SaveOutcome::Failed);
   EXPECT_EQ(MessageIds(messages), (std::vector<int>{str::kWriteFailureNotSaved.id, str::kRestoreFailed.id}));
@@ -379,7 +382,7 @@ TEST_F(DatabaseFileTest, AWriterHoldingTheLockKeepsOthersOut) {
   auto held = WriterLock::Acquire(LocalFileSystem(), PathsOf(path).lock, db.lockPolicy);
   ASSERT_TRUE(held);
   EXPECT_EQ(SaveCalculation(db, ComputedCalculation(21), SaveMode::NewNumber), SaveOutcome::Failed);
-  EXPECT_EQ(MessageIds(messages), std::vector<int>{str::kCannotCreateWorkingFile.id});
+  EXPECT_EQ(MessageIds(messages), std::vector<int>{str::kDatabaseBusyNotSaved.id});
   EXPECT_EQ(ReadBytes(path), original);
   held->Release();
   messages.Clear();

@@ -24,6 +24,11 @@ std::string NameIn(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// A file of that name in the folder of `path`, written as `path` writes its folder.
+std::string Beside(const std::string& path, const std::string& name) {
+  return path.substr(0, path.size() - NameIn(path).size()) + name;
+}
+
 // The journal of a rewrite in progress: which file the database was when it was taken away (the backup
 // must still be that file to be put back) and which file holds the new content.
 struct Journal {
@@ -94,6 +99,12 @@ bool PutBackupInPlace(DatabaseAccess& db) {
 // temporary file.
 void FinishInterruptedRewrite(DatabaseAccess& db, bool abandonedByOlderWriter) {
   FileSystem& fs = db.fs;
+  // New contents and locks of writers killed before their journal named them.
+  for (const std::string& name : fs.FileNames(FolderOf(db.paths.database))) {
+    const std::string path = Beside(db.paths.database, name);
+    if (LeftByGoneProcess(path, db.paths.temporary) || LeftByGoneProcess(path, db.paths.lock))
+      if (const auto info = fs.Inspect(path); info && info->regular) fs.Remove(path);
+  }
   const bool present = fs.Inspect(db.paths.database).has_value();
   const auto backup = fs.Inspect(db.paths.backup);
   if (const auto journalFile = fs.Inspect(db.paths.journal)) {
@@ -104,7 +115,7 @@ void FinishInterruptedRewrite(DatabaseAccess& db, bool abandonedByOlderWriter) {
       if (!present && backup && backup->regular && backup->SameFile(journal->database) &&
           backup->size == journal->database.size && !PutBackupInPlace(db))
         return;  // the journal stays, for the next attempt
-      RemoveIfSame(fs, FolderOf(db.paths.database) + "/" + journal->temporaryName, journal->temporary);
+      RemoveIfSame(fs, Beside(db.paths.database, journal->temporaryName), journal->temporary);
     }
     // A journal cut short was written by a writer that died before taking the database away.
     RemoveIfSame(fs, db.paths.journal, *journalFile);

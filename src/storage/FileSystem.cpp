@@ -263,10 +263,12 @@ FileContent ReadFileContent(FileSystem& fs, const std::string& path, std::size_t
 OpenedFile CreateBeside(FileSystem& fs, const std::string& path, const std::string& extension, NewFile kind,
                         std::string& name) {
   static std::atomic<unsigned> serial{0};
+  char host[256] = {};
+  if (::gethostname(host, sizeof(host) - 1) != 0) host[0] = '\0';
   OpenedFile created;
   // A name taken is a leftover of another writer or something planted there: neither is touched.
   for (int attempt = 0; attempt < 100; ++attempt) {
-    name = path + "." + std::to_string(::getpid()) + "-" + std::to_string(serial++) + extension;
+    name = path + "." + host + "-" + std::to_string(::getpid()) + "-" + std::to_string(serial++) + extension;
     created = fs.Create(name, kind);
     if (created.status != IoStatus::AlreadyExists) break;
   }

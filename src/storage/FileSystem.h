@@ -99,8 +99,8 @@ FileContent ReadFileContent(FileSystem& fs, const std::string& path, std::size_t
 IoStatus ReplaceFileContent(FileSystem& fs, const std::string& path, std::span<const std::uint8_t> bytes,
                             NewFile kind = NewFile::Shared);
 
-// Creates a file under a name of its own beside `path` (the name with ".<process>-<n>" and `extension`),
-// so that writers never share one; `name` receives the name chosen.
+// Creates a file under a name of its own beside `path` (the name with ".<host>-<process>-<n>" and
+// `extension`), so that writers never share one; `name` receives the name chosen.
 OpenedFile CreateBeside(FileSystem& fs, const std::string& path, const std::string& extension, NewFile kind,
                         std::string& name);
 

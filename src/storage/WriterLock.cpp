@@ -276,8 +276,20 @@ void WriterLock::Release() {
   m_path.clear();
 }
 
+bool LeftByGoneProcess(const std::string& name, const std::string& path) {
+  const std::string prefix = path + "." + HostName() + "-";
+  if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) return false;
+  const std::string rest = name.substr(prefix.size());  // "<process>-<n>"
+  const std::size_t dash = rest.find('-');
+  if (dash == 0 || dash == std::string::npos ||
+      rest.find_first_not_of("0123456789-") != std::string::npos)
+    return false;
+  const long long pid = std::stoll(rest.substr(0, std::min<std::size_t>(dash, 12)));
+  return pid != ::getpid() && !ProcessRuns(pid, 0);
+}
+
 bool LockHeldByLiveWriter(FileSystem& fs, const std::string& lockPath, const LockPolicy& policy) {
-  if (!fs.Exists(lockPath)) return false;
+  if (!fs.Inspect(lockPath)) return false;
   return !LockFileIsStale(fs, lockPath, ReadLockText(fs, lockPath), policy);
 }
 

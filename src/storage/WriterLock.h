@@ -66,6 +66,10 @@ class WriterLock {
   std::string m_ownName;  // its first name, while it is still there
 };
 
+// Whether `name` is one that CreateBeside gave `path` in a process of this machine that no longer runs:
+// a file a killed writer left, which nobody else may have made.
+bool LeftByGoneProcess(const std::string& name, const std::string& path);
+
 // Whether a live writer holds the lock: readers then wait for the database to come back.
 bool LockHeldByLiveWriter(FileSystem& fs, const std::string& lockPath, const LockPolicy& policy);
 

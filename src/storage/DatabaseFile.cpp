@@ -73,7 +73,8 @@ IoStatus WriteJournal(DatabaseAccess& db, const Journal& journal) {
   OpenedFile created = db.fs.Create(db.paths.journal, NewFile::Shared);
   if (!created.file) return created.status;
   const std::string text = JournalText(journal);
-  IoStatus status = created.file->Write(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+  IoStatus status =
+      created.file->Write(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
   // Durable before the database is taken away, or a power cut could leave the backup unexplained.
   if (status == IoStatus::Ok) status = created.file->Sync();
   const IoStatus closed = created.file->Close();
@@ -89,7 +90,8 @@ bool PutBackupInPlace(DatabaseAccess& db) {
     return false;
   }
   db.fs.SyncDirectory(FolderOf(db.paths.database));
-  Tell(db.messages, MessageKind::Warning, str::kDatabaseRestored, Format(str::kDatabaseRestored, {db.paths.backup}));
+  Tell(db.messages, MessageKind::Warning, str::kDatabaseRestored,
+       Format(str::kDatabaseRestored, {db.paths.backup}));
   return true;
 }
 
@@ -256,7 +258,8 @@ bool CreateDatabaseWith(DatabaseAccess& db, const DatabaseRecord& record) {
 DatabasePaths PathsOf(const std::string& databasePath) {
   constexpr const char* kExtensions[] = {".bak", ".lck", ".tmp", ".jrn"};
   bool appended = false;
-  for (const char* extension : kExtensions) appended = appended || WithExtension(databasePath, extension) == databasePath;
+  for (const char* extension : kExtensions)
+    appended = appended || WithExtension(databasePath, extension) == databasePath;
   auto beside = [&](const char* extension) {
     return appended ? databasePath + extension : WithExtension(databasePath, extension);
   };
@@ -454,7 +457,8 @@ bool SafeRewrite::End() {
     Fail(IoStatus::WriteFailure);
   m_begun = false;
   if (m_status != IoStatus::Ok) {
-    Tell(m_db.messages, MessageKind::Error, m_invalidFormat ? str::kInvalidDatabase : RewriteFailureText(m_status));
+    Tell(m_db.messages, MessageKind::Error,
+         m_invalidFormat ? str::kInvalidDatabase : RewriteFailureText(m_status));
     RestoreBackup();
   } else {
     m_db.fs.Remove(m_db.paths.journal);

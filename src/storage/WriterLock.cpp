@@ -246,7 +246,10 @@ std::optional<WriterLock> WriterLock::Acquire(FileSystem& fs, const std::string&
 }
 
 WriterLock::WriterLock(WriterLock&& other) noexcept
-    : m_fs(other.m_fs), m_path(std::move(other.m_path)), m_file(other.m_file), m_ownName(std::move(other.m_ownName)) {
+    : m_fs(other.m_fs),
+      m_path(std::move(other.m_path)),
+      m_file(other.m_file),
+      m_ownName(std::move(other.m_ownName)) {
   other.m_path.clear();
 }
 
@@ -281,8 +284,7 @@ bool LeftByGoneProcess(const std::string& name, const std::string& path) {
   if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) return false;
   const std::string rest = name.substr(prefix.size());  // "<process>-<n>"
   const std::size_t dash = rest.find('-');
-  if (dash == 0 || dash == std::string::npos ||
-      rest.find_first_not_of("0123456789-") != std::string::npos)
+  if (dash == 0 || dash == std::string::npos || rest.find_first_not_of("0123456789-") != std::string::npos)
     return false;
   const long long pid = std::stoll(rest.substr(0, std::min<std::size_t>(dash, 12)));
   return pid != ::getpid() && !ProcessRuns(pid, 0);

@@ -91,9 +91,9 @@ TEST_F(LoginTest, AnUnusableConfigurationIsNoFirstStartAndIsNeverWritten) {
     EXPECT_EQ(ChangeAdministratorPassword(LocalFileSystem(), file, "heslo1", "heslo1", messages),
               PasswordChange::TypeAgain);
     EXPECT_FALSE(SaveLanguage(LocalFileSystem(), file, "English", messages));
-    EXPECT_EQ(MessageIds(messages), (std::vector<int>{str::kConfigurationDamaged.id, str::kNotAdministrator.id,
-                                                      str::kConfigurationNotWritten.id,
-                                                      str::kConfigurationNotWritten.id}));
+    EXPECT_EQ(MessageIds(messages),
+              (std::vector<int>{str::kConfigurationDamaged.id, str::kNotAdministrator.id,
+                                str::kConfigurationNotWritten.id, str::kConfigurationNotWritten.id}));
     EXPECT_EQ(test::ReadBytes(file), bytes);
   }
 }

@@ -278,15 +278,9 @@ TEST_F(DatabaseFileTest, EveryInjectedFailureOfAStoreLeavesTheDatabaseAsItWas) {
     int expectedId;  // 0: the class depends on where the failure hits
   };
   const Case cases[] = {
-      {test::FsOp::Open, 0},
-      {test::FsOp::Create, 0},
-      {test::FsOp::Read, str::kReadFailureNotSaved.id},
-      {test::FsOp::Write, 0},
-      {test::FsOp::Sync, 0},
-      {test::FsOp::Link, 0},
-      {test::FsOp::Close, 0},
-      {test::FsOp::Rename, 0},
-      {test::FsOp::SyncDirectory, 0},
+      {test::FsOp::Open, 0},   {test::FsOp::Create, 0}, {test::FsOp::Read, str::kReadFailureNotSaved.id},
+      {test::FsOp::Write, 0},  {test::FsOp::Sync, 0},   {test::FsOp::Link, 0},
+      {test::FsOp::Close, 0},  {test::FsOp::Rename, 0}, {test::FsOp::SyncDirectory, 0},
       {test::FsOp::Remove, 0},
   };
   int failuresSeen = 0;

@@ -301,7 +301,8 @@ TEST_F(PramoDbTest, AStoreKilledAtAnyInstantLeavesTheOldOrTheNewContent) {
     ASSERT_EQ(Tool({"add-company", db, "Firma " + std::to_string(round), "--user", "tester"}).exitCode, 0);
     for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
       const std::string name = entry.path().filename();
-      EXPECT_TRUE(name.rfind("db.", 0) != 0 || name == "db.flw" || name == "db.bak") << name << " in round " << round;
+      EXPECT_TRUE(name.rfind("db.", 0) != 0 || name == "db.flw" || name == "db.bak")
+          << name << " in round " << round;
     }
   }
   std::cout << "of 50 stores killed: " << killedMidway << " while the database was away, " << stored

@@ -105,8 +105,7 @@ void TFLogin::LogInAsUser(const std::string& login, const std::string& password)
 }
 
 void TFLogin::LogInAsAdministrator(const std::string& password) {
-  const AdministratorLogin granted =
-      LogInAdministrator(m_configuration, password, m_messages);
+  const AdministratorLogin granted = LogInAdministrator(m_configuration, password, m_messages);
   if (granted == AdministratorLogin::Refused) {
     Refuse();
     return;

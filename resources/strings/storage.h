@@ -41,6 +41,10 @@ inline constexpr Text kIncompleteLastRecordNotSaved{4012,
                                                     "zásah administrátora!\r\nNeuloženo!"};
 inline constexpr Text kDatabaseRestored{
     4013, "Předchozí změna databáze nebyla dokončena.\r\nDatabáze byla obnovena ze záložního souboru:\r\n%1"};
+// Another instance is rewriting the database (its lock is held) for longer than a reader or writer waits.
+inline constexpr Text kDatabaseBusy{
+    4040, "Databázi právě mění jiný uživatel!\r\nZkuste to prosím za chvíli znovu."};
+inline constexpr Text kDatabaseBusyNotSaved{4041, "Databázi právě mění jiný uživatel!\r\nNeuloženo!"};
 inline constexpr Text kCalculationNotFound{
     4014, "Výpočet %1 nebyl v databázi nalezen.\r\nDatabázi mezitím zřejmě změnil jiný uživatel."};
 
@@ -140,6 +144,11 @@ inline constexpr Text kSettingsNotSaved{4202, "Změny nastavení nejsou uloženy
 inline constexpr Text kDefaultFooter{4203, "Firma x Telefon x URL"};
 inline constexpr Text kConfigurationNotWritten{
     4204, "Nastavení nelze zapsat do konfiguračního souboru:\r\n%1\r\nZměny nejsou uloženy!"};
+// The file is there but its keys cannot be known: no first start, and it is not written.
+// clang-format off
+inline constexpr Text kConfigurationUnreadable{4210, "Konfigurační soubor nelze přečíst:\r\n%1\r\nProgram použije výchozí nastavení a do souboru nic nezapíše.\r\nJe nutný zásah administrátora!"};
+inline constexpr Text kConfigurationDamaged{4211, "Konfigurační soubor je poškozený nebo příliš velký:\r\n%1\r\nProgram použije výchozí nastavení a do souboru nic nezapíše.\r\nJe nutný zásah administrátora!"};
+// clang-format on
 
 // Export and import of inputs.
 inline constexpr Text kExportTitle{4300, "Export zadání"};

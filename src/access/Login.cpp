@@ -10,8 +10,8 @@ bool IsAdministratorLogin(const std::string& login) {
   return login == AdministratorLoginName();
 }
 
-bool IsFirstStart(const std::string& administratorPasswordCode) {
-  return administratorPasswordCode.empty();
+bool IsFirstStart(const Configuration& configuration) {
+  return !configuration.FileUnusable && configuration.AdministratorPasswordCode.empty();
 }
 
 std::optional<std::string> AdministratorPasswordCode(const std::string& password) {
@@ -23,16 +23,19 @@ std::optional<std::string> AdministratorPasswordCode(const std::string& password
 
 std::optional<std::string> LogInUser(DatabaseAccess& db, const std::string& login,
                                      const std::string& password) {
-  auto fullName = CheckUserLogin(db, login, password);
-  if (!fullName) Tell(db.messages, MessageKind::Error, str::kNotAuthorised);
+  bool databaseRead = true;
+  auto fullName = CheckUserLogin(db, login, password, &databaseRead);
+  // A database that could not be read was told as such: the user's password may well be right.
+  if (!fullName && databaseRead) Tell(db.messages, MessageKind::Error, str::kNotAuthorised);
   return fullName;
 }
 
-AdministratorLogin LogInAdministrator(const std::string& administratorPasswordCode,
-                                      const std::string& password, Messages& messages) {
-  if (IsFirstStart(administratorPasswordCode)) {
+AdministratorLogin LogInAdministrator(const Configuration& configuration, const std::string& password,
+                                      Messages& messages) {
+  if (IsFirstStart(configuration)) {
     if (password == kInitialAdministratorPassword) return AdministratorLogin::FirstStart;
-  } else if (AdministratorPasswordCode(password) == administratorPasswordCode) {
+  } else if (!configuration.FileUnusable &&
+             AdministratorPasswordCode(password) == configuration.AdministratorPasswordCode) {
     return AdministratorLogin::Granted;
   }
   Tell(messages, MessageKind::Error, str::kNotAdministrator);

@@ -5,6 +5,7 @@
 
 #include "access/Users.h"
 #include "core/Messages.h"
+#include "storage/Configuration.h"
 #include "storage/DatabaseFile.h"
 #include "storage/FileSystem.h"
 
@@ -17,15 +18,17 @@ inline constexpr const char* kInitialAdministratorPassword = "tesov";
 // of a database.
 bool IsAdministratorLogin(const std::string& login);
 
-// The first start: the configuration holds no administrator password yet.
-bool IsFirstStart(const std::string& administratorPasswordCode);
+// The first start: the configuration holds no administrator password yet. A configuration file that
+// could not be read whole may hold one: that is never a first start.
+bool IsFirstStart(const Configuration& configuration);
 
 // The administrator password in the form the configuration keeps ("komponenta"); nothing for a password
 // with a character the code page cannot hold.
 std::optional<std::string> AdministratorPasswordCode(const std::string& password);
 
 // A user's login into the open database: the user's full name, or nothing after "Nejste oprávněn pro
-// vstup do databáze!" (and the message of the scan, if any).
+// vstup do databáze!" (after the message of an invalid format), or after the scan's message alone when
+// the database could not be read.
 std::optional<std::string> LogInUser(DatabaseAccess& db, const std::string& login,
                                      const std::string& password);
 
@@ -33,8 +36,8 @@ std::optional<std::string> LogInUser(DatabaseAccess& db, const std::string& logi
 // password is accepted, and the administrator must then set a password before doing anything else. A
 // refusal is told; the greetings of a granted login are for the window to show.
 enum class AdministratorLogin { Refused, FirstStart, Granted };
-AdministratorLogin LogInAdministrator(const std::string& administratorPasswordCode,
-                                      const std::string& password, Messages& messages);
+AdministratorLogin LogInAdministrator(const Configuration& configuration, const std::string& password,
+                                      Messages& messages);
 
 // The outcome of "OK" in the password change window: refused with the edits kept, refused with both
 // edits emptied (to be typed again), or done (changed, or a failure told) and the window closes.

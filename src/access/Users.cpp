@@ -208,7 +208,7 @@ RemoveUserOutcome RemoveUser(DatabaseAccess& db, const std::string& login) {
 }
 
 std::optional<std::string> CheckUserLogin(DatabaseAccess& db, const std::string& login,
-                                          const std::string& password) {
+                                          const std::string& password, bool* databaseRead) {
   bool valid = true;
   std::optional<std::string> fullName;
   const ScanResult scan = ScanDatabase(db, [&](RecordView record) {
@@ -226,6 +226,7 @@ std::optional<std::string> CheckUserLogin(DatabaseAccess& db, const std::string&
     }
     return false;
   });
+  if (databaseRead) *databaseRead = scan.ok;
   if (!scan.ok || !valid) return std::nullopt;
   return fullName;
 }

@@ -46,8 +46,10 @@ RemoveUserOutcome RemoveUser(DatabaseAccess& db, const std::string& login);
 
 // The user's full name when the login name is registered and the password (at least 5 characters) forms
 // the stored code; nothing otherwise. A record with an unknown version tag ends the check (told).
+// `databaseRead` becomes false when the database could not be read at all (missing, busy, a disk
+// failure: told by the scan), which is no refusal of the login.
 std::optional<std::string> CheckUserLogin(DatabaseAccess& db, const std::string& login,
-                                          const std::string& password);
+                                          const std::string& password, bool* databaseRead = nullptr);
 
 // The administration page's group of users: the current login name, the full name and the two password
 // edits.

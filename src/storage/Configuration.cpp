@@ -56,12 +56,25 @@ std::string Scrambled(const std::string& bytes) {
   return copy;
 }
 
-IniFile ReadIni(FileSystem& fs, const std::string& file) {
+enum class IniState { Missing, Read, Unreadable, Damaged };
+
+struct ReadIniFile {
+  IniFile ini;
+  IniState state = IniState::Missing;
+};
+
+ReadIniFile ReadIni(FileSystem& fs, const std::string& file) {
   const FileContent content = ReadFileContent(fs, file, kMaxConfigurationSize);
-  if (content.status != IoStatus::Ok || content.bytes.size() > kMaxConfigurationSize)
-    return IniFile::Parse({});
-  return IniFile::Parse(
-      std::string_view(reinterpret_cast<const char*>(content.bytes.data()), content.bytes.size()));
+  if (content.status == IoStatus::NotFound) return {IniFile::Parse({}), IniState::Missing};
+  if (content.status != IoStatus::Ok) return {IniFile::Parse({}), IniState::Unreadable};
+  const std::string_view bytes(reinterpret_cast<const char*>(content.bytes.data()), content.bytes.size());
+  if (bytes.size() > kMaxConfigurationSize || !IniFile::Readable(bytes))
+    return {IniFile::Parse({}), IniState::Damaged};
+  return {IniFile::Parse(bytes), IniState::Read};
+}
+
+bool Unusable(IniState state) {
+  return state == IniState::Unreadable || state == IniState::Damaged;
 }
 
 // Typed reading of keys; a value that does not convert reads as its default.
@@ -132,13 +145,15 @@ std::string EnvironmentValue(const char* name) {
 // Writes some keys into the file, keeping everything else in it.
 bool ChangeConfiguration(FileSystem& fs, const std::string& file, Messages& messages,
                          const std::function<bool(IniFile&)>& change) {
-  IniFile ini = ReadIni(fs, file);
-  bool written = change(ini) && fs.CreateDirectories(FolderOf(file)) == IoStatus::Ok;
+  // A file that could not be read whole would lose every key it holds: it is left as it is.
+  ReadIniFile read = ReadIni(fs, file);
+  bool written =
+      !Unusable(read.state) && change(read.ini) && fs.CreateDirectories(FolderOf(file)) == IoStatus::Ok;
   if (written) {
-    const std::string text = ini.Serialize();
-    written = ReplaceFileContent(
-                  fs, file, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size())) ==
-              IoStatus::Ok;
+    const std::string text = read.ini.Serialize();
+    written = ReplaceFileContent(fs, file,
+                                 std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()),
+                                 NewFile::Private) == IoStatus::Ok;
   }
   if (!written)
     Tell(messages, MessageKind::Error, str::kConfigurationNotWritten,
@@ -169,9 +184,15 @@ ConfigurationPaths DefaultConfigurationPaths() {
 }
 
 Configuration ReadConfiguration(FileSystem& fs, const ConfigurationPaths& paths, Messages& messages) {
-  const IniFile ini = ReadIni(fs, paths.file);
-  const Reader reader(ini);
+  const ReadIniFile read = ReadIni(fs, paths.file);
+  const Reader reader(read.ini);
   Configuration configuration;
+  configuration.FileUnusable = Unusable(read.state);
+  if (configuration.FileUnusable)
+    Tell(messages, MessageKind::Error,
+         read.state == IniState::Damaged ? str::kConfigurationDamaged : str::kConfigurationUnreadable,
+         Format(read.state == IniState::Damaged ? str::kConfigurationDamaged : str::kConfigurationUnreadable,
+                {paths.file}));
   configuration.AdministratorPasswordCode = reader.Bytes(kWorking, kAdministratorKey, "");
   if (!fs.IsDirectory(paths.defaultDatabaseFolder)) fs.CreateDirectories(paths.defaultDatabaseFolder);
   configuration.DatabaseFolder = reader.ScrambledText(kWorking, kFolderKey, paths.defaultDatabaseFolder);
@@ -200,8 +221,8 @@ std::string ReadLanguage(FileSystem& fs, const std::string& file) {
 }
 
 WorkingSettings ReadWorkingSettings(FileSystem& fs, const std::string& file) {
-  const IniFile ini = ReadIni(fs, file);
-  return WorkingSettingsFrom(Reader(ini));
+  const ReadIniFile read = ReadIni(fs, file);
+  return WorkingSettingsFrom(Reader(read.ini));
 }
 
 bool SaveSettings(FileSystem& fs, const std::string& file, const Configuration& configuration,

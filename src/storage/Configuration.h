@@ -40,10 +40,14 @@ struct Configuration {
   InterfaceState Interface;
   std::string Language = "Česky";
   bool DatabaseFolderExists = false;
+  // The file is there but could not be read whole (unreadable, oversized, damaged): every key reads as
+  // its default, yet this is no first start, and nothing is written into the file.
+  bool FileUnusable = false;
 };
 
 // Reads every key (a missing file or key reads as its default). Creates the default database folder when
-// it does not exist, and tells when the configured database folder does not exist.
+// it does not exist, and tells when the configured database folder does not exist and when the file is
+// unusable.
 Configuration ReadConfiguration(FileSystem& fs, const ConfigurationPaths& paths, Messages& messages);
 
 // The interface language ("LangID"), "Česky" where the file or the key is missing.
@@ -53,7 +57,8 @@ std::string ReadLanguage(FileSystem& fs, const std::string& file);
 WorkingSettings ReadWorkingSettings(FileSystem& fs, const std::string& file);
 
 // Writers, one per occasion. Each changes only its keys and keeps every other line of the file; the
-// folder is created when missing, and a file that cannot be written is told about (false).
+// folder is created when missing, and a file that cannot be written is told about (false), as is one that
+// cannot be read whole, which is left as it is. The file is readable by its owner only.
 // Floating-point values are written with the given decimal separator and read with either.
 bool SaveSettings(FileSystem& fs, const std::string& file, const Configuration& configuration,
                   Messages& messages, char decimalSeparator = '.');

@@ -16,12 +16,15 @@
 
 namespace pramo {
 
-// The open database: its file and the files that its rewrites use beside it.
+// The open database: its file and the files that its rewrites use beside it. Each is the database's path
+// with its extension replaced; for a database whose own extension is one of theirs (a file "x.bak" opened
+// as a database) they are its whole path with the extension appended, so that none is ever the database.
 struct DatabasePaths {
   std::string database;   // "*.flw"
-  std::string backup;     // the same with ".bak": the content before the latest change
+  std::string backup;     // ".bak": the content before the latest change
   std::string lock;       // ".lck": held by the one writer at work
-  std::string temporary;  // ".tmp": the new content while it is being written
+  std::string temporary;  // ".tmp": the start of the names of new contents while they are being written
+  std::string journal;    // ".jrn": there while a rewrite has the database away (see SafeRewrite)
 };
 DatabasePaths PathsOf(const std::string& databasePath);
 
@@ -33,9 +36,10 @@ struct DatabaseAccess {
   LockPolicy lockPolicy{};
 };
 
-// The reading scan: hands every whole record to `visit` in file order until it returns false; never
-// writes. Failures are told with the reading scan's messages. While another instance rewrites the file
-// (its lock is held and the file is away) the scan waits for it to come back.
+// The reading scan: hands every whole record to `visit` in file order until it returns false. Failures are
+// told with the reading scan's messages. An interrupted rewrite is first put right (RecoverDatabase);
+// while another instance rewrites the file (its lock is held and the file is away) the scan waits for it
+// to come back, and tells a database that stays away as busy or as missing.
 struct ScanResult {
   bool ok = false;
   std::uint64_t records = 0;
@@ -46,7 +50,15 @@ ScanResult ScanDatabase(DatabaseAccess& db, const std::function<bool(RecordView)
 // One rewrite of the whole database file. Begin() takes the writer lock and the file away to the backup;
 // the caller reads the previous records with NextRecord() and passes each on unchanged with Keep() or
 // writes new bytes with Write(); End() makes the new file durable and puts it in place, or restores the
-// previous file on any failure.
+// previous file on any failure. A record whose version tag is none of the four is a failure too: a
+// database of an invalid format is never changed.
+//
+// The protocol, as other instances see it: the lock is taken; the new content's file is created under a
+// name of this writer's own with the permission bits and group of the database; a journal notes which
+// file the database is and which the new content's; the database is renamed to the backup (from here on
+// the database path is missing, as older instances expect it during a change); the new content is
+// written, synced and renamed to the database path; the journal goes, then the lock. A writer that dies
+// between leaves the journal: only then is the backup the database taken away, and recovery puts it back.
 class SafeRewrite {
  public:
   explicit SafeRewrite(DatabaseAccess& db) : m_db(db) {}
@@ -55,6 +67,9 @@ class SafeRewrite {
 
   bool Begin();
   const std::uint8_t* NextRecord();
+  // Visits every previous record before the copy pass (read separately from it); false after a failure,
+  // which then also ends the rewrite.
+  bool ScanPrevious(const std::function<void(RecordView)>& visit);
   // Passes the record NextRecord() returned last into the new file as it is. Runs of kept records are
   // copied by the file system without passing through the program.
   void Keep();
@@ -71,6 +86,7 @@ class SafeRewrite {
   void FlushKept();
   void CloseFiles();
   bool RestoreBackup();
+  void CheckFormat(const std::uint8_t* record);
 
   DatabaseAccess& m_db;
   std::optional<WriterLock> m_lock;
@@ -82,15 +98,27 @@ class SafeRewrite {
   std::uint64_t m_keptLength = 0;
   IoStatus m_status = IoStatus::Ok;
   bool m_begun = false;
+  bool m_invalidFormat = false;
+  FileInfo m_database;  // the database file taken away, which the backup must still be to go back
+  std::string m_temporaryPath;
+  FileInfo m_temporary;
 };
 
-enum class SaveMode { NewNumber, NextIndex };
+// NewNumber stores under the calculation's number (the window's proposed or typed one); NextFreeNumber
+// numbers it under the lock, with the highest running count of the file + 1 at that moment (the tools'
+// way: several writers at once each get their own number).
+enum class SaveMode { NewNumber, NextIndex, NextFreeNumber };
 enum class SaveOutcome { Stored, Conflict, Failed };
+
+inline constexpr std::uint32_t kHighestRunningCount = 99999;
+inline constexpr std::uint8_t kHighestIndex = 99;
 
 // Stores the calculation. A new number goes into the first free calculation slot or at the end; a next
 // index directly behind the record of its predecessor. A number that another instance has meanwhile
-// taken (or, for a new number, overtaken) is a conflict: told, and nothing is changed.
-SaveOutcome SaveCalculation(DatabaseAccess& db, const CalculationState& state, SaveMode mode);
+// taken (or, for a new number, overtaken) is a conflict: told, and nothing is changed. With
+// NextFreeNumber, `storedCount` receives the running count the calculation was stored under.
+SaveOutcome SaveCalculation(DatabaseAccess& db, const CalculationState& state, SaveMode mode,
+                            std::uint32_t* storedCount = nullptr);
 
 // A stored calculation found by its number text. It keeps its own index; `highestIndex` is the highest
 // index stored under its installation number and running count, which numbers a recomputation.
@@ -117,9 +145,15 @@ bool ChangeRecords(DatabaseAccess& db,
                    const std::function<void(std::span<std::uint8_t, kRecordSize>)>& change);
 
 // Puts the database back after an interrupted rewrite (the program was killed or the machine stopped
-// while the file was away): restores it from the backup and tells the user. Leaves everything alone
-// while a live writer is at work. Returns whether the database file is now in place.
+// while the file was away): restores it from the backup and tells the user. Only a rewrite's journal, or
+// the abandoned lock of an older writer that keeps none, shows an interrupted rewrite: the backup left
+// beside a database deleted on purpose never comes back. Removes only the working files that the
+// interrupted rewrite made. Leaves everything alone while a live writer is at work. Returns whether the
+// database file is now in place.
 bool RecoverDatabase(DatabaseAccess& db);
+
+// RecoverDatabase for every database of a folder whose rewrite was interrupted (so that it is listed).
+void RecoverDatabasesIn(FileSystem& fs, const std::string& folder, Messages& messages);
 
 // A whole-file check for administrators and scripts.
 struct DatabaseCheck {

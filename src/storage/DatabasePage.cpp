@@ -211,7 +211,7 @@ StoreOutcome StoreCalculation(DatabaseAccess& db, CalculationState& state, const
     state.DpMaxGiven = true;
   }
   state.ResultsValid = true;
-  const SaveOutcome saved = SaveCalculation(db, state, request.mode);
+  const SaveOutcome saved = SaveCalculation(db, state, request.mode, &state.NumberCount);
   if (saved != SaveOutcome::Failed) ListDatabase(db, listingRequest, listing);
   if (saved == SaveOutcome::Stored) {
     Tell(messages, MessageKind::Information, str::kStored);

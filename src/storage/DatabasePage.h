@@ -19,9 +19,6 @@ struct Signer {
   std::uint16_t installation = 1;
 };
 
-inline constexpr std::uint32_t kHighestRunningCount = 99999;
-inline constexpr std::uint8_t kHighestIndex = 99;
-
 // Brings a calculation of an older version up to the current one: fitting boxes of the older standard
 // cleared ("ver2.2", "ver3.3"), material indices of the short lists remapped ("ver2.2" to "ver3.4"), each
 // with its warning, and the tag raised to "ver3.5".

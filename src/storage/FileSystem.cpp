@@ -1,6 +1,7 @@
 #include "storage/FileSystem.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
@@ -60,6 +61,13 @@ class PosixFile : public File {
 
   int Descriptor() const { return m_fd; }
 
+  void TakePermissions(const FileInfo& of) override {
+    // The group first: changing it may clear bits that the mode then sets again. Either may be refused
+    // (a group this account is not in, a file system without modes); the file then keeps what it has.
+    static_cast<void>(::fchown(m_fd, static_cast<uid_t>(-1), static_cast<gid_t>(of.group)) == 0);
+    static_cast<void>(::fchmod(m_fd, static_cast<mode_t>(of.permissions & 07777)) == 0);
+  }
+
   IoStatus Close() override {
     const int fd = m_fd;
     m_fd = -1;
@@ -73,22 +81,48 @@ class PosixFile : public File {
 
 class LocalFs : public FileSystem {
  public:
-  OpenedFile OpenForReading(const std::string& path) override {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  OpenedFile OpenForReading(const std::string& path, Links links) override {
+    // Not blocking: a pipe put under a working file's name must not hold the program up.
+    const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | (links == Links::Refuse ? O_NOFOLLOW : 0);
+    const int fd = ::open(path.c_str(), flags);
     if (fd < 0) return {nullptr, StatusOfErrno(errno, IoStatus::OtherFailure)};
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
       ::close(fd);
       return {nullptr, IoStatus::OtherFailure};
     }
     return {std::make_unique<PosixFile>(fd), IoStatus::Ok};
   }
 
-  OpenedFile Create(const std::string& path, bool exclusive) override {
-    const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (exclusive ? O_EXCL : O_TRUNC);
-    const int fd = ::open(path.c_str(), flags, 0666);
+  OpenedFile Create(const std::string& path, NewFile kind) override {
+    const int flags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
+    const int fd = ::open(path.c_str(), flags, kind == NewFile::Shared ? 0664 : 0600);
     if (fd < 0) return {nullptr, StatusOfErrno(errno, IoStatus::WriteFailure)};
     return {std::make_unique<PosixFile>(fd), IoStatus::Ok};
+  }
+
+  IoStatus Link(const std::string& existing, const std::string& newName) override {
+    if (::link(existing.c_str(), newName.c_str()) == 0) return IoStatus::Ok;
+    const int error = errno;
+    // Over a network the answer can be lost while the link was made: the two names then show one file.
+    const auto made = Inspect(existing), there = Inspect(newName);
+    if (made && there && made->SameFile(*there)) return IoStatus::Ok;
+    return error == EEXIST ? IoStatus::AlreadyExists : IoStatus::OtherFailure;
+  }
+
+  std::optional<FileInfo> Inspect(const std::string& path) override {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0) return std::nullopt;
+    FileInfo file;
+    file.regular = S_ISREG(info.st_mode);
+    file.size = static_cast<std::uint64_t>(info.st_size);
+    file.permissions = static_cast<std::uint32_t>(info.st_mode & 07777);
+    file.group = static_cast<std::uint32_t>(info.st_gid);
+    file.device = static_cast<std::uint64_t>(info.st_dev);
+    file.inode = static_cast<std::uint64_t>(info.st_ino);
+    file.modifiedNs = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    return file;
   }
 
   IoStatus Rename(const std::string& from, const std::string& to) override {
@@ -198,9 +232,9 @@ FileSystem& LocalFileSystem() {
   return fs;
 }
 
-FileContent ReadFileContent(FileSystem& fs, const std::string& path, std::size_t maxBytes) {
+FileContent ReadFileContent(FileSystem& fs, const std::string& path, std::size_t maxBytes, Links links) {
   FileContent content;
-  OpenedFile opened = fs.OpenForReading(path);
+  OpenedFile opened = fs.OpenForReading(path, links);
   if (!opened.file) {
     content.status = opened.status;
     return content;
@@ -226,9 +260,29 @@ FileContent ReadFileContent(FileSystem& fs, const std::string& path, std::size_t
   return content;
 }
 
-IoStatus ReplaceFileContent(FileSystem& fs, const std::string& path, std::span<const std::uint8_t> bytes) {
-  const std::string temporary = path + ".tmp";
-  OpenedFile created = fs.Create(temporary, false);
+OpenedFile CreateBeside(FileSystem& fs, const std::string& path, const std::string& extension, NewFile kind,
+                        std::string& name) {
+  static std::atomic<unsigned> serial{0};
+  char host[256] = {};
+  if (::gethostname(host, sizeof(host) - 1) != 0) host[0] = '\0';
+  OpenedFile created;
+  // A name taken is a leftover of another writer or something planted there: neither is touched.
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    name = path + "." + host + "-" + std::to_string(::getpid()) + "-" + std::to_string(serial++) + extension;
+    created = fs.Create(name, kind);
+    if (created.status != IoStatus::AlreadyExists) break;
+  }
+  return created;
+}
+
+void RemoveIfSame(FileSystem& fs, const std::string& path, const FileInfo& expected) {
+  if (const auto now = fs.Inspect(path); now && now->SameFile(expected)) fs.Remove(path);
+}
+
+IoStatus ReplaceFileContent(FileSystem& fs, const std::string& path, std::span<const std::uint8_t> bytes,
+                            NewFile kind) {
+  std::string temporary;
+  OpenedFile created = CreateBeside(fs, path, ".tmp", kind, temporary);
   if (!created.file) return created.status == IoStatus::NotFound ? IoStatus::WriteFailure : created.status;
   IoStatus status = created.file->Write(bytes);
   if (status == IoStatus::Ok) status = created.file->Sync();

@@ -94,6 +94,14 @@ IniFile IniFile::Parse(std::string_view fileBytes) {
   return file;
 }
 
+bool IniFile::Readable(std::string_view fileBytes) {
+  const IniFile file = Parse(fileBytes);
+  const auto blank = [](const std::string& line) { return Trim(line).empty(); };
+  const auto section = [](const std::string& line) { return SectionName(line).has_value(); };
+  return std::all_of(file.m_lines.begin(), file.m_lines.end(), blank) ||
+         std::any_of(file.m_lines.begin(), file.m_lines.end(), section);
+}
+
 std::optional<std::size_t> IniFile::SectionLine(std::string_view section) const {
   for (std::size_t i = 0; i < m_lines.size(); ++i)
     if (const auto name = SectionName(m_lines[i]); name && SameName(*name, section)) return i;

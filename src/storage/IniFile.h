@@ -19,6 +19,10 @@ namespace pramo {
 class IniFile {
  public:
   static IniFile Parse(std::string_view fileBytes);
+  // Whether the bytes read as an INI file at all: blank, or with a section header somewhere. The older
+  // program's transformed values hold any byte (line ends and NUL among them), so stray lines are no sign
+  // of damage; a file without any section is noise whose keys cannot be known.
+  static bool Readable(std::string_view fileBytes);
 
   std::optional<std::string> Value(std::string_view section, std::string_view key) const;
   void SetValue(std::string_view section, std::string_view key, std::string_view value);

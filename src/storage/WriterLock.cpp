@@ -81,15 +81,49 @@ long long Now() {
 }
 
 std::string ReadLockText(FileSystem& fs, const std::string& path) {
-  const FileContent content = ReadFileContent(fs, path, kMaxLockFileSize);
+  const FileContent content = ReadFileContent(fs, path, kMaxLockFileSize, Links::Refuse);
   return std::string(content.bytes.begin(), content.bytes.end());
 }
 
 bool WriteOwner(File& file) {
-  const std::string text = LockFileText(CurrentLockOwner());
+  LockOwner owner = CurrentLockOwner();
+  owner.keepsJournal = true;
+  const std::string text = LockFileText(owner);
   const bool written =
       file.Write(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size())) == IoStatus::Ok;
   return file.Close() == IoStatus::Ok && written;
+}
+
+enum class Taken { Yes, Held, Failed };
+
+// Creates the lock file with its content in one step: written under a name of this writer's own, then
+// linked under the lock's name. Where the file system has no links, the lock is created in place and
+// filled (an older writer's way: for an instant it is empty).
+Taken TakeLock(FileSystem& fs, const std::string& lockPath, FileInfo& made, std::string& own) {
+  OpenedFile created = CreateBeside(fs, lockPath, "", NewFile::Shared, own);
+  if (created.file) {
+    const bool written = WriteOwner(*created.file);
+    const IoStatus linked = written ? fs.Link(own, lockPath) : IoStatus::OtherFailure;
+    const auto info = fs.Inspect(own);
+    if (fs.Remove(own) == IoStatus::Ok) own.clear();
+    if (linked == IoStatus::Ok && info) {
+      made = *info;
+      return Taken::Yes;
+    }
+    if (linked == IoStatus::AlreadyExists) return Taken::Held;
+    if (!written) return Taken::Failed;
+  }
+  own.clear();
+  created = fs.Create(lockPath, NewFile::Shared);
+  if (!created.file) return created.status == IoStatus::AlreadyExists ? Taken::Held : Taken::Failed;
+  const bool written = WriteOwner(*created.file);
+  const auto info = fs.Inspect(lockPath);
+  if (!written || !info) {
+    if (info) RemoveIfSame(fs, lockPath, *info);
+    return Taken::Failed;
+  }
+  made = *info;
+  return Taken::Yes;
 }
 
 // Removes an abandoned lock whose content was seen as `seen`. A second lock file guards the removal: two
@@ -97,7 +131,7 @@ bool WriteOwner(File& file) {
 void BreakStaleLock(FileSystem& fs, const std::string& lockPath, const std::string& seen,
                     const LockPolicy& policy) {
   const std::string guardPath = lockPath + ".break";
-  OpenedFile guard = fs.Create(guardPath, true);
+  OpenedFile guard = fs.Create(guardPath, NewFile::Shared);
   if (!guard.file) {
     if (guard.status == IoStatus::AlreadyExists) {
       const auto age = fs.SecondsSinceModified(guardPath);
@@ -128,6 +162,7 @@ std::string LockFileText(const LockOwner& owner) {
   std::ostringstream text;
   text << kLockHeader << "\nhost=" << owner.host << "\nboot=" << owner.bootId << "\npid=" << owner.processId
        << "\nstart=" << owner.processStart << "\nsince=" << owner.since << "\nuser=" << owner.user << "\n";
+  if (owner.keepsJournal) text << "journal=1\n";
   return text.str();
 }
 
@@ -148,6 +183,7 @@ std::optional<LockOwner> ParseLockFile(const std::string& text) {
       if (key == "start") owner.processStart = std::stoull(value);
       if (key == "since") owner.since = std::stoll(value);
       if (key == "user") owner.user = value;
+      if (key == "journal") owner.keepsJournal = value == "1";
     } catch (const std::exception&) {
       return std::nullopt;
     }
@@ -168,6 +204,10 @@ namespace {
 
 bool LockFileIsStale(FileSystem& fs, const std::string& path, const std::string& text,
                      const LockPolicy& policy) {
+  // A link or anything else but a plain file under the lock's name was not made by a writer: it keeps
+  // writers out and is left alone.
+  const auto info = fs.Inspect(path);
+  if (!info || !info->regular) return false;
   const auto age = fs.SecondsSinceModified(path);
   if (!age) return false;  // gone meanwhile: the next attempt creates it
   const auto owner = ParseLockFile(text);
@@ -179,20 +219,23 @@ bool LockFileIsStale(FileSystem& fs, const std::string& path, const std::string&
 }  // namespace
 
 std::optional<WriterLock> WriterLock::Acquire(FileSystem& fs, const std::string& lockPath,
-                                              const LockPolicy& policy) {
+                                              const LockPolicy& policy, bool* abandonedByOlderWriter) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(policy.waitSeconds);
   std::minstd_rand jitter(static_cast<unsigned>(::getpid()));
+  if (abandonedByOlderWriter) *abandonedByOlderWriter = false;
   for (;;) {
-    OpenedFile created = fs.Create(lockPath, true);
-    if (created.file) {
-      WriterLock lock(fs, lockPath);
+    FileInfo made;
+    std::string own;
+    const Taken taken = TakeLock(fs, lockPath, made, own);
+    if (taken == Taken::Yes) {
       NoteHeld(lockPath, true);
-      if (!WriteOwner(*created.file)) return std::nullopt;  // the lock is released by its destructor
-      return lock;
+      return WriterLock(fs, lockPath, made, own);
     }
-    if (created.status != IoStatus::AlreadyExists) return std::nullopt;
+    if (taken == Taken::Failed) return std::nullopt;
     const std::string seen = ReadLockText(fs, lockPath);
     if (LockFileIsStale(fs, lockPath, seen, policy)) {
+      const auto owner = ParseLockFile(seen);
+      if (abandonedByOlderWriter && (!owner || !owner->keepsJournal)) *abandonedByOlderWriter = true;
       BreakStaleLock(fs, lockPath, seen, policy);
       if (std::chrono::steady_clock::now() >= deadline) return std::nullopt;
       continue;
@@ -202,7 +245,11 @@ std::optional<WriterLock> WriterLock::Acquire(FileSystem& fs, const std::string&
   }
 }
 
-WriterLock::WriterLock(WriterLock&& other) noexcept : m_fs(other.m_fs), m_path(std::move(other.m_path)) {
+WriterLock::WriterLock(WriterLock&& other) noexcept
+    : m_fs(other.m_fs),
+      m_path(std::move(other.m_path)),
+      m_file(other.m_file),
+      m_ownName(std::move(other.m_ownName)) {
   other.m_path.clear();
 }
 
@@ -211,6 +258,8 @@ WriterLock& WriterLock::operator=(WriterLock&& other) noexcept {
     Release();
     m_fs = other.m_fs;
     m_path = std::move(other.m_path);
+    m_file = other.m_file;
+    m_ownName = std::move(other.m_ownName);
     other.m_path.clear();
   }
   return *this;
@@ -222,13 +271,27 @@ WriterLock::~WriterLock() {
 
 void WriterLock::Release() {
   if (m_path.empty()) return;
-  m_fs->Remove(m_path);
+  // Another writer that took this lock for abandoned may hold the name by now: its lock stays.
+  RemoveIfSame(*m_fs, m_path, m_file);
+  // The name the lock was written under, when it could not be removed at once.
+  if (!m_ownName.empty()) RemoveIfSame(*m_fs, m_ownName, m_file);
   NoteHeld(m_path, false);
   m_path.clear();
 }
 
+bool LeftByGoneProcess(const std::string& name, const std::string& path) {
+  const std::string prefix = path + "." + HostName() + "-";
+  if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) return false;
+  const std::string rest = name.substr(prefix.size());  // "<process>-<n>"
+  const std::size_t dash = rest.find('-');
+  if (dash == 0 || dash == std::string::npos || rest.find_first_not_of("0123456789-") != std::string::npos)
+    return false;
+  const long long pid = std::stoll(rest.substr(0, std::min<std::size_t>(dash, 12)));
+  return pid != ::getpid() && !ProcessRuns(pid, 0);
+}
+
 bool LockHeldByLiveWriter(FileSystem& fs, const std::string& lockPath, const LockPolicy& policy) {
-  if (!fs.Exists(lockPath)) return false;
+  if (!fs.Inspect(lockPath)) return false;
   return !LockFileIsStale(fs, lockPath, ReadLockText(fs, lockPath), policy);
 }
 

@@ -230,7 +230,7 @@ bool LogInAdministrator(const CommandLine& line, Messages& messages, bool settin
     throw UsageError{line.arguments[0] + " needs the administrator: --user " + AdministratorLoginName()};
   const Configuration configuration =
       ReadConfiguration(LocalFileSystem(), DefaultConfigurationPaths(), messages);
-  switch (LogInAdministrator(configuration.AdministratorPasswordCode, Password(), messages)) {
+  switch (LogInAdministrator(configuration, Password(), messages)) {
     case AdministratorLogin::Refused:
       return false;
     case AdministratorLogin::FirstStart:
@@ -444,10 +444,9 @@ int Save(const CommandLine& line, Messages& messages) {
     state->NumberCount = loaded->state.NumberCount;
     NumberAsNextIndex(*state, loaded->highestIndex, signer);
   } else {
-    if (listing.HighestRunningCount() >= kHighestRunningCount) {
-      Tell(messages, MessageKind::Error, str::kDatabaseFull);
-      return kRefused;
-    }
+    // "--new" is the next free number when the calculation is stored, chosen under the writer lock, so
+    // that scripts storing at once each get their own.
+    request.mode = SaveMode::NextFreeNumber;
     NumberAsNew(*state, listing.HighestRunningCount(), signer);
   }
   state->Date = Today();

@@ -14,18 +14,16 @@ using test::MessageIds;
 
 class LoginTest : public ::testing::Test {
  protected:
-  std::string StoredCode() {
-    return ReadConfiguration(LocalFileSystem(), {file, folder.Path()}, messages).AdministratorPasswordCode;
-  }
+  Configuration Stored() { return ReadConfiguration(LocalFileSystem(), {file, folder.Path()}, messages); }
   test::TempFolder folder;
   std::string file = folder.File("Pramo/Pramo.ini");
   MessageRecorder messages{Answer::Yes};
 };
 
 TEST_F(LoginTest, TheFirstStartTakesTheInitialPasswordAndForcesItsChange) {
-  ASSERT_TRUE(IsFirstStart(StoredCode()));
-  EXPECT_EQ(LogInAdministrator("", "tesov", messages), AdministratorLogin::FirstStart);
-  EXPECT_EQ(LogInAdministrator("", "Tesov", messages), AdministratorLogin::Refused);
+  ASSERT_TRUE(IsFirstStart(Stored()));
+  EXPECT_EQ(LogInAdministrator(Stored(), "tesov", messages), AdministratorLogin::FirstStart);
+  EXPECT_EQ(LogInAdministrator(Stored(), "Tesov", messages), AdministratorLogin::Refused);
   EXPECT_EQ(MessageIds(messages), std::vector<int>{str::kNotAdministrator.id});
   // The window cannot be closed until a password is set.
   messages.Clear();
@@ -42,7 +40,7 @@ TEST_F(LoginTest, TheFirstStartTakesTheInitialPasswordAndForcesItsChange) {
   EXPECT_EQ(change("abcd", "abcd"), PasswordChange::Refused);
   EXPECT_EQ(change("abcde", "abcdf"), PasswordChange::TypeAgain);
   EXPECT_EQ(change("tesov", "tesov"), PasswordChange::TypeAgain);
-  EXPECT_TRUE(IsFirstStart(StoredCode()));
+  EXPECT_TRUE(IsFirstStart(Stored()));
   ASSERT_EQ(change("Správce1", "Správce1"), PasswordChange::Changed);
   const std::vector<std::pair<int, MessageKind>> expected{
       {str::kPasswordTooShort.id, MessageKind::Information},
@@ -56,8 +54,8 @@ TEST_F(LoginTest, TheFirstStartTakesTheInitialPasswordAndForcesItsChange) {
   }
 
   // From now on the stored transform decides, and the initial password is refused.
-  const std::string code = StoredCode();
-  EXPECT_EQ(code, AdministratorPasswordCode("Správce1"));
+  const Configuration code = Stored();
+  EXPECT_EQ(code.AdministratorPasswordCode, AdministratorPasswordCode("Správce1"));
   messages.Clear();
   EXPECT_EQ(LogInAdministrator(code, "Správce1", messages), AdministratorLogin::Granted);
   EXPECT_EQ(LogInAdministrator(code, "tesov", messages), AdministratorLogin::Refused);
@@ -69,7 +67,35 @@ TEST_F(LoginTest, PasswordsWithEveryByteSurviveTheConfigurationFile) {
   // 'n' transforms to the byte 0 and the key's 'd' to a line feed: both must come back as they were.
   ASSERT_EQ(ChangeAdministratorPassword(LocalFileSystem(), file, "nnnnnd", "nnnnnd", messages),
             PasswordChange::Changed);
-  EXPECT_EQ(LogInAdministrator(StoredCode(), "nnnnnd", messages), AdministratorLogin::Granted);
+  EXPECT_EQ(LogInAdministrator(Stored(), "nnnnnd", messages), AdministratorLogin::Granted);
+}
+
+// A configuration that cannot be read whole may hold a password: the initial one never works then, and
+// nothing writes the file down to the few keys it would know.
+TEST_F(LoginTest, AnUnusableConfigurationIsNoFirstStartAndIsNeverWritten) {
+  std::string oversized = "[pracovní]\nkomponenta=x\n";
+  oversized.append(1200 * 1024, ';');
+  const std::vector<std::vector<std::uint8_t>> unusable = {
+      std::vector<std::uint8_t>(oversized.begin(), oversized.end()),
+      {0, 0x8F, 'x', '\n', 0xFF, '=', '\r', '\n'},
+      {'n', 'o', 'i', 's', 'e', 0x8F, 0xFF, '\n'},
+  };
+  std::filesystem::create_directories(folder.File("Pramo"));
+  for (const auto& bytes : unusable) {
+    test::WriteBytes(file, bytes);
+    messages.Clear();
+    const Configuration configuration = Stored();
+    EXPECT_TRUE(configuration.FileUnusable);
+    EXPECT_FALSE(IsFirstStart(configuration));
+    EXPECT_EQ(LogInAdministrator(configuration, "tesov", messages), AdministratorLogin::Refused);
+    EXPECT_EQ(ChangeAdministratorPassword(LocalFileSystem(), file, "heslo1", "heslo1", messages),
+              PasswordChange::TypeAgain);
+    EXPECT_FALSE(SaveLanguage(LocalFileSystem(), file, "English", messages));
+    EXPECT_EQ(MessageIds(messages),
+              (std::vector<int>{str::kConfigurationDamaged.id, str::kNotAdministrator.id,
+                                str::kConfigurationNotWritten.id, str::kConfigurationNotWritten.id}));
+    EXPECT_EQ(test::ReadBytes(file), bytes);
+  }
 }
 
 TEST_F(LoginTest, AnUnwritableConfigurationKeepsTheOldPassword) {

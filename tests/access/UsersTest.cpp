@@ -275,7 +275,7 @@ TEST_F(UsersTest, FailedRewritesRestoreTheFile) {
   test::FaultyFileSystem fs;
   auto db = Access(fs);
   const auto listed = Listed();
-  fs.FailAt(test::FsOp::Write, 2);  // the first write fills the lock file
+  fs.FailAt(test::FsOp::Write, 3);  // the first writes fill the lock file and the journal
   EXPECT_EQ(AddUserFromForm(db, listed, Form("dvorakova"), false), AddUserOutcome::Failed);
   fs.FailAt(test::FsOp::Read, 1);
   EXPECT_FALSE(ChangeUser(db, "novak", "Jan Novák", "heslo1"));

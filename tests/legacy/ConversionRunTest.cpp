@@ -384,7 +384,7 @@ TEST_F(ConversionRunTest, TargetHeldByAnotherWriterIsLeftAlone) {
   ConversionRun run(db, companies, companyList);
   EXPECT_FALSE(run.Start(Request(LegacyFixture("vypocty.000"))));
   EXPECT_EQ(test::MessageIds(messages),
-            (std::vector<int>{str::kConvertConfirm.id, str::kCannotCreateWorkingFile.id}));
+            (std::vector<int>{str::kConvertConfirm.id, str::kDatabaseBusyNotSaved.id}));
   EXPECT_EQ(test::ReadBytes(target), original);
 }
 
@@ -460,8 +460,8 @@ TEST_F(ConversionRunTest, FailureInTheCompanyPhaseKeepsTheConvertedCalculations)
   while (run.Step()) {
   }
   const auto converted = test::ReadBytes(target);
-  // The first write fills the writer lock; the second puts the new records on disk.
-  fileSystem.FailAt(FsOp::Write, 2);
+  // The first writes fill the writer lock and the journal; the third puts the new records on disk.
+  fileSystem.FailAt(FsOp::Write, 3);
   EXPECT_FALSE(run.StoreCompanies());
   EXPECT_EQ(run.Phase(), ConversionPhase::Failed);
   EXPECT_EQ(test::ReadBytes(target), converted);

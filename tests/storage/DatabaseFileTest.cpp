@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "core/CalculationBlockCodec.h"
 #include "storage/DatabaseListing.h"
 #include "storage/StorageTestSupport.h"
@@ -70,10 +72,12 @@ TEST_F(DatabaseFileTest, ScanDeliversEveryWholeRecordInFileOrder) {
   EXPECT_TRUE(messages.Shown().empty());
 }
 
-TEST_F(DatabaseFileTest, ScanOfAMissingFileTellsAccessFailure) {
+TEST_F(DatabaseFileTest, AScanOfADatabaseThatStaysAwayTellsItMissingOrBusy) {
   auto db = AccessTo(LocalFileSystem(), folder.File("nic.flw"), messages);
   EXPECT_FALSE(ScanDatabase(db, [](RecordView) { return true; }).ok);
-  EXPECT_EQ(MessageIds(messages), std::vector<int>{str::kDatabaseAccessFailure.id});
+  auto held = WriterLock::Acquire(LocalFileSystem(), db.paths.lock, db.lockPolicy);
+  EXPECT_FALSE(ScanDatabase(db, [](RecordView) { return true; }).ok);
+  EXPECT_EQ(MessageIds(messages), (std::vector<int>{str::kDatabaseFileMissing.id, str::kDatabaseBusy.id}));
 }
 
 TEST_F(DatabaseFileTest, AScanWaitsWhileALiveWriterHasTheFileAway) {
@@ -276,14 +280,9 @@ TEST_F(DatabaseFileTest, EveryInjectedFailureOfAStoreLeavesTheDatabaseAsItWas) {
     int expectedId;  // 0: the class depends on where the failure hits
   };
   const Case cases[] = {
-      {test::FsOp::Open, 0},
-      {test::FsOp::Create, 0},
-      {test::FsOp::Read, str::kReadFailureNotSaved.id},
-      {test::FsOp::Write, 0},
-      {test::FsOp::Sync, str::kWriteFailureNotSaved.id},
-      {test::FsOp::Close, 0},
-      {test::FsOp::Rename, 0},
-      {test::FsOp::SyncDirectory, 0},
+      {test::FsOp::Open, 0},   {test::FsOp::Create, 0}, {test::FsOp::Read, str::kReadFailureNotSaved.id},
+      {test::FsOp::Write, 0},  {test::FsOp::Sync, 0},   {test::FsOp::Link, 0},
+      {test::FsOp::Close, 0},  {test::FsOp::Rename, 0}, {test::FsOp::SyncDirectory, 0},
       {test::FsOp::Remove, 0},
   };
   int failuresSeen = 0;
@@ -331,7 +330,7 @@ TEST_F(DatabaseFileTest, WriteFailuresAreToldByTheirKind) {
   EXPECT_EQ(SaveCalculation(db, ComputedCalculation(21), SaveMode::NewNumber), SaveOutcome::Failed);
   EXPECT_EQ(MessageIds(messages), std::vector<int>{str::kCannotCreateWorkingFile.id});
   messages.Clear();
-  fs.FailAt(test::FsOp::Write, 2);  // the new database content (a full disk)
+  fs.FailAt(test::FsOp::Write, 3);  // the new database content (a full disk), after lock and journal
   EXPECT_EQ(SaveCalculation(db, ComputedCalculation(21), SaveMode::NewNumber), SaveOutcome::Failed);
   EXPECT_EQ(MessageIds(messages), std::vector<int>{str::kWriteFailureNotSaved.id});
   EXPECT_EQ(ReadBytes(path), original);
@@ -355,7 +354,7 @@ TEST_F(DatabaseFileTest, FailedRestoreLeavesTheDataInTheBackupAndSaysSo) {
       return test::FaultyFileSystem::Rename(from, to);
     }
   } failing;
-  failing.FailAt(test::FsOp::Write, 2);  // the first write fills the lock file
+  failing.FailAt(test::FsOp::Write, 3);  // the first writes fill the lock file and the journal
   auto db = Access(failing);
   EXPECT_EQ(SaveCalculation(db, ComputedCalculation(21), SaveMode::NewNumber), SaveOutcome::Failed);
   EXPECT_EQ(MessageIds(messages), (std::vector<int>{str::kWriteFailureNotSaved.id, str::kRestoreFailed.id}));
@@ -379,7 +378,7 @@ TEST_F(DatabaseFileTest, AWriterHoldingTheLockKeepsOthersOut) {
   auto held = WriterLock::Acquire(LocalFileSystem(), PathsOf(path).lock, db.lockPolicy);
   ASSERT_TRUE(held);
   EXPECT_EQ(SaveCalculation(db, ComputedCalculation(21), SaveMode::NewNumber), SaveOutcome::Failed);
-  EXPECT_EQ(MessageIds(messages), std::vector<int>{str::kCannotCreateWorkingFile.id});
+  EXPECT_EQ(MessageIds(messages), std::vector<int>{str::kDatabaseBusyNotSaved.id});
   EXPECT_EQ(ReadBytes(path), original);
   held->Release();
   messages.Clear();
@@ -475,6 +474,108 @@ TEST_F(DatabaseFileTest, RecoveryLeavesALiveWritersWorkAlone) {
   EXPECT_TRUE(messages.Shown().empty());
   EXPECT_TRUE(std::filesystem::exists(paths.backup));
   EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+// Links planted under the working files' names are neither followed nor become the database; the
+// database keeps the permissions its administrator gave it.
+TEST_F(DatabaseFileTest, StoresNeverWriteThroughPlantedLinksAndKeepThePermissions) {
+  const std::string victim = folder.File("cizi.txt");
+  test::WriteBytes(victim, {'x'});
+  const DatabasePaths paths = PathsOf(path);
+  std::filesystem::create_symlink(victim, paths.temporary);
+  std::filesystem::create_symlink(victim, paths.backup);
+  ::chmod(path.c_str(), 0640);
+  auto db = Access();
+  ASSERT_EQ(SaveCalculation(db, ComputedCalculation(21), SaveMode::NewNumber), SaveOutcome::Stored);
+  EXPECT_EQ(ReadBytes(victim), std::vector<std::uint8_t>{'x'});
+  EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(path)));
+  EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all,
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                std::filesystem::perms::group_read);
+  // A link under the lock's name keeps writers out; nothing is written through it.
+  std::filesystem::create_symlink(victim, paths.lock);
+  EXPECT_EQ(SaveCalculation(db, ComputedCalculation(22), SaveMode::NewNumber), SaveOutcome::Failed);
+  EXPECT_EQ(ReadBytes(victim), std::vector<std::uint8_t>{'x'});
+  EXPECT_TRUE(std::filesystem::is_symlink(paths.lock));
+}
+
+// One case per situation recovery meets: only an interrupted rewrite comes back, and only the files the
+// rewrite made go.
+TEST_F(DatabaseFileTest, RecoveryRestoresOnlyAnInterruptedRewrite) {
+  const DatabasePaths paths = PathsOf(path);
+  auto db = Access();
+  // Deleted on purpose: the backup of the last change stays a backup, and a new database starts empty.
+  ASSERT_EQ(SaveCalculation(db, ComputedCalculation(21), SaveMode::NewNumber), SaveOutcome::Stored);
+  std::filesystem::remove(path);
+  EXPECT_FALSE(RecoverDatabase(db));
+  EXPECT_FALSE(std::filesystem::exists(path));
+  const DatabaseRecord user = RecordWithSlot(Slot::User, std::vector<std::uint8_t>(10, 1));
+  ASSERT_TRUE(AddToFirstFreeSlot(db, Slot::User, std::span(user).subspan(973, 10), true));
+  EXPECT_EQ(ReadBytes(path).size(), kRecordSize);
+
+  // Killed with the file away: the journal tells, the backup comes back, the new content's file goes.
+  test::WriteBytes(path, original);
+  std::filesystem::remove(paths.backup);
+  struct Killed : test::FaultyFileSystem {
+    IoStatus Rename(const std::string& from, const std::string& to) override {
+      if (from.ends_with(".flw")) {
+        const IoStatus renamed = test::FaultyFileSystem::Rename(from, to);
+        throw renamed;  // the writer dies right after taking the file away
+      }
+      return test::FaultyFileSystem::Rename(from, to);
+    }
+  } killed;
+  {
+    auto dying = Access(killed);
+    EXPECT_THROW(SaveCalculation(dying, ComputedCalculation(30), SaveMode::NewNumber), IoStatus);
+  }
+  EXPECT_FALSE(std::filesystem::exists(path));
+  messages.Clear();
+  EXPECT_TRUE(RecoverDatabase(db));
+  EXPECT_EQ(MessageIds(messages), std::vector<int>{str::kDatabaseRestored.id});
+  EXPECT_EQ(ReadBytes(path), original);
+  ExpectNoDebris();
+
+  // A file given as the database is never one of its own working files, whatever its name.
+  for (const char* name : {"x.tmp", "x.lck", "x.bak", "x.jrn"}) {
+    const std::string given = folder.Copy("legacy.flw", name);
+    auto other = AccessTo(LocalFileSystem(), given, messages);
+    EXPECT_TRUE(ScanDatabase(other, [](RecordView) { return true; }).ok) << name;
+    EXPECT_EQ(SaveCalculation(other, ComputedCalculation(40), SaveMode::NewNumber), SaveOutcome::Stored);
+    EXPECT_TRUE(std::filesystem::exists(given)) << name;
+  }
+}
+
+// A database of an invalid format is refused by every change and stays byte for byte.
+TEST_F(DatabaseFileTest, AnInvalidFormatIsNeverChanged) {
+  auto bytes = original;
+  bytes[5 * kRecordSize + 2] = '?';  // a record holding nothing, with a broken tag
+  test::WriteBytes(path, bytes);
+  auto db = Access();
+  EXPECT_EQ(SaveCalculation(db, ComputedCalculation(21), SaveMode::NewNumber), SaveOutcome::Failed);
+  const std::array<std::uint8_t, 51> company{};
+  EXPECT_FALSE(AddToFirstFreeSlot(db, Slot::Company, company, false));
+  EXPECT_FALSE(ChangeRecords(db, [](std::span<std::uint8_t, kRecordSize>) {}));
+  EXPECT_EQ(MessageIds(messages), std::vector<int>(3, str::kInvalidDatabase.id));
+  EXPECT_EQ(ReadBytes(path), bytes);
+}
+
+// Writers at once: each store under the next free number, chosen under the lock, gets its own number.
+TEST_F(DatabaseFileTest, NextFreeNumbersOfWritersAtOnceAreDistinct) {
+  std::vector<std::uint32_t> numbers(8);
+  std::vector<std::thread> writers;
+  for (std::size_t i = 0; i < numbers.size(); ++i)
+    writers.emplace_back([&, i] {
+      MessageRecorder quiet;
+      auto db = AccessTo(LocalFileSystem(), path, quiet);
+      db.lockPolicy.waitSeconds = 5;
+      EXPECT_EQ(SaveCalculation(db, ComputedCalculation(1), SaveMode::NextFreeNumber, &numbers[i]),
+                SaveOutcome::Stored);
+    });
+  for (auto& writer : writers) writer.join();
+  std::sort(numbers.begin(), numbers.end());
+  EXPECT_EQ(std::adjacent_find(numbers.begin(), numbers.end()), numbers.end());
+  EXPECT_EQ(numbers.back() - numbers.front(), numbers.size() - 1);
 }
 
 TEST_F(DatabaseFileTest, FreeSlotsServeUsersAndCompanies) {

@@ -71,7 +71,7 @@ class TempFolder {
 
 // The machine's file system with one chosen operation made to fail: the n-th call of a kind, counted from
 // the moment FailAt() is called.
-enum class FsOp { Open, Create, Read, Write, Sync, Close, Rename, Remove, SyncDirectory };
+enum class FsOp { Open, Create, Read, Write, Sync, Close, Rename, Remove, SyncDirectory, Link };
 
 class FaultyFileSystem : public FileSystem {
  public:
@@ -87,14 +87,18 @@ class FaultyFileSystem : public FileSystem {
   }
   bool Failed() const { return m_failed; }
 
-  OpenedFile OpenForReading(const std::string& path) override {
+  OpenedFile OpenForReading(const std::string& path, Links links = Links::Follow) override {
     if (Hit(FsOp::Open)) return {nullptr, IoStatus::OtherFailure};
-    return Wrap(m_local.OpenForReading(path));
+    return Wrap(m_local.OpenForReading(path, links));
   }
-  OpenedFile Create(const std::string& path, bool exclusive) override {
+  OpenedFile Create(const std::string& path, NewFile kind) override {
     if (Hit(FsOp::Create)) return {nullptr, IoStatus::WriteFailure};
-    return Wrap(m_local.Create(path, exclusive));
+    return Wrap(m_local.Create(path, kind));
   }
+  IoStatus Link(const std::string& existing, const std::string& newName) override {
+    return Hit(FsOp::Link) ? IoStatus::OtherFailure : m_local.Link(existing, newName);
+  }
+  std::optional<FileInfo> Inspect(const std::string& path) override { return m_local.Inspect(path); }
   IoStatus Rename(const std::string& from, const std::string& to) override {
     return Hit(FsOp::Rename) ? IoStatus::OtherFailure : m_local.Rename(from, to);
   }
@@ -149,6 +153,7 @@ class FaultyFileSystem : public FileSystem {
       return m_inner->Write(bytes);
     }
     IoStatus Sync() override { return m_fs.Hit(FsOp::Sync) ? IoStatus::WriteFailure : m_inner->Sync(); }
+    void TakePermissions(const FileInfo& of) override { m_inner->TakePermissions(of); }
     IoStatus Close() override {
       const IoStatus closed = m_inner->Close();
       return m_fs.Hit(FsOp::Close) ? IoStatus::WriteFailure : closed;

@@ -203,8 +203,8 @@ TEST_F(PramoDbConvertTest, InterruptWithoutTerminalKeepsWhatWasConverted) {
   const std::string old = test::OldCalculations(folder.File("vypocty.000"), kCount);
   const pid_t pid = Spawn(
       {"convert", old, target, "--companies", test::LegacyFixture("firmy.000"), "--user", "admin"}, "int");
-  // The run has begun once its rewrite's new file exists.
-  const std::string temporary = folder.File("cil.tmp");
+  // The run has begun once its rewrite's journal exists.
+  const std::string temporary = folder.File("cil.jrn");
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
   while (!std::filesystem::exists(temporary) && std::chrono::steady_clock::now() < deadline)
     std::this_thread::sleep_for(std::chrono::microseconds(200));

@@ -54,7 +54,7 @@ void TFLogin::FormShow() {
   m_main.LoginShown();
   ui->EUser->setFocus();
   m_configuration = ReadConfiguration(LocalFileSystem(), m_paths, m_messages);
-  const bool firstStart = IsFirstStart(m_configuration.AdministratorPasswordCode);
+  const bool firstStart = IsFirstStart(m_configuration);
   ShowFirstStartPanel(firstStart);
   if (!firstStart) FillDatabaseList();
   if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -71,6 +71,9 @@ void TFLogin::ShowFirstStartPanel(bool shown) {
 void TFLogin::FillDatabaseList() {
   ui->CBDatabaze->clear();
   if (!m_configuration.DatabaseFolderExists) return;
+  // A database whose rewrite was interrupted (the program killed, the power cut) is put back first, so
+  // that it is offered.
+  RecoverDatabasesIn(LocalFileSystem(), m_configuration.DatabaseFolder, m_messages);
   for (const std::string& name : DatabaseFileNames(LocalFileSystem(), m_configuration.DatabaseFolder))
     ui->CBDatabaze->addItem(ToQt(name));
   const int remembered = ui->CBDatabaze->findText(ToQt(m_configuration.Interface.LastDatabase));
@@ -102,8 +105,7 @@ void TFLogin::LogInAsUser(const std::string& login, const std::string& password)
 }
 
 void TFLogin::LogInAsAdministrator(const std::string& password) {
-  const AdministratorLogin granted =
-      LogInAdministrator(m_configuration.AdministratorPasswordCode, password, m_messages);
+  const AdministratorLogin granted = LogInAdministrator(m_configuration, password, m_messages);
   if (granted == AdministratorLogin::Refused) {
     Refuse();
     return;

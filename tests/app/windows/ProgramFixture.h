@@ -32,7 +32,7 @@ struct Program {
 
   Program() {
     const std::string database = folder.filePath(QStringLiteral("Pramo.flw")).toStdString();
-    LocalFileSystem().Create(database, true);
+    LocalFileSystem().Create(database, NewFile::Shared);
     Configuration configuration;
     configuration.DatabaseFolder = folder.path().toStdString();
     configuration.OwnerName = "Zkušební provoz";

@@ -210,6 +210,9 @@ class TfMain : public QMainWindow {
   void CBUtvarChange(int index);
   void BBTekutina7Click();
   void SGKaskada2Edited();
+  void ClearCascadeGrid();
+  void ShowCascadeGrid(const CascadeGrid& cascade);
+  bool ReadCascadeOfPage();
 
   // Settings dialogs.
   void OpenValueDialog(ValuePurpose purpose);
@@ -232,6 +235,14 @@ class TfMain : public QMainWindow {
   void bbKopievypoctu1Click();
   void bbPrepocitatvypocet1Click();
   void EditSelectedCalculation(bool asCopy);
+  void ForgetGraphPrintSettings();
+  void ShowNewListing();
+  // The running count and index edits.
+  void EAkceTypExit2();
+  void eCisloVypoctuIdxExit();
+  void eCisloVypoctuCountChange();
+  void NumberEditExit(QLineEdit* edit, int digits);
+  bool NumberEditsHoldNumbers();
   void SetUpDatabasePage();
   void ResetDatabasePage();
   void ResetFilter();

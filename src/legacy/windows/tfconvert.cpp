@@ -6,7 +6,6 @@
 
 #include "app/windows/WindowText.h"
 #include "legacy/windows/tfstavprevodu.h"
-#include "storage/Companies.h"
 #include "storage/DatabasePage.h"
 #include "storage/FileSystem.h"
 #include "strings/legacy.h"
@@ -58,8 +57,10 @@ TFConvert::TFConvert(Messages& messages, TFStavPrevodu& stavPrevodu, QWidget* pa
 
 TFConvert::~TFConvert() = default;
 
-void TFConvert::ShowFor(const std::string& databaseFolder, const std::string& selectedDatabase) {
+void TFConvert::ShowFor(const std::string& databaseFolder, const std::string& selectedDatabase,
+                        const std::vector<std::string>& companyList) {
   m_folder = databaseFolder;
+  m_mainCompanies = companyList;
   std::vector<std::string> items = DatabaseChoiceItems(LocalFileSystem(), databaseFolder);
   ui->CBDatabazePramo->clear();
   // The first item creates a new database, which is no target.
@@ -131,9 +132,9 @@ void TFConvert::BPrevedVsechnyClick() {
     if (!target) return;
   }
   m_target.emplace(DatabaseAccess{LocalFileSystem(), PathsOf(target.value_or(std::string())), m_messages});
-  // The names the old calculations refer to join the target's own company list.
-  m_companyList.clear();
-  if (target) m_companyList = ListCompanies(*m_target).value_or(std::vector<std::string>{});
+  // The names the old calculations refer to join the company list of the main window; the target's own
+  // names are replaced with its calculations.
+  m_companyList = m_mainCompanies;
   m_run = std::make_unique<ConversionRun>(*m_target, m_companies, m_companyList);
   if (!m_run->Start(request)) return;
   m_stavPrevodu.Run(*m_run);

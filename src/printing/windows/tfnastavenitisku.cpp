@@ -1,6 +1,6 @@
 #include "printing/windows/tfnastavenitisku.h"
 
-#include <QPageSetupDialog>
+#include <QPrintDialog>
 
 #include "printing/windows/CertificatePrinter.h"
 #include "ui_tfnastavenitisku.h"
@@ -49,9 +49,13 @@ void TFNastaveniTisku::BZpetClick() {
   close();
 }
 
+// The choice of the printer with its paper and orientation; the certificate is printed later, by the print
+// command.
 void TFNastaveniTisku::BBTiskarnaClick() {
-  QPageSetupDialog setup(&m_printer.Printer(), this);
-  setup.exec();
+  QPrintDialog choice(&m_printer.Printer(), this);
+  choice.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  choice.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+  choice.exec();
 }
 
 }  // namespace pramo

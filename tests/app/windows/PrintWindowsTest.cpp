@@ -1,12 +1,16 @@
 // The certificate preview, the print settings and the footer window, opened from the main window.
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintDialog>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolButton>
 
 #include "ProgramFixture.h"
+#include "app/windows/Icons.h"
 #include "printing/PageEngine.h"
 
 using namespace pramo;
@@ -97,6 +101,31 @@ class PrintWindowsTest : public QObject {
 
     p.get<QAction>("ANahled")->trigger();
     QVERIFY(p.windows->FNahled.Pages().size() < withGraph);
+  }
+
+  // "Tiskárna" offers the choice of the printer; the print command and the preview's print button carry the
+  // desktop's print icon.
+  void PrinterChoiceAndPrintIcons() {
+    Program p;
+    p.storeWater();
+    p.get<QAction>("ANastaveniTisku")->trigger();
+    TFNastaveniTisku& settings = p.windows->FNastaveniTisku;
+    bool offered = false;
+    QTimer::singleShot(0, [&offered] {
+      auto* choice = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+      offered = choice != nullptr;
+      if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->inherits("QDialog"))
+        static_cast<QDialog*>(modal)->reject();
+    });
+    settings.findChild<QPushButton*>(QStringLiteral("BBTiskarna"))->click();
+    QVERIFY(offered);
+    settings.close();
+
+    const QImage print = PrintIcon().pixmap(16).toImage();
+    QCOMPARE(p.get<QAction>("ATiskOsvedceni")->icon().pixmap(16).toImage(), print);
+    QCOMPARE(
+        p.windows->FNahled.findChild<QToolButton*>(QStringLiteral("TBTisk5"))->icon().pixmap(16).toImage(),
+        print);
   }
 
   void FooterWindowMarksOnlyRealChanges() {

@@ -49,8 +49,8 @@ AdministrationPage::AdministrationPage(Messages& messages, Configuration& config
 AdministrationPage::~AdministrationPage() = default;
 
 void AdministrationPage::ShowConfiguration() {
-  ui->DLBDatabaze->setText(ToQt(m_configuration.DatabaseFolder));
-  ui->EVlastnik->setText(ToQt(m_configuration.OwnerName));
+  ShowEditText(ui->DLBDatabaze, ToQt(m_configuration.DatabaseFolder));
+  ShowEditText(ui->EVlastnik, ToQt(m_configuration.OwnerName));
   m_databasePath.clear();
   FillDatabaseChoice();
 }
@@ -138,7 +138,7 @@ void AdministrationPage::CBSUPrihlasovaciJmenoClick(int index) {
   ui->ESUNoveHeslo->clear();
   ui->ESUZopakujHeslo->clear();
   DatabaseAccess db = Database();
-  ui->ESUJmenoUzivatele->setText(ToQt(FindUserFullName(db, m_currentLogin)));
+  ShowEditText(ui->ESUJmenoUzivatele, ToQt(FindUserFullName(db, m_currentLogin)));
 }
 
 // Typing over the picked user's name leaves nobody picked: the text is a name to add.
@@ -167,7 +167,7 @@ void AdministrationPage::BBPridejUzivateleClick() {
   ShowUsers();
   m_currentLogin = added;
   ui->CBSUPrihlasovaciJmeno->setCurrentIndex(ui->CBSUPrihlasovaciJmeno->findText(ToQt(added)));
-  ui->ESUJmenoUzivatele->setText(ToQt(FindUserFullName(db, m_currentLogin)));
+  ShowEditText(ui->ESUJmenoUzivatele, ToQt(FindUserFullName(db, m_currentLogin)));
   ui->ESUNoveHeslo->clear();
   ui->ESUZopakujHeslo->clear();
 }

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QLocale>
 #include <QUrl>
 
@@ -96,6 +97,11 @@ std::string ShortDateFormat() {
 char DecimalSeparator() {
   const QString point = QLocale().decimalPoint();
   return point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode()) : '.';
+}
+
+void ShowEditText(QLineEdit* edit, const QString& text) {
+  edit->setText(text);
+  edit->setCursorPosition(0);
 }
 
 }  // namespace pramo

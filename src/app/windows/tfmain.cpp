@@ -106,12 +106,6 @@ void SelectItem(QComboBox* list, int index) {
   list->setProperty(kRememberedIndex, list->currentIndex());
 }
 
-// A text the program writes into an edit is shown from its beginning, as a user reads it.
-void ShowEditText(QLineEdit* edit, const QString& text) {
-  edit->setText(text);
-  edit->setCursorPosition(0);
-}
-
 void SetChecked(QCheckBox* box, bool checked) {
   const QSignalBlocker blocker(box);
   box->setChecked(checked);
@@ -1113,7 +1107,7 @@ void TfMain::FillCompanyList() {
 void TfMain::ShowCompany(const QString& name) {
   const QSignalBlocker blocker(ui->CBUtvar);
   ui->CBUtvar->setCurrentIndex(ui->CBUtvar->findText(name));
-  ui->CBUtvar->setEditText(name);
+  ShowEditText(ui->CBUtvar->lineEdit(), name);
   ui->CBUtvar->setProperty(kRememberedIndex, ui->CBUtvar->currentIndex());
 }
 

@@ -79,7 +79,7 @@ void TFConvert::BBSoubVypoctyClick() {
   const std::string path =
       m_chooseFile(this, Tr(str::kConvertCalculationsDialogTitle), Tr(str::kConvertCalculationsFilter));
   if (path.empty()) return;
-  ui->EVypVer2->setText(ToQt(path));
+  ShowEditText(ui->EVypVer2, ToQt(path));
   ReadList();
 }
 
@@ -87,7 +87,7 @@ void TFConvert::BBSoubFirmyClick() {
   const std::string path =
       m_chooseFile(this, Tr(str::kConvertCompaniesDialogTitle), Tr(str::kConvertCompaniesFilter));
   if (path.empty()) return;
-  ui->EFirmyVer2->setText(ToQt(path));
+  ShowEditText(ui->EFirmyVer2, ToQt(path));
   ReadCompanies();
 }
 

@@ -207,8 +207,7 @@ class DatabasePageWindowTest : public QObject {
              QStringLiteral(" Vypočtené hodnoty - číslo výpočtu 00007-01 "));
     p.typeWater();
     p.pressF5();
-    count->setFocus(Qt::OtherFocusReason);
-    QTest::keyClicks(count, QStringLiteral("x"));
+    count->setText(QStringLiteral("abc"));  // still in the edit: not left yet
     p.messages.Clear();
     p.get<QAction>("AUlozit")->trigger();
     QCOMPARE(p.shown(), std::vector<int>{str::kWholeNumberExpected.id});

@@ -46,16 +46,17 @@ std::string DiagnosticNumber(double value) {
   return value >= 0 ? " " + text : text;
 }
 
-bool WriteDiagnosticExport(const std::string& path, CalculationState& state, DerivedValues& derived,
-                           Messages& messages) {
-  const CalculationState kept = state;
+bool WriteDiagnosticExport(const std::string& path, const CalculationState& calculation, Messages& messages) {
+  CalculationState state = calculation;
+  DerivedValues derived;
+  derived.TemperatureBand = TemperatureBandOf(state.Temperature);
   const double dpMax = DpAtMaximumFlow(state);
   const UncertaintyCurves curves = ComputeUncertaintyCurves(state);
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   file << Tr(str::kDiagnosticHeader) << "\r\n";
   bool sized = true;
   for (int k = 1; k <= kCurvePoints && sized; ++k) {
-    state.MassFlow = k * kept.MassFlowMax / 100.0;
+    state.MassFlow = k * calculation.MassFlowMax / 100.0;
     sized = Prepare(state, derived, messages) && SizeBore(state, derived, dpMax);
     if (!sized) {
       Tell(messages, MessageKind::Error, str::kCalculationFailed);
@@ -76,7 +77,7 @@ bool WriteDiagnosticExport(const std::string& path, CalculationState& state, Der
                              curves.single[k - 1],
                              curves.cascade[k - 1],
                              state.AddedUncertaintyShortLengths,
-                             ExpansibilityUncertaintyAt(kept, dp)};
+                             ExpansibilityUncertaintyAt(calculation, dp)};
     std::string line;
     for (double field : fields) {
       if (!line.empty()) line += ';';
@@ -88,11 +89,6 @@ bool WriteDiagnosticExport(const std::string& path, CalculationState& state, Der
   const bool written = static_cast<bool>(file);
   Tell(messages, written ? MessageKind::Information : MessageKind::Warning,
        written ? str::kDiagnosticSaved : str::kDiagnosticNotSaved);
-  state = kept;
-  if (!Prepare(state, derived, messages) || !SizeBore(state, derived, dpMax)) {
-    Tell(messages, MessageKind::Error, str::kCalculationFailed);
-    return false;
-  }
   return written && sized;
 }
 

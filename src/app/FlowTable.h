@@ -27,9 +27,9 @@ std::array<FlowTableRow, 11> FlowCurrentTable(const CalculationState& state, cha
 std::string DiagnosticNumber(double value);
 
 // The diagnostic export over the flow range: a header and one line of 15 fields for each per cent of the
-// maximum flow, the bore sized anew at each. The state is restored (and sized again) afterwards. Reports
-// its outcome through messages; returns false when nothing or not everything was written.
-bool WriteDiagnosticExport(const std::string& path, CalculationState& state, DerivedValues& derived,
-                           Messages& messages);
+// maximum flow, the bore sized anew at each. The sizing works on a copy with values derived from the
+// calculation itself, so the calculation (shown or printed) stays as it was. Reports its outcome through
+// messages; returns false when nothing or not everything was written.
+bool WriteDiagnosticExport(const std::string& path, const CalculationState& calculation, Messages& messages);
 
 }  // namespace pramo

@@ -40,6 +40,12 @@ bool ListsAsDatabase(const std::string& name) {
   return extension == ".flw";
 }
 
+std::string Trimmed(const std::string& text) {
+  const auto first = text.find_first_not_of(' ');
+  const auto last = text.find_last_not_of(' ');
+  return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
+}
+
 }  // namespace
 
 std::uint8_t RemapElementMaterial(std::uint8_t oldIndex) {
@@ -218,22 +224,22 @@ StoreOutcome StoreCalculation(DatabaseAccess& db, CalculationState& state, const
     return StoreOutcome::Stored;
   }
   Tell(messages, MessageKind::Error, str::kStoreFailed);
-  return StoreOutcome::Failed;
+  return saved == SaveOutcome::Conflict ? StoreOutcome::Conflict : StoreOutcome::Failed;
+}
+
+bool IsWholeNumberText(const std::string& text) {
+  const std::string trimmed = Trimmed(text);
+  return !trimmed.empty() && trimmed.size() <= 9 &&
+         std::all_of(trimmed.begin(), trimmed.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 std::string NumberEditOnExit(const std::string& text, const std::string& textOnEntry, int digits,
                              Messages& messages) {
-  const auto first = text.find_first_not_of(' ');
-  const auto last = text.find_last_not_of(' ');
-  const std::string trimmed =
-      first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
-  const bool whole = !trimmed.empty() && trimmed.size() <= 9 &&
-                     std::all_of(trimmed.begin(), trimmed.end(), [](char c) { return c >= '0' && c <= '9'; });
-  if (!whole) {
+  if (!IsWholeNumberText(text)) {
     Tell(messages, MessageKind::Error, str::kWholeNumberExpected);
     return textOnEntry;
   }
-  return PaddedNumber(std::stoull(trimmed), digits);
+  return PaddedNumber(std::stoull(Trimmed(text)), digits);
 }
 
 std::string ResultGroupCaption(const std::string& countText, const std::string& indexText) {

@@ -62,7 +62,8 @@ struct StoreRequest {
   bool dpMaxBoxVisible = true;
   std::optional<double> chosenSeriesValue;  // the series value chosen on the results page, Pa
 };
-enum class StoreOutcome { Stored, Refused, Failed };
+// Conflict: another instance took or overtook the number meanwhile; nothing was stored.
+enum class StoreOutcome { Stored, Refused, Conflict, Failed };
 
 // Stores the current calculation under the save rules. After a store and after a number conflict the
 // database is listed again into `listing`.
@@ -72,6 +73,9 @@ StoreOutcome StoreCalculation(DatabaseAccess& db, CalculationState& state, const
 // Whether no cascade transmitter's range (slots 2 to 4; 0 = unused) reaches the maximum differential
 // pressure.
 bool CascadeRangesBelowDpMax(const CalculationState& state);
+
+// Whether a number edit's text (blanks around it aside) is a whole number of at most nine digits.
+bool IsWholeNumberText(const std::string& text);
 
 // The text a number edit shows when it is left: the typed whole number with `digits` digits, or the text it
 // had on entry (after telling the user) when the typed text is no whole number.

@@ -189,7 +189,7 @@ TEST_F(Run, DiagnosticExportWritesAHundredRowsAndRestoresTheCalculation) {
   Calculate(f);
   const CalculationState before = state;
   const std::string path = (std::filesystem::temp_directory_path() / "pramo-diagnostic.txt").string();
-  ASSERT_TRUE(WriteDiagnosticExport(path, state, derived, recorder));
+  ASSERT_TRUE(WriteDiagnosticExport(path, state, recorder));
   EXPECT_EQ(Shown(), std::vector<int>{str::kDiagnosticSaved.id});
   std::ifstream file(path, std::ios::binary);
   std::string line;
@@ -203,7 +203,7 @@ TEST_F(Run, DiagnosticExportWritesAHundredRowsAndRestoresTheCalculation) {
   EXPECT_EQ(state.Bore, before.Bore);
 
   recorder.Clear();
-  EXPECT_FALSE(WriteDiagnosticExport("/nonexistent-folder/x.txt", state, derived, recorder));
+  EXPECT_FALSE(WriteDiagnosticExport("/nonexistent-folder/x.txt", state, recorder));
   EXPECT_EQ(Shown(), std::vector<int>{str::kDiagnosticNotSaved.id});
 }
 

@@ -281,7 +281,7 @@ TEST_F(DatabasePageTest, ANumberTakenByAnotherInstanceMeanwhileIsRefusedAndTheLi
   auto other = Db();
   ASSERT_EQ(SaveCalculation(other, ComputedCalculation(21), SaveMode::NewNumber), SaveOutcome::Stored);
   messages.Clear();
-  EXPECT_EQ(Store(mine), StoreOutcome::Failed);
+  EXPECT_EQ(Store(mine), StoreOutcome::Conflict);
   EXPECT_EQ(MessageIds(messages), (std::vector<int>{str::kNumberConflict.id, str::kStoreFailed.id}));
   EXPECT_EQ(listing.HighestRunningCount(), 21u);
 }

@@ -5,6 +5,7 @@
 #include "app/windows/Language.h"
 #include "app/windows/WindowText.h"
 #include "storage/DatabasePage.h"
+#include "strings/access.h"
 #include "strings/storage.h"
 #include "ui_administrationpage.h"
 
@@ -17,10 +18,17 @@ AdministrationPage::AdministrationPage(Messages& messages, Configuration& config
       m_configuration(configuration) {
   ui->setupUi(this);
   RetranslateOnLanguageChange(this, [this] { ui->retranslateUi(this); });
-  ui->CBSUPrihlasovaciJmeno->lineEdit()->setMaxLength(static_cast<int>(kUserTextCapacity));
+  // The login-name box takes a new name as typed and a user only as picked from its list: no completion,
+  // and Enter on a listed name picks nothing.
+  QComboBox* logins = ui->CBSUPrihlasovaciJmeno;
+  logins->lineEdit()->setMaxLength(static_cast<int>(kUserTextCapacity));
+  logins->setCompleter(nullptr);
+  logins->setInsertPolicy(QComboBox::NoInsert);
+  // The box would pick a listed name typed whole when its edit is finished (Enter or leaving it).
+  disconnect(logins->lineEdit(), &QLineEdit::editingFinished, logins, nullptr);
   connect(ui->CBVyberDatabazi, &QComboBox::activated, this, &AdministrationPage::CBVyberDatabaziChange);
-  connect(ui->CBSUPrihlasovaciJmeno, &QComboBox::activated, this,
-          &AdministrationPage::CBSUPrihlasovaciJmenoClick);
+  connect(logins, &QComboBox::activated, this, &AdministrationPage::CBSUPrihlasovaciJmenoClick);
+  connect(logins->lineEdit(), &QLineEdit::textEdited, this, &AdministrationPage::CBSUPrihlasovaciJmenoEdited);
   connect(ui->BBPridejUzivatele, &QPushButton::clicked, this, &AdministrationPage::BBPridejUzivateleClick);
   connect(ui->BBZmen, &QPushButton::clicked, this, &AdministrationPage::BBZmenClick);
   connect(ui->BBOdstranUzivatele2, &QPushButton::clicked, this,
@@ -43,8 +51,8 @@ AdministrationPage::AdministrationPage(Messages& messages, Configuration& config
 AdministrationPage::~AdministrationPage() = default;
 
 void AdministrationPage::ShowConfiguration() {
-  ui->DLBDatabaze->setText(ToQt(m_configuration.DatabaseFolder));
-  ui->EVlastnik->setText(ToQt(m_configuration.OwnerName));
+  ShowEditText(ui->DLBDatabaze, ToQt(m_configuration.DatabaseFolder));
+  ShowEditText(ui->EVlastnik, ToQt(m_configuration.OwnerName));
   m_databasePath.clear();
   FillDatabaseChoice();
 }
@@ -68,6 +76,7 @@ void AdministrationPage::FillDatabaseChoice() {
   for (const std::string& item : DatabaseChoiceItems(LocalFileSystem(), m_configuration.DatabaseFolder))
     ui->CBVyberDatabazi->addItem(ToQt(item));
   ui->CBVyberDatabazi->setCurrentIndex(-1);
+  m_currentLogin.clear();
   ui->CBSUPrihlasovaciJmeno->clear();
   ui->ESUJmenoUzivatele->clear();
   ui->BBPridejUzivatele->setEnabled(false);
@@ -89,6 +98,7 @@ void AdministrationPage::CBVyberDatabaziChange(int index) {
     if (!path) return;
     m_databasePath = *path;
     emit DatabaseChosen();
+    m_currentLogin.clear();
     ui->CBSUPrihlasovaciJmeno->clear();
     EmptyUserEdits();
     ui->BBPridejUzivatele->setEnabled(true);
@@ -107,7 +117,9 @@ void AdministrationPage::CBVyberDatabaziChange(int index) {
   EmptyUserEdits();
 }
 
+// Another database lists other users: nothing is picked.
 void AdministrationPage::ShowUsers() {
+  m_currentLogin.clear();
   ui->CBSUPrihlasovaciJmeno->clear();
   DatabaseAccess db = Database();
   if (const auto users = ListUsers(db))
@@ -128,7 +140,16 @@ void AdministrationPage::CBSUPrihlasovaciJmenoClick(int index) {
   ui->ESUNoveHeslo->clear();
   ui->ESUZopakujHeslo->clear();
   DatabaseAccess db = Database();
-  ui->ESUJmenoUzivatele->setText(ToQt(FindUserFullName(db, m_currentLogin)));
+  ShowEditText(ui->ESUJmenoUzivatele, ToQt(FindUserFullName(db, m_currentLogin)));
+}
+
+// Typing over the picked user's name leaves nobody picked: the text is a name to add.
+void AdministrationPage::CBSUPrihlasovaciJmenoEdited(const QString& text) {
+  if (m_currentLogin.empty() || FromQt(text) == m_currentLogin) return;
+  m_currentLogin.clear();
+  ui->CBSUPrihlasovaciJmeno->setCurrentIndex(-1);
+  ui->CBSUPrihlasovaciJmeno->setEditText(text);
+  EmptyUserEdits();
 }
 
 void AdministrationPage::BBPridejUzivateleClick() {
@@ -138,16 +159,17 @@ void AdministrationPage::BBPridejUzivateleClick() {
   const bool newDatabase = !ui->BBZmen->isEnabled() && !LocalFileSystem().Exists(m_databasePath);
   const AddUserOutcome outcome = AddUserFromForm(db, ListedUsers(), form, newDatabase);
   if (outcome == AddUserOutcome::Failed) return;
-  m_currentLogin = form.login;
   if (outcome == AddUserOutcome::DatabaseCreated) {
     const QString created = ToQt(m_databasePath).section(QLatin1Char('/'), -1);
     FillDatabaseChoice();
     ui->CBVyberDatabazi->setCurrentIndex(ui->CBVyberDatabazi->findText(created));
     ui->BBPridejUzivatele->setEnabled(true);
   }
+  const std::string added = form.login;
   ShowUsers();
-  ui->CBSUPrihlasovaciJmeno->setCurrentText(ToQt(m_currentLogin));
-  ui->ESUJmenoUzivatele->setText(ToQt(FindUserFullName(db, m_currentLogin)));
+  m_currentLogin = added;
+  ui->CBSUPrihlasovaciJmeno->setCurrentIndex(ui->CBSUPrihlasovaciJmeno->findText(ToQt(added)));
+  ShowEditText(ui->ESUJmenoUzivatele, ToQt(FindUserFullName(db, m_currentLogin)));
   ui->ESUNoveHeslo->clear();
   ui->ESUZopakujHeslo->clear();
 }
@@ -160,17 +182,16 @@ void AdministrationPage::BBZmenClick() {
 }
 
 void AdministrationPage::BBOdstranUzivatele2Click() {
-  const std::string login = FromQt(ui->CBSUPrihlasovaciJmeno->currentText());
   DatabaseAccess db = Database();
-  if (RemoveUserFromList(db, login)) {
-    m_currentLogin = login;
+  if (m_currentLogin.empty())
+    Tell(m_messages, MessageKind::Error, str::kUserNotFound);
+  else if (RemoveUserFromList(db, m_currentLogin))
     ShowUsers();
-  }
   EmptyUserEdits();
   ui->BBOdstranUzivatele2->setEnabled(ui->CBSUPrihlasovaciJmeno->count() >= 2);
 }
 
-// The form acts on the current login name: the one picked, added or removed last, not whatever is typed.
+// The form acts on the user picked from the list (or added last), never on whatever is typed.
 UserForm AdministrationPage::Form() const {
   return UserForm{m_currentLogin, FromQt(ui->ESUJmenoUzivatele->text()), FromQt(ui->ESUNoveHeslo->text()),
                   FromQt(ui->ESUZopakujHeslo->text())};

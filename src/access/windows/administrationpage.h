@@ -35,6 +35,7 @@ class AdministrationPage : public QWidget {
 
   void CBVyberDatabaziChange(int index);
   void CBSUPrihlasovaciJmenoClick(int index);
+  void CBSUPrihlasovaciJmenoEdited(const QString& text);
   void BBPridejUzivateleClick();
   void BBZmenClick();
   void BBOdstranUzivatele2Click();

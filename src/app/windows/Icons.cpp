@@ -99,6 +99,13 @@ void DrawGlyph(QPainter& p, ToolGlyph glyph) {
       p.drawText(QRectF(2, 2, 20, 20), Qt::AlignCenter, QStringLiteral("?"));
       break;
     }
+    case ToolGlyph::Print:
+      DrawSheet(p, QRectF(7, 2, 10, 8));
+      p.setPen(Pen(QColor(60, 60, 60), 1.2));
+      p.setBrush(QColor(175, 175, 180));
+      p.drawRoundedRect(QRectF(2, 9, 20, 8), 1.5, 1.5);
+      DrawSheet(p, QRectF(6, 14, 12, 8));
+      break;
   }
 }
 
@@ -150,6 +157,10 @@ QIcon ToolIcon(ToolGlyph glyph) {
     icon.addPixmap(pixmap);
   }
   return icon;
+}
+
+QIcon PrintIcon() {
+  return QIcon::fromTheme(QStringLiteral("document-print"), ToolIcon(ToolGlyph::Print));
 }
 
 QIcon ProgramIcon() {

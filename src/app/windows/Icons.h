@@ -10,8 +10,11 @@ namespace pramo {
 QPixmap StatusIcon(int status, int size);
 
 // Glyphs of the tool bar buttons.
-enum class ToolGlyph { Save, Export, Import, Calculate, Graph, Table, Preview, Help };
+enum class ToolGlyph { Save, Export, Import, Calculate, Graph, Table, Preview, Help, Print };
 QIcon ToolIcon(ToolGlyph glyph);
+
+// The desktop's print icon for the print buttons and actions; a drawn printer where the desktop has none.
+QIcon PrintIcon();
 
 // The program's own icon (about window, window frames).
 QIcon ProgramIcon();

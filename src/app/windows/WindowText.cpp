@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include <QLineEdit>
 #include <QLocale>
 
 namespace pramo {
@@ -51,6 +52,11 @@ std::string ShortDateFormat() {
 char DecimalSeparator() {
   const QString point = QLocale().decimalPoint();
   return point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode()) : '.';
+}
+
+void ShowEditText(QLineEdit* edit, const QString& text) {
+  edit->setText(text);
+  edit->setCursorPosition(0);
 }
 
 }  // namespace pramo

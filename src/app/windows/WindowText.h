@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QLineEdit;
+
 #include "core/Messages.h"
 
 namespace pramo {
@@ -22,5 +24,9 @@ std::string SingleSeparatorDateFormat(const std::string& format);
 
 // The decimal separator of the user's locale, as the engine's number texts take it.
 char DecimalSeparator();
+
+// A text the program writes into an edit, shown from its beginning as a user reads it (not scrolled to its
+// end, where a long number would lose its leading digits).
+void ShowEditText(QLineEdit* edit, const QString& text);
 
 }  // namespace pramo

@@ -21,7 +21,7 @@ TFJmenoTekutiny::TFJmenoTekutiny(CalculationState& state, QWidget* parent)
 TFJmenoTekutiny::~TFJmenoTekutiny() = default;
 
 void TFJmenoTekutiny::ShowName() {
-  ui->EJmenoTekutiny->setText(ToQt(m_state.FluidName));
+  ShowEditText(ui->EJmenoTekutiny, ToQt(m_state.FluidName));
   show();
   ui->EJmenoTekutiny->selectAll();
   ui->EJmenoTekutiny->setFocus();

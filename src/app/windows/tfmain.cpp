@@ -12,6 +12,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
@@ -47,6 +48,7 @@
 #include "printing/windows/tfnahled.h"
 #include "printing/windows/tfnastavenitisku.h"
 #include "printing/windows/tfzapati.h"
+#include "uncertainty/FlowUncertainty.h"
 #include "uncertainty/windows/tfgraf.h"
 #include "uncertainty/windows/tftabulkanejistot.h"
 #include "storage/DatabaseRecord.h"
@@ -91,6 +93,13 @@ void FillList(QComboBox* list, const std::vector<std::string>& items) {
   for (const auto& item : items) list->addItem(ToQt(item));
   list->setCurrentIndex(0);
   list->setProperty(kRememberedIndex, 0);
+}
+
+// An open list is as wide as its longest entry, so that a long material or element name reads whole.
+void FitPopupToItems(QComboBox* list) {
+  QAbstractItemView* view = list->view();
+  view->setMinimumWidth(view->sizeHintForColumn(0) + view->verticalScrollBar()->sizeHint().width() +
+                        2 * view->frameWidth());
 }
 
 void SelectItem(QComboBox* list, int index) {
@@ -209,6 +218,7 @@ void TfMain::FormCreate() {
   };
   const char* buttonNames[] = {"TBUlozit",       "TBExport",          "TBImport", "TBVypocet",
                                "TBGrafNejistot", "TBTabulkaNejistot", "TBNahled", "TBNapoveda"};
+  ui->ATiskOsvedceni->setIcon(PrintIcon());
   for (std::size_t i = 0; i < std::size(glyphs); ++i) {
     glyphs[i].first->setIcon(ToolIcon(glyphs[i].second));
     if (QWidget* button = ui->TBPramo11->widgetForAction(glyphs[i].first))
@@ -232,6 +242,10 @@ void TfMain::FormCreate() {
                     ui->chbTvarovka09, ui->chbTvarovka10, ui->chbTvarovka11, ui->chbTvarovka12};
   for (QLineEdit* edit : m_numericEdits) edit->installEventFilter(this);
   ui->EPopis->installEventFilter(this);
+  for (QLineEdit* number : {ui->eCisloVypoctuCount, ui->eCisloVypoctuIdx}) {
+    number->installEventFilter(this);
+    connect(number, &QLineEdit::textChanged, this, &TfMain::eCisloVypoctuCountChange);
+  }
   ui->EMericiMisto->installEventFilter(this);
   ui->CBUtvar->installEventFilter(this);
   ui->CBUtvar->lineEdit()->setMaxLength(static_cast<int>(kCompanyCapacity));
@@ -304,16 +318,29 @@ void TfMain::BuildMenuButtons() {
                                                   {ui->MVypocet, "TBMMVypocet"},
                                                   {ui->MNastaveni, "TBMMNastaveni"},
                                                   {ui->MNapoveda, "TBMMNapoveda"}};
+  QToolButton* first = nullptr;
   for (const auto& [menu, name] : menus) {
-    bar->addAction(menu->menuAction());
-    if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(menu->menuAction()))) {
-      button->setObjectName(QString::fromLatin1(name));
-      button->setPopupMode(QToolButton::InstantPopup);
-    }
+    // A button of its own, not the menu's action, keeps the title's mnemonic: Alt and the letter open it.
+    auto* button = new QToolButton(bar);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setText(menu->title());
+    button->setMenu(menu);
+    button->setPopupMode(QToolButton::InstantPopup);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setAutoRaise(true);
+    bar->addWidget(button);
+    QAction* menuAction = menu->menuAction();
+    connect(menuAction, &QAction::changed, button,
+            [button, menuAction] { button->setEnabled(menuAction->isEnabled()); });
+    if (!first) first = button;
     for (QAction* action : menu->actions())
       if (!action->isSeparator()) addAction(action);
   }
   ui->MMPramo->hide();
+  // F10 opens the first menu, as it does a menu bar.
+  connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, first, [first] {
+    if (first->isEnabled()) first->showMenu();
+  });
   // The logged-in user's name, at the end of the action buttons.
   ui->TBPramo11->addSeparator();
   TBUzivatel = new QToolButton(ui->TBPramo11);
@@ -421,17 +448,20 @@ void TfMain::Environment_ReInit() {
   ResetInputPage();
   ClearResults();
   ui->MChyboveHlaseni->clear();
-  {
-    const QSignalBlocker blocker(ui->SGKaskada2);
-    for (int r = 1; r < 3; ++r)
-      for (int c = 1; c < 5; ++c) ui->SGKaskada2->item(r, c)->setText(QString());
-  }
+  ClearCascadeGrid();
   ui->lDiferencniTlak->move(ui->lDiferencniTlak->x(), ui->ChBDifTlakMax->y());
   CBTekutina5Change(ui->CBTekutina5->currentIndex());
   LayOutResultsGrid();
   LayOutCascadeGrid();
   ShowSortButton(0);
   m_settingsChanged = m_textsChanged = false;
+}
+
+// The value cells of the cascade grid; its titles stay.
+void TfMain::ClearCascadeGrid() {
+  const QSignalBlocker blocker(ui->SGKaskada2);
+  for (int r = 1; r < 3; ++r)
+    for (int c = 1; c < 5; ++c) ui->SGKaskada2->item(r, c)->setText(QString());
 }
 
 void TfMain::LoginShown() {
@@ -714,6 +744,18 @@ bool TfMain::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   auto* edit = qobject_cast<QLineEdit*>(watched);
+  if (edit == ui->eCisloVypoctuCount || edit == ui->eCisloVypoctuIdx) {
+    const bool focusChange = event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut;
+    const auto reason = focusChange ? static_cast<QFocusEvent*>(event)->reason() : Qt::OtherFocusReason;
+    // A message box or a pop-up taking the focus for a moment neither enters nor leaves the edit.
+    if (focusChange && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+      if (event->type() == QEvent::FocusIn)
+        m_textOnEntry = edit->text().trimmed();
+      else
+        edit == ui->eCisloVypoctuCount ? EAkceTypExit2() : eCisloVypoctuIdxExit();
+    }
+    return QMainWindow::eventFilter(watched, event);
+  }
   // The company field is watched as a whole: its line edit hands focus and keys to the list.
   const bool company = watched == ui->CBUtvar;
   if (!edit && !company) return QMainWindow::eventFilter(watched, event);
@@ -795,6 +837,8 @@ bool TfMain::ListIndexChanged(QComboBox* list, int index) {
 void TfMain::FillMaterialLists() {
   FillList(ui->cbMaterialPrimPrvku, ElementMaterialItems(m_state.VersionTag));
   FillList(ui->cbMaterialPotrubi, PipeMaterialItems(m_state.VersionTag));
+  for (QComboBox* list : {ui->cbMaterialPrimPrvku, ui->cbMaterialPotrubi, ui->CBPrimarniPrvek})
+    FitPopupToItems(list);
 }
 
 void TfMain::ResetInputPage() {
@@ -1071,7 +1115,7 @@ void TfMain::FillCompanyList() {
 void TfMain::ShowCompany(const QString& name) {
   const QSignalBlocker blocker(ui->CBUtvar);
   ui->CBUtvar->setCurrentIndex(ui->CBUtvar->findText(name));
-  ui->CBUtvar->setEditText(name);
+  ShowEditText(ui->CBUtvar->lineEdit(), name);
   ui->CBUtvar->setProperty(kRememberedIndex, ui->CBUtvar->currentIndex());
 }
 
@@ -1128,7 +1172,7 @@ InputForm TfMain::FormOfPage() const {
 }
 
 void TfMain::ShowForm(const InputForm& f) {
-  auto set = [](QLineEdit* edit, const std::string& text) { edit->setText(ToQt(text)); };
+  auto set = [](QLineEdit* edit, const std::string& text) { ShowEditText(edit, ToQt(text)); };
   SelectItem(ui->CBJednTlakH, f.CBJednTlakH);
   set(ui->ETlak, f.ETlak);
   SetChecked(ui->ChBProvozniTeplota, f.ChBProvozniTeplota);
@@ -1160,11 +1204,7 @@ void TfMain::ShowForm(const InputForm& f) {
   SetChecked(ui->ChBNejistota05, f.ChBNejistota05);
   SetChecked(ui->ChBNejistota02, f.ChBNejistota02);
   set(ui->EPopis, f.EPopis);
-  {
-    const QSignalBlocker blocker(ui->SGKaskada2);
-    for (int r = 1; r < 3; ++r)
-      for (int c = 1; c < 5; ++c) ui->SGKaskada2->item(r, c)->setText(ToQt(f.SGKaskada2.cells[r][c]));
-  }
+  ShowCascadeGrid(f.SGKaskada2);
   ShowCompany(ToQt(f.CBUtvar));
   set(ui->EMericiMisto, f.EMericiMisto);
   for (std::size_t i = 0; i < m_numericEdits.size(); ++i)
@@ -1173,6 +1213,18 @@ void TfMain::ShowForm(const InputForm& f) {
   SyncPropertyEdits();
   ui->ChBIzentropickyExponent->setEnabled(
       FluidControlsFor(static_cast<FluidKind>(ui->CBTekutina5->currentIndex())).kappaBox);
+}
+
+// The grid's value cells, with the cell a reading refused selected for correction.
+void TfMain::ShowCascadeGrid(const CascadeGrid& cascade) {
+  QTableWidget* grid = ui->SGKaskada2;
+  const QSignalBlocker blocker(grid);
+  for (int r = 1; r < 3; ++r)
+    for (int c = 1; c < 5; ++c) grid->item(r, c)->setText(ToQt(cascade.cells[r][c]));
+  if (cascade.selectedRow < 1 || cascade.selectedColumn < 1) return;
+  ui->PCNastaveni->setCurrentWidget(ui->TSZadani);
+  grid->setCurrentCell(cascade.selectedRow, cascade.selectedColumn);
+  grid->setFocus(Qt::OtherFocusReason);
 }
 
 void TfMain::ShowCalculationOnPage(const CalculationState& state) {
@@ -1280,7 +1332,7 @@ void TfMain::cbVyberZRadyChange(int index) {
     if (!ChooseSeriesEntry(index, m_state, m_derived, m_messages)) return;
     // The sized bore of the chosen entry is what a later check of the flow or Δp starts from.
     if (m_state.CalcKind == CalculationKind::Bore)
-      ui->ePrumerOtvoru_d20->setText(ToQt(BoreEditText(m_state, DecimalSeparator())));
+      ShowEditText(ui->ePrumerOtvoru_d20, ToQt(BoreEditText(m_state, DecimalSeparator())));
   }
   ShowResults();
 }
@@ -1343,9 +1395,7 @@ bool TfMain::ListDatabaseIntoGrid() {
   }
   const bool listed = ListDatabase(db, request, m_listing);
   if (bar) bar->hide();
-  m_selectedRow = 1;
-  FillDatabaseGrid();
-  ui->SGDatabaze6->scrollToTop();
+  ShowNewListing();
   return listed;
 }
 
@@ -1353,17 +1403,16 @@ void TfMain::ShowIdentification(const CalculationState& state, bool countWritabl
   auto digits = [](unsigned value, int width) {
     return QStringLiteral("%1").arg(value, width, 10, QLatin1Char('0'));
   };
-  ui->eCisloVypoctuInstal->setText(digits(state.NumberInstallation, 2));
-  ui->eCisloVypoctuCount->setText(digits(state.NumberCount, 5));
-  ui->eCisloVypoctuIdx->setText(digits(state.NumberIndex, 2));
-  ui->EProjektant->setText(ToQt(state.Designer));
+  ShowEditText(ui->eCisloVypoctuInstal, digits(state.NumberInstallation, 2));
+  ShowEditText(ui->eCisloVypoctuCount, digits(state.NumberCount, 5));
+  ShowEditText(ui->eCisloVypoctuIdx, digits(state.NumberIndex, 2));
+  ShowEditText(ui->EProjektant, ToQt(state.Designer));
   ui->eCisloVypoctuCount->setReadOnly(!countWritable);
   m_countWritable = countWritable;
-  ui->GBVysledky->setTitle(
-      ToQt(ResultGroupCaption(FromQt(ui->eCisloVypoctuCount->text()), FromQt(ui->eCisloVypoctuIdx->text()))));
 }
 
 void TfMain::EnterEditing(const CalculationState& state, bool countWritable, bool newCalculation) {
+  ForgetGraphPrintSettings();
   if (newCalculation) {
     m_state = state;
     ResetInputPage();
@@ -1374,6 +1423,7 @@ void TfMain::EnterEditing(const CalculationState& state, bool countWritable, boo
     ui->MChyboveHlaseni->clear();
     ui->CBUtvar->setCurrentText(QString());
     ui->EMericiMisto->clear();
+    ClearCascadeGrid();
     LayOutResultsGrid();
   } else {
     ShowCalculationOnPage(state);
@@ -1390,7 +1440,6 @@ void TfMain::bNovyvypocet1Click() {
       NewCalculation(m_messages, m_settingsChanged, m_listing.HighestRunningCount(), m_configuration.Working,
                      Signer{m_session.fullName, m_configuration.InstallationNumber});
   if (!state) return;
-  if (m_graf) m_graf->ClearPrintSettings();
   EnterEditing(*state, true, true);
 }
 
@@ -1399,12 +1448,18 @@ void TfMain::bZobrazitvypocet1Click() {
   const auto state =
       ShowCalculation(db, m_listing, m_selectedRow, m_settingsChanged || ui->AUlozit->isEnabled());
   if (!state) return;
+  ForgetGraphPrintSettings();
   ShowCalculationOnPage(*state);
   ShowStoredResults();
   ShowIdentification(m_state, false);
   SetMode(MainMode::Viewing);
   ui->PCNastaveni->setCurrentWidget(ui->TSVysledky);
   m_settingsChanged = m_textsChanged = false;
+}
+
+// The graph's view chosen for printing belongs to the calculation it was chosen for.
+void TfMain::ForgetGraphPrintSettings() {
+  if (m_graf) m_graf->ClearPrintSettings();
 }
 
 void TfMain::bbKopievypoctu1Click() {
@@ -1430,6 +1485,7 @@ void TfMain::ActionSaveExecute() {
 }
 
 bool TfMain::StoreCurrent() {
+  if (!NumberEditsHoldNumbers()) return false;
   InputForm form = FormOfPage();
   const int chosen = ui->cbVyberZRady->currentIndex();
   const GatherContext context{m_messages,      true,  m_session.fullName, m_configuration.InstallationNumber,
@@ -1443,14 +1499,54 @@ bool TfMain::StoreCurrent() {
   if (chosen >= 0 && chosen < static_cast<int>(m_entries.size()))
     request.chosenSeriesValue = m_entries[chosen].seriesValue;
   DatabaseAccess db = Database();
-  if (StoreCalculation(db, m_state, request, m_listing, CurrentListingRequest()) != StoreOutcome::Stored)
-    return false;
+  const StoreOutcome outcome = StoreCalculation(db, m_state, request, m_listing, CurrentListingRequest());
+  if (outcome == StoreOutcome::Conflict) {
+    // The database was read again: the grid shows that reading, and the number is to be corrected.
+    ShowNewListing();
+    ui->PCNastaveni->setCurrentWidget(ui->TSDatabaze);
+    ui->eCisloVypoctuCount->setFocus(Qt::OtherFocusReason);
+  }
+  if (outcome != StoreOutcome::Stored) return false;
   m_settingsChanged = m_textsChanged = false;
   SetChecked(ui->ChBDifTlakMax, m_state.DpMaxGiven);
-  ui->EDifTlakMax->setText(ToQt(GeneralText(m_state.DpMaxEntered, 15, DecimalSeparator())));
-  ListDatabaseIntoGrid();
+  ShowEditText(ui->EDifTlakMax, ToQt(GeneralText(m_state.DpMaxEntered, 15, DecimalSeparator())));
+  ShowNewListing();
   SetMode(MainMode::Viewing);
   return true;
+}
+
+// Storing takes the number from the edits: neither may hold anything but a whole number then.
+bool TfMain::NumberEditsHoldNumbers() {
+  for (QLineEdit* edit : {ui->eCisloVypoctuCount, ui->eCisloVypoctuIdx}) {
+    if (IsWholeNumberText(FromQt(edit->text()))) continue;
+    Tell(m_messages, MessageKind::Error, str::kWholeNumberExpected);
+    ui->PCNastaveni->setCurrentWidget(ui->TSDatabaze);
+    edit->setFocus(Qt::OtherFocusReason);
+    return false;
+  }
+  return true;
+}
+
+// Leaving a number edit: a whole number is shown with its digits, anything else gives way to the text the
+// edit had on entry.
+void TfMain::NumberEditExit(QLineEdit* edit, int digits) {
+  const QString shown =
+      ToQt(NumberEditOnExit(FromQt(edit->text()), FromQt(m_textOnEntry), digits, m_messages));
+  if (shown != m_textOnEntry) m_settingsChanged = true;
+  ShowEditText(edit, shown);
+}
+
+void TfMain::EAkceTypExit2() {
+  NumberEditExit(ui->eCisloVypoctuCount, 5);
+}
+
+void TfMain::eCisloVypoctuIdxExit() {
+  NumberEditExit(ui->eCisloVypoctuIdx, 2);
+}
+
+void TfMain::eCisloVypoctuCountChange() {
+  ui->GBVysledky->setTitle(
+      ToQt(ResultGroupCaption(FromQt(ui->eCisloVypoctuCount->text()), FromQt(ui->eCisloVypoctuIdx->text()))));
 }
 
 // ---------------------------------------------------------------------------------------------------------
@@ -1530,12 +1626,24 @@ void TfMain::SetUncertaintyWindows(TFGraf* graf, TFTabulkaNejistot* tabulkaNejis
   connect(ui->AImport, &QAction::triggered, this, &TfMain::AImportExecute);
 }
 
+// A calculation being edited is drawn with the cascade the grid holds now, read and checked as for a run.
+bool TfMain::ReadCascadeOfPage() {
+  if (m_mode != MainMode::Editing) return true;
+  InputForm form = FormOfPage();
+  bool textsChanged = false;
+  const bool read =
+      ReadCascadeGrid(form.SGKaskada2, m_state, ui->cbVyberZRady->currentIndex(), m_messages, textsChanged);
+  ShowCascadeGrid(form.SGKaskada2);
+  if (textsChanged) m_textsChanged = true;
+  return read;
+}
+
 void TfMain::AZobrazGrafNejistotExecute() {
-  if (m_graf && CanShowUncertainties(m_state, m_messages)) m_graf->ShowFor(m_state);
+  if (m_graf && ReadCascadeOfPage() && CanShowUncertainties(m_state, m_messages)) m_graf->ShowFor(m_state);
 }
 
 void TfMain::ActionZobrazTabulkuNejistotExecute() {
-  if (m_tabulkaNejistot && CanShowUncertainties(m_state, m_messages))
+  if (m_tabulkaNejistot && ReadCascadeOfPage() && CanShowUncertainties(m_state, m_messages))
     m_tabulkaNejistot->ShowFor(m_state, DecimalSeparator());
 }
 
@@ -1630,7 +1738,7 @@ void TfMain::OD31Click() {
                             QLineEdit::Normal, m_diagnosticPath, &confirmed);
   if (!confirmed) return;
   m_diagnosticPath = path;
-  WriteDiagnosticExport(FromQt(path), m_state, m_derived, m_messages);
+  WriteDiagnosticExport(FromQt(path), m_state, m_messages);
 }
 
 void TfMain::Povoluloenvechvpot1Click() {
@@ -1655,7 +1763,7 @@ void TfMain::SetConversionWindow(TFConvert* convert) {
 void TfMain::BBConvertClick() {
   if (m_convert)
     m_convert->ShowFor(m_configuration.DatabaseFolder,
-                       FromQt(QFileInfo(ToQt(m_session.databasePath)).fileName()));
+                       FromQt(QFileInfo(ToQt(m_session.databasePath)).fileName()), m_companies->Names());
 }
 
 }  // namespace pramo

@@ -212,6 +212,9 @@ class TfMain : public QMainWindow {
   void CBUtvarChange(int index);
   void BBTekutina7Click();
   void SGKaskada2Edited();
+  void ClearCascadeGrid();
+  void ShowCascadeGrid(const CascadeGrid& cascade);
+  bool ReadCascadeOfPage();
 
   // Settings dialogs.
   void OpenValueDialog(ValuePurpose purpose);
@@ -234,6 +237,14 @@ class TfMain : public QMainWindow {
   void bbKopievypoctu1Click();
   void bbPrepocitatvypocet1Click();
   void EditSelectedCalculation(bool asCopy);
+  void ForgetGraphPrintSettings();
+  void ShowNewListing();
+  // The running count and index edits.
+  void EAkceTypExit2();
+  void eCisloVypoctuIdxExit();
+  void eCisloVypoctuCountChange();
+  void NumberEditExit(QLineEdit* edit, int digits);
+  bool NumberEditsHoldNumbers();
   void SetUpDatabasePage();
   // The database page's texts set in code, in the language in force.
   void RetranslateDatabasePage();

@@ -158,6 +158,14 @@ void TfMain::FillDatabaseGrid() {
       rows > 0 ? std::min<std::size_t>(m_selectedRow, m_listing.RowCount()) : 0, m_listing.RowCount())));
 }
 
+// A new reading of the database: its first row is the selected one, so that the highlighted row, the
+// counter and what show, copy and recompute take are one calculation.
+void TfMain::ShowNewListing() {
+  m_selectedRow = 1;
+  FillDatabaseGrid();
+  ui->SGDatabaze6->scrollToTop();
+}
+
 // A database state with nothing listed: the grid empty until the second filter list chooses.
 void TfMain::EmptyDatabaseGrid() {
   m_listing.Clear();

@@ -34,7 +34,7 @@ void TFRadaTlakDif::ShowSeries() {
 void TFRadaTlakDif::ShowValues(const std::array<double, 10>& series) {
   MarkFailed({});
   const auto texts = DpSeriesTexts(series, DecimalSeparator());
-  for (std::size_t i = 0; i < m_edits.size(); ++i) m_edits[i]->setText(ToQt(texts[i]));
+  for (std::size_t i = 0; i < m_edits.size(); ++i) ShowEditText(m_edits[i], ToQt(texts[i]));
 }
 
 void TFRadaTlakDif::MarkFailed(const std::array<bool, 10>& failed) {

@@ -28,7 +28,7 @@ void TFZadej::ShowFor(ValuePurpose purpose) {
   const ValuePrompt prompt = ValuePromptFor(purpose, m_state, DecimalSeparator());
   ui->LZadej->setText(ToQt(prompt.label));
   ui->LJednZadej->setText(ToQt(prompt.unit));
-  ui->EZadej->setText(ToQt(prompt.text));
+  ShowEditText(ui->EZadej, ToQt(prompt.text));
   show();
   FocusValue();
 }
@@ -39,13 +39,13 @@ void TFZadej::FocusValue() {
 }
 
 void TFZadej::BStandardClick() {
-  ui->EZadej->setText(ToQt(StandardValueText(m_purpose, DecimalSeparator())));
+  ShowEditText(ui->EZadej, ToQt(StandardValueText(m_purpose, DecimalSeparator())));
 }
 
 void TFZadej::BOKClick() {
   switch (AcceptValue(m_purpose, FromQt(ui->EZadej->text()), m_state, m_messages)) {
     case ValueAnswer::NotANumber:
-      ui->EZadej->setText(ToQt(ValuePromptFor(m_purpose, m_state, DecimalSeparator()).text));
+      ShowEditText(ui->EZadej, ToQt(ValuePromptFor(m_purpose, m_state, DecimalSeparator()).text));
       FocusValue();
       return;
     case ValueAnswer::Refused:

@@ -34,12 +34,12 @@ void TFZadej2::ShowFor(ReferencePurpose purpose) {
 void TFZadej2::ShowStored(bool pressure, bool temperature) {
   const ReferenceTexts texts = ReferenceTextsOf(m_purpose, m_state, DecimalSeparator());
   if (pressure) {
-    ui->EVztazPodmTlak->setText(ToQt(texts.pressure));
+    ShowEditText(ui->EVztazPodmTlak, ToQt(texts.pressure));
     ui->CBJVztPodmTlak->setCurrentIndex(texts.pressureUnit < ui->CBJVztPodmTlak->count() ? texts.pressureUnit
                                                                                          : 0);
   }
   if (temperature) {
-    ui->EVztazPodmTeplota->setText(ToQt(texts.temperature));
+    ShowEditText(ui->EVztazPodmTeplota, ToQt(texts.temperature));
     ui->CBJVztPodmTeplota->setCurrentIndex(
         texts.temperatureUnit < ui->CBJVztPodmTeplota->count() ? texts.temperatureUnit : 0);
   }

@@ -7,7 +7,6 @@
 #include "app/windows/Language.h"
 #include "app/windows/WindowText.h"
 #include "legacy/windows/tfstavprevodu.h"
-#include "storage/Companies.h"
 #include "storage/DatabasePage.h"
 #include "storage/FileSystem.h"
 #include "strings/legacy.h"
@@ -64,8 +63,10 @@ TFConvert::TFConvert(Messages& messages, TFStavPrevodu& stavPrevodu, QWidget* pa
 
 TFConvert::~TFConvert() = default;
 
-void TFConvert::ShowFor(const std::string& databaseFolder, const std::string& selectedDatabase) {
+void TFConvert::ShowFor(const std::string& databaseFolder, const std::string& selectedDatabase,
+                        const std::vector<std::string>& companyList) {
   m_folder = databaseFolder;
+  m_mainCompanies = companyList;
   std::vector<std::string> items = DatabaseChoiceItems(LocalFileSystem(), databaseFolder);
   ui->CBDatabazePramo->clear();
   // The first item creates a new database, which is no target.
@@ -84,7 +85,7 @@ void TFConvert::BBSoubVypoctyClick() {
   const std::string path =
       m_chooseFile(this, Tr(str::kConvertCalculationsDialogTitle), Tr(str::kConvertCalculationsFilter));
   if (path.empty()) return;
-  ui->EVypVer2->setText(ToQt(path));
+  ShowEditText(ui->EVypVer2, ToQt(path));
   ReadList();
 }
 
@@ -92,7 +93,7 @@ void TFConvert::BBSoubFirmyClick() {
   const std::string path =
       m_chooseFile(this, Tr(str::kConvertCompaniesDialogTitle), Tr(str::kConvertCompaniesFilter));
   if (path.empty()) return;
-  ui->EFirmyVer2->setText(ToQt(path));
+  ShowEditText(ui->EFirmyVer2, ToQt(path));
   ReadCompanies();
 }
 
@@ -137,9 +138,9 @@ void TFConvert::BPrevedVsechnyClick() {
     if (!target) return;
   }
   m_target.emplace(DatabaseAccess{LocalFileSystem(), PathsOf(target.value_or(std::string())), m_messages});
-  // The names the old calculations refer to join the target's own company list.
-  m_companyList.clear();
-  if (target) m_companyList = ListCompanies(*m_target).value_or(std::vector<std::string>{});
+  // The names the old calculations refer to join the company list of the main window; the target's own
+  // names are replaced with its calculations.
+  m_companyList = m_mainCompanies;
   m_run = std::make_unique<ConversionRun>(*m_target, m_companies, m_companyList);
   if (!m_run->Start(request)) return;
   m_stavPrevodu.Run(*m_run);

@@ -34,8 +34,10 @@ class TFConvert : public QDialog {
   TFConvert(Messages& messages, TFStavPrevodu& stavPrevodu, QWidget* parent = nullptr);
   ~TFConvert() override;
 
-  // Opens the window on the databases of the folder, with the chosen one selected.
-  void ShowFor(const std::string& databaseFolder, const std::string& selectedDatabase);
+  // Opens the window on the databases of the folder, with the chosen one selected; `companyList` is the
+  // main window's company list, which the names of the converted calculations extend.
+  void ShowFor(const std::string& databaseFolder, const std::string& selectedDatabase,
+               const std::vector<std::string>& companyList);
   void SetFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
   const ConversionRun* Run() const { return m_run.get(); }
 
@@ -56,6 +58,7 @@ class TFConvert : public QDialog {
   std::string m_folder;
   std::vector<LegacyListEntry> m_list;
   LegacyCompanies m_companies;
+  std::vector<std::string> m_mainCompanies;
   std::vector<std::string> m_companyList;
   std::optional<DatabaseAccess> m_target;
   std::unique_ptr<ConversionRun> m_run;

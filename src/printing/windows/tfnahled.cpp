@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QStyle>
 
+#include "app/windows/Icons.h"
 #include "app/windows/Language.h"
 #include "printing/windows/CertificatePrinter.h"
 #include "printing/windows/QtPrinterCanvas.h"
@@ -31,7 +32,7 @@ TFNahled::TFNahled(Messages& messages, CertificatePrinter& printer, QWidget* par
   RetranslateOnLanguageChange(this, [this] { ui->retranslateUi(this); });
   setWindowFlag(Qt::WindowMaximizeButtonHint);
   setWindowModality(Qt::ApplicationModal);
-  ui->TBTisk5->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+  ui->TBTisk5->setIcon(PrintIcon());
   ui->TBPrvni->setIcon(style()->standardIcon(QStyle::SP_MediaSkipBackward));
   ui->TBPredchozi->setIcon(style()->standardIcon(QStyle::SP_MediaSeekBackward));
   ui->TBDalsi->setIcon(style()->standardIcon(QStyle::SP_MediaSeekForward));

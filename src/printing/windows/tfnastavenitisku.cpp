@@ -1,6 +1,6 @@
 #include "printing/windows/tfnastavenitisku.h"
 
-#include <QPageSetupDialog>
+#include <QPrintDialog>
 
 #include "app/windows/Language.h"
 #include "printing/windows/CertificatePrinter.h"
@@ -51,9 +51,13 @@ void TFNastaveniTisku::BZpetClick() {
   close();
 }
 
+// The choice of the printer with its paper and orientation; the certificate is printed later, by the print
+// command.
 void TFNastaveniTisku::BBTiskarnaClick() {
-  QPageSetupDialog setup(&m_printer.Printer(), this);
-  setup.exec();
+  QPrintDialog choice(&m_printer.Printer(), this);
+  choice.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  choice.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+  choice.exec();
 }
 
 }  // namespace pramo

@@ -4,6 +4,7 @@
 #include <QToolButton>
 
 #include "ProgramFixture.h"
+#include "storage/Companies.h"
 #include "strings/legacy.h"
 
 using namespace pramo;
@@ -53,6 +54,36 @@ class ConversionWindowsTest : public QObject {
     QCOMPARE(convert.Run()->Phase(), ConversionPhase::Finished);
     QCOMPARE(convert.Run()->Progress().done, static_cast<std::size_t>(list->rowCount()));
     QCOMPARE(p.shown(), (std::vector<int>{str::kConvertConfirm.id, str::kConvertDone.id}));
+  }
+
+  // The target receives the main window's company list (as the decoding extends it), not its own old one.
+  void CompanyPhaseStartsFromTheMainWindowsList() {
+    Program p;
+    auto* names = p.list("CBUtvarDB");
+    names->setEditText(QStringLiteral("Energetika"));
+    p.get<QPushButton>("BBPridejUtvar")->click();
+    const std::string target = p.folder.filePath(QStringLiteral("Cil.flw")).toStdString();
+    LocalFileSystem().Create(target, true);
+    DatabaseAccess db{LocalFileSystem(), PathsOf(target), p.messages};
+    QVERIFY(AddCompany(db, {}, "Stará firma"));
+
+    TFConvert& convert = p.windows->FConvert;
+    int chosen = 0;
+    convert.SetFileChooser([&](QWidget*, const std::string&, const std::string&) {
+      return std::string(PRAMO_TEST_DATA) + (++chosen == 1 ? "/legacy/vypocty.000" : "/legacy/firmy.000");
+    });
+    p.main().BBConvertClick();
+    convert.findChild<QComboBox*>(QStringLiteral("CBDatabazePramo"))
+        ->setCurrentText(QStringLiteral("Cil.flw"));
+    convert.findChild<QToolButton*>(QStringLiteral("BBSoubVypocty"))->click();
+    convert.findChild<QToolButton*>(QStringLiteral("BBSoubFirmy"))->click();
+    p.messages.Prepare(Answer::Yes);
+    convert.findChild<QPushButton*>(QStringLiteral("BPrevedVsechny"))->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!p.windows->FStavPrevodu.isVisible(), 10000);
+    const auto stored = ListCompanies(db);
+    QVERIFY(stored && !stored->empty());
+    QCOMPARE(stored->front(), std::string("Energetika"));
+    QVERIFY(std::find(stored->begin(), stored->end(), "Stará firma") == stored->end());
   }
 };
 

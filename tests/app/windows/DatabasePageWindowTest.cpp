@@ -1,6 +1,7 @@
 // The database page as a user works it: filtering and ordering the stored calculations, moving the
 // selection with unsaved work, and keeping the company list.
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QToolButton>
@@ -8,6 +9,9 @@
 #include "ProgramFixture.h"
 #include "storage/DatabaseFile.h"
 #include "storage/DatabaseListing.h"
+#include "access/PasswordCode.h"
+#include "access/Users.h"
+#include "strings/access.h"
 #include "strings/storage.h"
 
 using namespace pramo;
@@ -167,6 +171,73 @@ class DatabasePageWindowTest : public QObject {
     QCOMPARE(p.shown(), std::vector<int>({str::kConfirmRemoveCompany.id, str::kCompanyRemoved.id}));
     QCOMPARE(p.items("CBUtvar"), QStringList({"Čerpadla"}));
     QCOMPARE(p.items("CBFiltr2"), QStringList({"Čerpadla"}));
+  }
+
+  // After a conflict at storing the grid shows the new reading, and "Zobrazit výpočet" takes its row.
+  void ConflictAtStoringRedrawsTheGrid() {
+    Program p;
+    p.storeWater();
+    p.click(p.get<QPushButton>("bbKopievypoctu1"));
+    p.pressF5();
+    Store(p, 2, FluidKind::Water, "ver3.5", "Kotelna");  // another instance, after this one listed
+    QApplication::setActiveWindow(&p.main());
+    p.get<QAction>("AUlozit")->trigger();
+    QCOMPARE(NumbersListed(p), QStringList({"0100001-01", "0100002-01"}));
+    QVERIFY(p.edit("eCisloVypoctuCount")->hasFocus());
+    p.messages.Prepare(Answer::Yes);
+    p.get<QTableWidget>("SGDatabaze6")->setCurrentCell(1, 0);
+    p.click(p.get<QPushButton>("bZobrazitvypocet1"));
+    QCOMPARE(p.edit("eCisloVypoctuCount")->text(), QStringLiteral("00002"));
+  }
+
+  // The running count edit takes whole numbers only, padded; storing takes nothing else.
+  void NumberEditsTakeWholeNumbersOnly() {
+    Program p;
+    p.newCalculation();
+    QApplication::setActiveWindow(&p.main());
+    QLineEdit* count = p.edit("eCisloVypoctuCount");
+    for (const char* typed : {"abc", "7"}) {
+      count->setFocus(Qt::OtherFocusReason);
+      count->selectAll();
+      QTest::keyClicks(count, QString::fromLatin1(typed));
+      p.edit("EPopis")->setFocus(Qt::TabFocusReason);
+    }
+    QCOMPARE(p.shown(), std::vector<int>{str::kWholeNumberExpected.id});
+    QCOMPARE(p.get<QGroupBox>("GBVysledky")->title(),
+             QStringLiteral(" Vypočtené hodnoty - číslo výpočtu 00007-01 "));
+    p.typeWater();
+    p.pressF5();
+    count->setText(QStringLiteral("abc"));  // still in the edit: not left yet
+    p.messages.Clear();
+    p.get<QAction>("AUlozit")->trigger();
+    QCOMPARE(p.shown(), std::vector<int>{str::kWholeNumberExpected.id});
+  }
+
+  // The administration page removes only the user picked from its list, and nobody in another database.
+  void AdministrationActsOnThePickedUserOnly() {
+    Program p;
+    DatabaseAccess db{LocalFileSystem(), PathsOf(DatabasePath(p)), p.messages};
+    for (const char* login : {"karel1", "novak1", "petr11"})
+      AddUser(db, login, "Jan Novák", PasswordCode(login, "heslo1"), false);
+    p.main().StartSession(Session{"admin", "", ""});
+    p.choose("CBVyberDatabazi", 1);
+    QLineEdit* login = p.list("CBSUPrihlasovaciJmeno")->lineEdit();
+    QTest::keyClicks(login, QStringLiteral("karel"));
+    QCOMPARE(login->text(), QStringLiteral("karel"));  // no completion to "karel1"
+    QTest::keyClicks(login, QStringLiteral("1"));
+    QTest::keyClick(login, Qt::Key_Return);  // a typed name picks nobody
+    auto* remove = p.get<QPushButton>("BBOdstranUzivatele2");
+    p.messages.Clear();
+    remove->click();
+    p.choose("CBSUPrihlasovaciJmeno", 1);
+    p.messages.Prepare(Answer::Yes);
+    remove->click();
+    QCOMPARE(p.items("CBSUPrihlasovaciJmeno"), QStringList({"karel1", "petr11"}));
+    p.choose("CBSUPrihlasovaciJmeno", 0);
+    p.choose("CBVyberDatabazi", 1);
+    remove->click();
+    QCOMPARE(p.shown(), (std::vector<int>{str::kUserNotFound.id, str::kConfirmRemoveUser.id,
+                                          str::kUserRemoved.id, str::kUserNotFound.id}));
   }
 
   void PopupMenuOffersTheFourCommands() {

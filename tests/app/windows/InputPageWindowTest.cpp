@@ -1,6 +1,7 @@
 // The input page driven as a user drives it: what a stored calculation puts back onto the page, what a new
 // calculation resets, and the company field with its change marking.
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QLabel>
 #include <QLocale>
@@ -10,6 +11,7 @@
 #include "ProgramFixture.h"
 #include "storage/Companies.h"
 #include "storage/DatabaseFile.h"
+#include "strings/uncertainty.h"
 
 using namespace pramo;
 using pramo::testing::Program;
@@ -189,6 +191,53 @@ class InputPageWindowTest : public QObject {
     QCOMPARE(p.list("cbMaterialPotrubi")->currentIndex(), 0);
     QCOMPARE(p.get<QLabel>("lPrumerOtvoru_d20")->text(), QStringLiteral("Průměr otvoru d při 20 °C"));
     QCOMPARE(p.get<QLabel>("LPrumerPotrubiPri20C")->text(), QStringLiteral("Průměr potrubí při 20 °C"));
+  }
+
+  // "Nový výpočet" empties the cascade grid: the next run has no cascade nobody typed.
+  void NewCalculationHasNoCascade() {
+    Program p;
+    StoreWater(p, "ver3.5");
+    ShowFirstRow(p);
+    p.newCalculation();
+    p.typeWater();
+    p.pressF5();
+    QCOMPARE(p.get<QTableWidget>("SGKaskada2")->item(1, 2)->text(), QString());
+    QCOMPARE(p.main().State().CascadeRange[1], 0.0);
+  }
+
+  // F6 and F7 take the cascade as the grid holds it now, checked against the Δp at maximum flow.
+  void UncertaintiesReadTheCascadeGridEachTime() {
+    Program p;
+    p.newCalculation();
+    p.typeWater();
+    p.box("ChBDifTlakMax")->click();
+    p.type("EDifTlakMax", "25000");
+    p.pressF5();
+    auto* cascade = p.get<QTableWidget>("SGKaskada2");
+    cascade->item(1, 2)->setText(QStringLiteral("30000"));
+    cascade->item(2, 2)->setText(QStringLiteral("0.2"));
+    p.messages.Clear();
+    p.get<QAction>("AZobrazTabulkuNejistot")->trigger();
+    QCOMPARE(p.shown(), std::vector<int>{str::kCascadeRangeNotBelowDpMax.id});
+    cascade->item(1, 2)->setText(QStringLiteral("5000"));
+    p.get<QAction>("AZobrazGrafNejistot")->trigger();
+    QCOMPARE(p.main().State().CascadeRange[1], 5000.0);
+  }
+
+  // What the program writes into an edit reads from its beginning; an open list shows its longest entry.
+  void FilledEditsAndListsReadWhole() {
+    Program p;
+    StoreWater(p, "ver3.5");
+    ShowFirstRow(p);
+    for (const QLineEdit* edit : p.get<QWidget>("TSZadani")->findChildren<QLineEdit*>())
+      QVERIFY(edit->text().isEmpty() || edit->cursorPosition() == 0);
+    QComboBox* list = p.list("cbMaterialPrimPrvku");
+    int widest = 0;
+    for (int i = 0; i < list->count(); ++i)
+      widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->itemText(i)));
+    list->showPopup();
+    QVERIFY(list->view()->viewport()->width() >= widest);
+    list->hidePopup();
   }
 
   // The company field offers the database's names; choosing one or typing another marks the texts as

@@ -11,6 +11,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -20,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <QTimer>
 #include <QToolButton>
 
 #include "ProgramFixture.h"
@@ -33,7 +35,21 @@ using pramo::testing::CalcResults;
 using pramo::testing::Program;
 using pramo::testing::Screenshot;
 
-namespace {}  // namespace
+namespace {
+
+// The menu open after the key (pressed on the main window), closed again; nullptr when none opened.
+QMenu* MenuOpenedBy(Program& p, int key, Qt::KeyboardModifiers modifiers) {
+  QMenu* opened = nullptr;
+  QTimer::singleShot(50, [&opened] {
+    opened = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (opened) opened->close();
+  });
+  QTest::keyClick(&p.main(), static_cast<Qt::Key>(key), modifiers);
+  QTest::qWait(150);
+  return opened;
+}
+
+}  // namespace
 
 class MainWindowTest : public QObject {
   Q_OBJECT
@@ -108,6 +124,27 @@ class MainWindowTest : public QObject {
     QCOMPARE(w.FOProgramu.findChild<QLabel*>("LVerze")->text(), QStringLiteral("Verze 1.2.2"));
     QCOMPARE(w.FOProgramu.findChild<QLabel*>("LVlastnik")->text(), QStringLiteral("Zkušební provoz"));
     w.FOProgramu.close();
+  }
+
+  // Every menu command is reached from the keyboard: Alt and the button's letter (or F10 for the first),
+  // then the entry's letter; every tool bar command has its menu entry.
+  void MenusAreReachedFromTheKeyboard() {
+    Program p;
+    p.newCalculation();  // every menu enabled
+    QApplication::setActiveWindow(&p.main());
+    QList<QAction*> inMenus;
+    for (const auto& [name, key] : {std::pair{"MSoubor", Qt::Key_S}, std::pair{"MVypocet", Qt::Key_V},
+                                    std::pair{"MNastaveni", Qt::Key_T}, std::pair{"MNapoveda", Qt::Key_N}}) {
+      QMenu* menu = p.main().findChild<QMenu*>(QString::fromLatin1(name));
+      QCOMPARE(MenuOpenedBy(p, key, Qt::AltModifier), menu);
+      for (QAction* action : menu->actions())
+        if (!action->isSeparator())
+          QVERIFY2(!QKeySequence::mnemonic(action->text()).isEmpty(), qPrintable(action->text()));
+      inMenus << menu->actions();
+    }
+    QCOMPARE(MenuOpenedBy(p, Qt::Key_F10, {}), p.main().findChild<QMenu*>(QStringLiteral("MSoubor")));
+    for (QAction* action : p.get<QToolBar>("TBPramo11")->actions())
+      QVERIFY(action->isSeparator() || action->text().isEmpty() || inMenus.contains(action));
   }
 
   // What each mode enables and shows, through the four menu buttons as well as the actions.

@@ -1,12 +1,16 @@
 // The certificate preview, the print settings and the footer window, opened from the main window.
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintDialog>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolButton>
 
 #include "ProgramFixture.h"
+#include "app/windows/Icons.h"
 #include "printing/PageEngine.h"
 
 using namespace pramo;
@@ -97,6 +101,23 @@ class PrintWindowsTest : public QObject {
 
     p.get<QAction>("ANahled")->trigger();
     QVERIFY(p.windows->FNahled.Pages().size() < withGraph);
+  }
+
+  // "Tiskárna" offers the choice of the printer; the print command and button carry the print icon.
+  void PrinterChoiceAndPrintIcons() {
+    Program p;
+    QDialog* opened = nullptr;
+    QTimer::singleShot(0, [&opened] {
+      opened = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+      if (opened) opened->reject();
+    });
+    p.windows->FNastaveniTisku.findChild<QPushButton*>(QStringLiteral("BBTiskarna"))->click();
+    QVERIFY(opened);
+    const QImage print = PrintIcon().pixmap(16).toImage();
+    QCOMPARE(p.get<QAction>("ATiskOsvedceni")->icon().pixmap(16).toImage(), print);
+    QCOMPARE(
+        p.windows->FNahled.findChild<QToolButton*>(QStringLiteral("TBTisk5"))->icon().pixmap(16).toImage(),
+        print);
   }
 
   void FooterWindowMarksOnlyRealChanges() {

@@ -1,6 +1,9 @@
 // The uncertainty graph and table windows, opened from the main window.
 
+#include <QFile>
+#include <QInputDialog>
 #include <QTableWidget>
+#include <QTimer>
 
 #include "ProgramFixture.h"
 #include "strings/uncertainty.h"
@@ -10,6 +13,23 @@ using pramo::testing::Program;
 using pramo::testing::Screenshot;
 
 namespace {
+
+// The hidden key sequence's diagnostic export of the shown calculation into `path`, the file's lines back.
+QByteArray DiagnosticExport(Program& p, const QString& path) {
+  for (const char* step : {"AOD1", "AOD2", "OD32"}) {
+    if (step[0] == 'O')
+      QTimer::singleShot(0, [path] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        if (!dialog) qFatal("no input dialog");
+        dialog->setTextValue(path);
+        dialog->accept();
+      });
+    p.get<QAction>(step)->trigger();
+  }
+  QFile file(path);
+  file.open(QIODevice::ReadOnly);
+  return file.readAll();
+}
 
 int BluePixels(const QImage& image) {
   int count = 0;
@@ -83,6 +103,46 @@ class UncertaintyWindowsTest : public QObject {
     // A new calculation forgets the stored view.
     p.newCalculation();
     QVERIFY(!graf.PrintSettings().Set);
+  }
+
+  // The view stored for printing belongs to its calculation: showing, copying or recomputing a calculation
+  // forgets it.
+  void GraphPrintSettingsBelongToTheirCalculation() {
+    Program p;
+    p.storeWater();
+    TFGraf& graf = p.windows->FGraf;
+    for (const char* command : {"bZobrazitvypocet1", "bbKopievypoctu1", "bbPrepocitatvypocet1"}) {
+      p.get<QAction>("AZobrazGrafNejistot")->trigger();
+      graf.findChild<QPushButton*>(QStringLiteral("BProTisk"))->click();
+      QVERIFY(graf.PrintSettings().Set);
+      graf.close();
+      p.messages.Prepare(Answer::Yes);  // the copy is thrown away unsaved
+      p.click(p.get<QPushButton>(command));
+      QVERIFY2(!graf.PrintSettings().Set, command);
+    }
+  }
+
+  // The diagnostic export leaves the shown calculation as it was, and its rows are those of the calculation
+  // itself, whatever was computed before it.
+  void DiagnosticExportLeavesTheShownCalculation() {
+    Program fresh;
+    fresh.storeWater();
+    fresh.click(fresh.get<QPushButton>("bZobrazitvypocet1"));
+    const QByteArray expected = DiagnosticExport(fresh, fresh.folder.filePath(QStringLiteral("d.txt")));
+
+    Program p;
+    p.storeWater();
+    p.newCalculation();
+    p.typeWater();
+    p.type("EProvozniTeplota", "250");  // another temperature band
+    p.type("ETlak", "50");
+    p.pressF5();
+    p.messages.Prepare(Answer::Yes);
+    p.click(p.get<QPushButton>("bZobrazitvypocet1"));
+    const CalculationState before = p.main().State();
+    QCOMPARE(DiagnosticExport(p, p.folder.filePath(QStringLiteral("d.txt"))), expected);
+    QCOMPARE(p.main().State().PipeDiameter, before.PipeDiameter);
+    QCOMPARE(p.main().State().Bore, before.Bore);
   }
 
   void TableListsTheCurveAtItsPoints() {

@@ -104,6 +104,9 @@ inline constexpr Text kGraphForSingle{6193, "zadaný snímač"};
 inline constexpr Text kGraphForCascade{6194, "kaskádu"};
 inline constexpr Text kGraphVerticalTitle{6195, "nejistota [%]"};
 inline constexpr Text kGraphHorizontalTitle{6196, "rozsah [%]"};
+// The key under the graph names its curves as the graph window's switches do.
+inline constexpr Text kGraphKeySingle{6197, "První snímač"};
+inline constexpr Text kGraphKeyCascade{6198, "Kaskáda"};
 
 inline constexpr Text kUncertaintyTablesHeading{6200, "Nejistoty průtoku"};
 

@@ -176,10 +176,6 @@ int PageEngine::FramePen(double resolution) {
   return RoundPixel(resolution / 25.4 * 0.45);
 }
 
-void PageEngine::StretchBitmap(double left, double top, double right, double bottom, CanvasBitmap& bitmap) {
-  Target().StretchDraw(TargetRect(left, top, right, bottom), bitmap);
-}
-
 std::array<std::vector<std::string>, 6> PageEngine::WrappedCells() {
   // Lines are broken in printer pixels with the printer's metrics, so that the preview shows the lines
   // the printer prints.

@@ -85,8 +85,6 @@ class PageEngine {
   void DrawLine(double x0, double y0, double x1, double y1, int printerPen, int previewPen);
   // Pen width of a frame edge 0.45 mm wide at the given resolution (dots per inch).
   static int FramePen(double resolution);
-  // Draws a bitmap stretched into a rectangle given in printer pixels.
-  void StretchBitmap(double left, double top, double right, double bottom, CanvasBitmap& bitmap);
 
  private:
   bool ReadPrinter();

@@ -431,8 +431,7 @@ TEST_F(CertificateBody, AllOptionsOffEndAfterTheUncertainties) {
   EXPECT_FALSE(Has("Přívod páry K3"));
   EXPECT_FALSE(Has("Kaskáda snímačů tlakové diference"));
   EXPECT_FALSE(Has("Nejistoty průtoku"));
-  EXPECT_TRUE(printer.bitmaps.empty());
-  EXPECT_TRUE(printer.stretched.empty());
+  EXPECT_TRUE(printer.filled.empty());
   EXPECT_EQ(printer.texts.back().text, "!!! Výpočet nebo zadání neodpovídá ČSN EN ISO 5167 !!!");
   EXPECT_EQ(printer.page, 1);
 }
@@ -476,46 +475,64 @@ TEST_F(CertificateBody, CascadeOnANewPageWhenAsked) {
   EXPECT_TRUE(printer.Find("Strana 2"));
 }
 
-TEST_F(CertificateBody, GraphIsStretchedIntoTheMiddleThirdOfThePage) {
+// The lines of the curves drawn on the page: pen 3 of the graph scaled 1586 / 345 times.
+std::vector<testing::DrawnLine> CurveLines(const FakePrinter& printer, RgbColor color) {
+  std::vector<testing::DrawnLine> lines;
+  for (const auto& l : printer.lines)
+    if (l.pen == 14 && l.color == color) lines.push_back(l);
+  return lines;
+}
+
+TEST_F(CertificateBody, GraphIsDrawnIntoTheMiddleThirdOfThePageWithItsKey) {
   ASSERT_TRUE(Render());
-  ASSERT_EQ(printer.stretched.size(), 1u);
-  const auto& graph = printer.stretched[0];
-  EXPECT_EQ(graph.width, kGraphBitmapWidth);
-  EXPECT_EQ(graph.height, kGraphBitmapHeight);
-  // Layout width 4760: thirds at 1587 and 3173; height round(1586 x 295 / 345) = 1356.
-  EXPECT_EQ(graph.rect.Left, 1587);
-  EXPECT_EQ(graph.rect.Right, 3173);
-  EXPECT_EQ(graph.rect.Bottom - graph.rect.Top, 1356);
+  // The graph clears its own area first: layout width 4760, thirds at 1587 and 3173; height
+  // round(1586 x 295 / 345) = 1356.
+  ASSERT_EQ(printer.filled.size(), 1u);
+  const PixelRect graph = printer.filled[0];
+  EXPECT_EQ(graph.Left, 1587);
+  EXPECT_EQ(graph.Right, 3173);
+  EXPECT_EQ(graph.Bottom - graph.Top, 1356);
   const DrawnText* heading = printer.Find("Graf nejistoty průtoku - pro kaskádu a zadaný snímač");
   ASSERT_NE(heading, nullptr);
-  EXPECT_EQ(heading->page, graph.page);
-  EXPECT_LT(heading->y, graph.rect.Top);
+  EXPECT_LT(heading->y, graph.Top);
   // The vertical axis title right-aligned at 33 %, the horizontal one centred at 50 % below the graph.
   const DrawnText* vertical = printer.Find("nejistota [%]");
   EXPECT_EQ(vertical->x + 13 * 36, 1571);
-  EXPECT_GE(printer.Find("rozsah [%]")->y, graph.rect.Bottom - 90);
+  const DrawnText* horizontal = printer.Find("rozsah [%]");
+  EXPECT_GE(horizontal->y, graph.Bottom - 90);
 
-  // Automatic scale from transmitter 1's curve, both curves drawn.
-  ASSERT_EQ(printer.bitmaps.size(), 1u);
+  // Automatic scale from transmitter 1's curve, both curves drawn as lines inside the graph, and the key
+  // naming them on the line below the axis title, each after a stretch of its curve's pen.
   const UncertaintyCurves curves = CertificateCurves(state);
   const GraphView view = CertificateGraphView(state, curves, settings);
   EXPECT_EQ(view.Scale, AutomaticScale(curves.single));
   EXPECT_TRUE(view.Single && view.Cascade);
-  const auto& lines = printer.bitmaps[0].lines;
-  EXPECT_TRUE(
-      std::any_of(lines.begin(), lines.end(), [](auto& l) { return l.pen == 3 && l.color == kBlack; }));
+  const auto single = CurveLines(printer, kSingleCurveColor);
+  const auto cascade = CurveLines(printer, kBlack);
+  ASSERT_GT(single.size(), 50u);
+  ASSERT_GT(cascade.size(), 50u);
+  for (const auto& l : single) {
+    if (l.y0 > graph.Bottom) continue;  // the key's stretch
+    EXPECT_TRUE(l.x0 >= graph.Left && l.x1 <= graph.Right && l.y0 >= graph.Top) << l.x0 << " " << l.y0;
+  }
+  const DrawnText* keySingle = printer.Find("První snímač");
+  const DrawnText* keyCascade = printer.Find("Kaskáda");
+  ASSERT_TRUE(keySingle && keyCascade);
+  EXPECT_EQ(keySingle->y, horizontal->y + 90);
+  EXPECT_EQ(keyCascade->y, keySingle->y);
+  EXPECT_EQ(single.back().y0, keySingle->y + 45);
+  EXPECT_LT(single.back().x1, keySingle->x);
+  EXPECT_LT(cascade.back().x1, keyCascade->x);
+  EXPECT_GT(cascade.back().x0, keySingle->x);
 }
 
 TEST_F(CertificateBody, StoredGraphSettingsDecideScaleCurvesAndCaption) {
   settings.GraphSettings = {true, {20, false, true}};
   ASSERT_TRUE(Render());
   EXPECT_TRUE(Has("Graf nejistoty průtoku - pro kaskádu"));
-  const auto& drawing = printer.bitmaps.at(0);
-  EXPECT_TRUE(
-      std::any_of(drawing.texts.begin(), drawing.texts.end(), [](auto& t) { return t.text == "18"; }));
-  EXPECT_FALSE(std::any_of(drawing.lines.begin(), drawing.lines.end(), [](auto& l) {
-    return l.pen == 3 && l.color == RgbColor{0, 0, 255};
-  }));
+  EXPECT_TRUE(Has("18"));
+  EXPECT_TRUE(CurveLines(printer, kSingleCurveColor).empty());
+  EXPECT_FALSE(Has("První snímač"));
 
   settings.GraphSettings = {true, {20, true, false}};
   ASSERT_TRUE(Render());
@@ -696,9 +713,9 @@ TEST_F(CertificateBody, PreviewDrawsTheSamePagesScaled) {
   ASSERT_TRUE(RenderCertificatePreview(state, settings, measured, preview, PreviewZoom::Half, messages));
   EXPECT_EQ(preview.width, 300);
   EXPECT_EQ(preview.StoredPageCount(), printedPages);
-  ASSERT_EQ(preview.stretched.size(), 1u);
+  ASSERT_EQ(preview.filled.size(), 1u);
   // The graph's rectangle maps by the bitmap's width over the page's: 1587 x 300 / 4760 = 100.
-  EXPECT_EQ(preview.stretched[0].rect.Left, 100);
+  EXPECT_EQ(preview.filled[0].Left, 100);
   EXPECT_EQ(preview.texts.size(), printer.texts.size());
 }
 

@@ -703,6 +703,19 @@ PageFrame CertificateFrame(const CalculationState& state, const CertificateSetti
   return frame;
 }
 
+DocumentInfo CertificateDocumentInfo(const CalculationState& state) {
+  const PageFrame frame = PageFrameOf(state);
+  DocumentInfo info;
+  info.Title =
+      frame.Title.empty() ? frame.NumberText : Format(str::kDocumentTitle, {frame.Title, frame.NumberText});
+  info.Author = state.Designer;
+  info.Subject =
+      Format(str::kDocumentSubject, {ElementLongName(state.ElementKind),
+                                     state.FluidName.empty() ? FluidItemText(state.Fluid) : state.FluidName});
+  info.Creator = ProgramNameAndVersion();
+  return info;
+}
+
 void DrawCertificateBody(PageEngine& engine, const CalculationState& state,
                          const CertificateSettings& settings) {
   Body(engine, state, settings).Draw();

@@ -52,6 +52,10 @@ struct CertificateSettings {
 // The header and footer of every page for a calculation.
 PageFrame CertificateFrame(const CalculationState& state, const CertificateSettings& settings);
 
+// The properties of the certificate as a document: the title with the calculation number, the designer
+// as its author, the element and the fluid as its subject, and the program.
+DocumentInfo CertificateDocumentInfo(const CalculationState& state);
+
 // The body of the certificate between header and footer, section by section: description, inputs,
 // intermediate results, results, straight lengths, uncertainties and the validity warning, then (by the
 // print options) the cascade table, the uncertainty graph and the two uncertainty tables.

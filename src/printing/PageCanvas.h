@@ -105,6 +105,14 @@ struct PrinterSettings {
   double LogicalDpiY = 0;
 };
 
+// What a document says about itself where the target keeps such data (a PDF file's properties).
+struct DocumentInfo {
+  std::string Title;
+  std::string Author;
+  std::string Subject;
+  std::string Creator;  // the program that made it
+};
+
 // The selected printer: its settings, its printable page and the print job.
 class PrinterCanvas : public PageCanvas {
  public:

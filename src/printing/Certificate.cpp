@@ -700,14 +700,16 @@ PageFrame CertificateFrame(const CalculationState& state, const CertificateSetti
   frame.DatabasePath = settings.DatabasePath;
   frame.FooterOn = settings.FooterOn;
   frame.FooterText = settings.FooterText;
+  if (!settings.Numbered) frame.NumberText.clear();
   return frame;
 }
 
-DocumentInfo CertificateDocumentInfo(const CalculationState& state) {
-  const PageFrame frame = PageFrameOf(state);
+DocumentInfo CertificateDocumentInfo(const CalculationState& state, const CertificateSettings& settings) {
+  const PageFrame frame = CertificateFrame(state, settings);
   DocumentInfo info;
-  info.Title =
-      frame.Title.empty() ? frame.NumberText : Format(str::kDocumentTitle, {frame.Title, frame.NumberText});
+  info.Title = frame.Title.empty() || frame.NumberText.empty()
+                   ? frame.Title + frame.NumberText
+                   : Format(str::kDocumentTitle, {frame.Title, frame.NumberText});
   info.Author = state.Designer;
   info.Subject =
       Format(str::kDocumentSubject, {ElementLongName(state.ElementKind),

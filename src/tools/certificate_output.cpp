@@ -139,7 +139,7 @@ bool WriteCertificate(const CalculationState& state, const CertificateRequest& r
   // The preview is laid out for the same printer, which is only measured: its file is written only when
   // the document is begun.
   PdfPrinterCanvas printer(FromUtf8(request.pdfPath));
-  printer.SetDocumentInfo(CertificateDocumentInfo(state));
+  printer.SetDocumentInfo(CertificateDocumentInfo(state, settings));
   if (!request.pdfPath.empty() && !RenderCertificate(state, settings, printer, messages)) {
     error = "the certificate could not be written to " + request.pdfPath;
     return false;

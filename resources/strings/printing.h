@@ -31,6 +31,11 @@ inline constexpr Text kHeaderMeasuringPointLabel{6029, "Měřicí místo:"};
 inline constexpr Text kDesignerLabel{6030, "Navrhl:"};
 inline constexpr Text kDatabaseLabel{6031, "Databáze: "};
 
+// Properties of a certificate's PDF file: the program, the title with the number, the element and fluid.
+inline constexpr Text kProgramName{6032, "Pramo"};
+inline constexpr Text kDocumentTitle{6033, "%1 – %2"};
+inline constexpr Text kDocumentSubject{6034, "%1, %2"};
+
 // Zoom list of the preview.
 inline constexpr Text kZoomItem[] = {{6040, "50 %"}, {6041, "75 %"}, {6042, "100 %"}, {6043, "150 %"}};
 
@@ -104,6 +109,9 @@ inline constexpr Text kGraphForSingle{6193, "zadaný snímač"};
 inline constexpr Text kGraphForCascade{6194, "kaskádu"};
 inline constexpr Text kGraphVerticalTitle{6195, "nejistota [%]"};
 inline constexpr Text kGraphHorizontalTitle{6196, "rozsah [%]"};
+// The key under the graph names its curves as the graph window's switches do.
+inline constexpr Text kGraphKeySingle{6197, "První snímač"};
+inline constexpr Text kGraphKeyCascade{6198, "Kaskáda"};
 
 inline constexpr Text kUncertaintyTablesHeading{6200, "Nejistoty průtoku"};
 

@@ -1,9 +1,7 @@
 #include "core/InputGathering.h"
 
 #include <charconv>
-#include <chrono>
 #include <cmath>
-#include <ctime>
 
 #include "core/AirProperties.h"
 #include "core/CodePage1250.h"
@@ -402,17 +400,6 @@ bool GatherTexts(InputForm& form, CalculationState& state, const GatherContext& 
   return ReadCascadeGrid(form.SGKaskada2, state, context.selectedSeriesEntry, context.messages,
                          form.textsChanged) &&
          ok;
-}
-
-double TodayDayCount() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  const std::chrono::year_month_day today{std::chrono::year{local.tm_year + 1900},
-                                          std::chrono::month{static_cast<unsigned>(local.tm_mon + 1)},
-                                          std::chrono::day{static_cast<unsigned>(local.tm_mday)}};
-  const std::chrono::sys_days epoch = std::chrono::year{1899} / std::chrono::December / 30;
-  return static_cast<double>((std::chrono::sys_days{today} - epoch).count());
 }
 
 }  // namespace pramo

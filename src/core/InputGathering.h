@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/CalculationState.h"
+#include "core/Dates.h"
 #include "core/InputForm.h"
 #include "core/Messages.h"
 
@@ -29,8 +30,5 @@ bool GatherInputs(InputForm& form, CalculationState& state, DerivedValues& deriv
 // number, date) and the cascade grid. Part of every gathering; storing repeats it alone. Returns false when
 // a text holds a character that cannot be stored or a grid cell is no number (the user is told which).
 bool GatherTexts(InputForm& form, CalculationState& state, const GatherContext& context);
-
-// Day count (from 30 December 1899) of today's local date.
-double TodayDayCount();
 
 }  // namespace pramo

@@ -1,6 +1,10 @@
 #include "printing/Certificate.h"
 
+#include <algorithm>
 #include <memory>
+#include <string_view>
+#include <utility>
+#include <vector>
 #include <span>
 
 #include "app/CalculationRun.h"
@@ -74,6 +78,60 @@ bool HasPressureLoss(PrimaryElementKind kind) {
   return static_cast<int>(kind) <= 4;
 }
 
+// The graph window's drawing placed on the page: the graph's own pixels (kGraphBitmapWidth x
+// kGraphBitmapHeight, fonts at the screen's pixels per inch) mapped into a rectangle of the target, so
+// that the page carries the graph's lines and texts themselves rather than a stretched picture of them.
+class PlacedGraphCanvas : public PageCanvas {
+ public:
+  PlacedGraphCanvas(PageCanvas& target, const PixelRect& rect)
+      : m_target(target),
+        m_rect(rect),
+        m_scaleX(static_cast<double>(rect.Right - rect.Left) / kGraphBitmapWidth),
+        m_scaleY(static_cast<double>(rect.Bottom - rect.Top) / kGraphBitmapHeight) {}
+
+  double FontPixelsPerInch() const override { return kScreenPixelsPerInch; }
+  int TextWidth(std::string_view text) override {
+    return m_scaleX > 0 ? RoundPixel(m_target.TextWidth(text) / m_scaleX) : 0;
+  }
+  int TextHeight(std::string_view text) override {
+    return m_scaleY > 0 ? RoundPixel(m_target.TextHeight(text) / m_scaleY) : 0;
+  }
+  void DrawText(int x, int y, std::string_view text) override { m_target.DrawText(X(x), Y(y), text); }
+  void FillRect(const PixelRect& r) override { m_target.FillRect(Mapped(r)); }
+  void StretchDraw(const PixelRect& r, CanvasBitmap& bitmap) override {
+    m_target.StretchDraw(Mapped(r), bitmap);
+  }
+  std::unique_ptr<CanvasBitmap> CreateBitmap(int width, int height) override {
+    return m_target.CreateBitmap(width, height);
+  }
+
+ protected:
+  void ApplyFont(const CanvasFont& font) override {
+    m_target.SetFontName(font.Name);
+    m_target.SetFontStyle(font.Style);
+    const double targetPpi = m_target.FontPixelsPerInch();
+    if (targetPpi > 0)
+      m_target.SetFontSize(
+          std::max(1, RoundPixel(font.Points * kScreenPixelsPerInch * m_scaleY / targetPpi)));
+  }
+  void DrawLine(int x0, int y0, int x1, int y1) override {
+    m_target.SetPenWidth(std::max(1, RoundPixel(PenWidth() * m_scaleX)));
+    m_target.SetPenColor(PenColor());
+    m_target.MoveTo(X(x0), Y(y0));
+    m_target.LineTo(X(x1), Y(y1));
+  }
+
+ private:
+  int X(int x) const { return m_rect.Left + RoundPixel(x * m_scaleX); }
+  int Y(int y) const { return m_rect.Top + RoundPixel(y * m_scaleY); }
+  PixelRect Mapped(const PixelRect& r) const { return {X(r.Left), Y(r.Top), X(r.Right), Y(r.Bottom)}; }
+
+  PageCanvas& m_target;
+  PixelRect m_rect;
+  double m_scaleX;
+  double m_scaleY;
+};
+
 // The certificate body drawn through the page engine.
 class Body {
  public:
@@ -130,6 +188,7 @@ class Body {
   void Uncertainties();
   void CascadeTable();
   void Graph(const UncertaintyCurves& curves);
+  void GraphKey(const GraphView& view, double printerScale, double targetScale);
   void Tables(const UncertaintyCurves& curves);
   void TableValues(const UncertaintyCurves& curves, int table);
 
@@ -430,11 +489,7 @@ void Body::Graph(const UncertaintyCurves& curves) {
   m_engine.SetLineHeight(m_engine.MeasureLineHeight());
   m_engine.SetCurrentY(m_engine.CurrentY() + m_engine.LineHeight());
   const double layoutWidth = m_engine.LayoutWidth();
-
   const GraphView view = CertificateGraphView(m_s, curves, m_settings);
-  std::unique_ptr<CanvasBitmap> bitmap =
-      m_engine.Target().CreateBitmap(kGraphBitmapWidth, kGraphBitmapHeight);
-  if (bitmap) DrawUncertaintyGraph(*bitmap, curves, view);
 
   m_engine.SetCurrentY(m_engine.CurrentY() + m_engine.LineHeight());
   const double left = RoundPixel(layoutWidth / 3);
@@ -442,7 +497,8 @@ void Body::Graph(const UncertaintyCurves& curves) {
   const double graphHeight =
       RoundPixel((right - left) * m_engine.VerticalResolution() / m_engine.HorizontalResolution() *
                  kGraphBitmapHeight / kGraphBitmapWidth);
-  if (4 * RoundPixel(m_engine.LineHeight()) + m_engine.CurrentY() + graphHeight > m_engine.BottomLimit())
+  // Room for the heading, the axis titles and the key line below the graph.
+  if (5 * RoundPixel(m_engine.LineHeight()) + m_engine.CurrentY() + graphHeight > m_engine.BottomLimit())
     NewPage();
 
   if (m_s.VersionTag == "ver2.2") {
@@ -459,6 +515,16 @@ void Body::Graph(const UncertaintyCurves& curves) {
   const double top = RoundPixel(m_engine.CurrentY());
   const double bottom = top + graphHeight;
 
+  PageCanvas& target = m_engine.Target();
+  const CanvasFont font = target.Font();
+  const PixelRect graphRect = m_engine.TargetRect(left, top, right, bottom);
+  PlacedGraphCanvas placed(target, graphRect);
+  DrawUncertaintyGraph(placed, curves, view);
+  target.SetFontName(font.Name);
+  target.SetFontSize(font.Points);
+  target.SetFontStyle(font.Style);
+  target.SetPenColor(kBlack);
+
   m_engine.SetCurrentY(m_engine.CurrentY() + m_engine.LineHeight());
   Cell(kCellLabel).X = 33;
   Cell(kCellLabel).Align = 1;
@@ -469,8 +535,43 @@ void Body::Graph(const UncertaintyCurves& curves) {
   Cell(kCellLabel).Align = 2;
   Cell(kCellLabel).Text = Tr(str::kGraphHorizontalTitle);
   m_engine.EmitRow();
+  GraphKey(view, (right - left) / kGraphBitmapWidth,
+           static_cast<double>(graphRect.Right - graphRect.Left) / kGraphBitmapWidth);
+}
 
-  if (bitmap) m_engine.StretchBitmap(left, top, right, bottom, *bitmap);
+void Body::GraphKey(const GraphView& view, double printerScale, double targetScale) {
+  struct Entry {
+    bool shown;
+    RgbColor color;
+    const Text& name;
+  };
+  const Entry entries[] = {{view.Single, kSingleCurveColor, str::kGraphKeySingle},
+                           {view.Cascade, kCascadeCurveColor, str::kGraphKeyCascade}};
+  const bool both = view.Single && view.Cascade;
+  // A short stretch of each curve's pen, then its name; one entry is centred under the graph.
+  double sample = both ? 36 : 44.5;
+  constexpr int kNameCells[] = {kCellNote, kCellUnit};
+  std::vector<std::pair<double, RgbColor>> samples;
+  int used = 0;
+  for (const Entry& entry : entries) {
+    if (!entry.shown) continue;
+    TRecPrintTxtFormat& cell = Cell(kNameCells[used++]);
+    cell.X = sample + 4;
+    cell.Align = 0;
+    cell.Text = Tr(entry.name);
+    samples.emplace_back(sample, entry.color);
+    sample += 17;
+  }
+  if (samples.empty()) return;
+  m_engine.EmitRow();
+  const double middle = m_engine.CurrentY() + m_engine.LineHeight() / 2;
+  const int printerPen = std::max(1, RoundPixel(kCurvePen * printerScale));
+  const int targetPen = std::max(1, RoundPixel(kCurvePen * targetScale));
+  for (const auto& [x, color] : samples) {
+    m_engine.Target().SetPenColor(color);
+    m_engine.DrawLine(Percent(x), middle, Percent(x + 3), middle, printerPen, targetPen);
+  }
+  m_engine.Target().SetPenColor(kBlack);
 }
 
 void Body::TableValues(const UncertaintyCurves& curves, int table) {
@@ -599,7 +700,22 @@ PageFrame CertificateFrame(const CalculationState& state, const CertificateSetti
   frame.DatabasePath = settings.DatabasePath;
   frame.FooterOn = settings.FooterOn;
   frame.FooterText = settings.FooterText;
+  if (!settings.Numbered) frame.NumberText.clear();
   return frame;
+}
+
+DocumentInfo CertificateDocumentInfo(const CalculationState& state, const CertificateSettings& settings) {
+  const PageFrame frame = CertificateFrame(state, settings);
+  DocumentInfo info;
+  info.Title = frame.Title.empty() || frame.NumberText.empty()
+                   ? frame.Title + frame.NumberText
+                   : Format(str::kDocumentTitle, {frame.Title, frame.NumberText});
+  info.Author = state.Designer;
+  info.Subject =
+      Format(str::kDocumentSubject, {ElementLongName(state.ElementKind),
+                                     state.FluidName.empty() ? FluidItemText(state.Fluid) : state.FluidName});
+  info.Creator = ProgramNameAndVersion();
+  return info;
 }
 
 void DrawCertificateBody(PageEngine& engine, const CalculationState& state,

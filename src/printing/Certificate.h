@@ -47,10 +47,15 @@ struct CertificateSettings {
   // The graph window's state: the print settings handed over with "Pro tisk", and the cascade switch.
   GraphPrintSettings GraphSettings;
   bool GraphCascadeSwitch = true;
+  bool Numbered = true;  // false: a calculation without a number yet, whose header shows none
 };
 
 // The header and footer of every page for a calculation.
 PageFrame CertificateFrame(const CalculationState& state, const CertificateSettings& settings);
+
+// The properties of the certificate as a document: the title with the calculation number, the designer
+// as its author, the element and the fluid as its subject, and the program.
+DocumentInfo CertificateDocumentInfo(const CalculationState& state, const CertificateSettings& settings);
 
 // The body of the certificate between header and footer, section by section: description, inputs,
 // intermediate results, results, straight lengths, uncertainties and the validity warning, then (by the

@@ -36,6 +36,10 @@ struct PixelRect {
 
 class CanvasBitmap;
 
+// Off-page pictures (the uncertainty graph) are drawn at the screen's pixels per inch, as the screen
+// shows them.
+inline constexpr double kScreenPixelsPerInch = 96;
+
 // The surface the certificate is drawn on: a printer page, a preview page bitmap or an off-page
 // bitmap (the uncertainty graph). The font, the pen width and the pen position are kept here as on
 // any drawing surface; the implementations provide the measuring and drawing itself. Coordinates are
@@ -99,6 +103,14 @@ struct PrinterSettings {
   bool Landscape = false;
   double LogicalDpiX = 0;  // the device's logical pixels per inch
   double LogicalDpiY = 0;
+};
+
+// What a document says about itself where the target keeps such data (a PDF file's properties).
+struct DocumentInfo {
+  std::string Title;
+  std::string Author;
+  std::string Subject;
+  std::string Creator;  // the program that made it
 };
 
 // The selected printer: its settings, its printable page and the print job.

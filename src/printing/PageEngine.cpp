@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <string_view>
 #include <utility>
 
 #include "strings/printing.h"
@@ -142,6 +143,7 @@ double PageEngine::MeasureLineHeight() {
 
 void PageEngine::SetCertificateFont(int points, const std::string& name) {
   PageCanvas& target = Target();
+  m_fontPoints = points;
   target.SetFontName(name);
   target.SetFontSize(points);
   const double targetWidth = m_preview ? m_previewWidth : m_pageWidth;
@@ -174,28 +176,70 @@ int PageEngine::FramePen(double resolution) {
   return RoundPixel(resolution / 25.4 * 0.45);
 }
 
-void PageEngine::StretchBitmap(double left, double top, double right, double bottom, CanvasBitmap& bitmap) {
-  Target().StretchDraw(TargetRect(left, top, right, bottom), bitmap);
+std::array<std::vector<std::string>, 6> PageEngine::WrappedCells() {
+  // Lines are broken in printer pixels with the printer's metrics, so that the preview shows the lines
+  // the printer prints.
+  const CanvasFont targetFont = Target().Font();
+  const CanvasFont saved = m_printer.Font();
+  const bool measureApart = m_preview && !(saved.Name == targetFont.Name && saved.Points == m_fontPoints);
+  if (measureApart) {
+    m_printer.SetFontName(targetFont.Name);
+    m_printer.SetFontSize(m_fontPoints);
+  }
+  const FontStyle savedStyle = m_printer.Font().Style;
+  std::array<int, 6> widths{};
+  for (std::size_t i = 0; i < m_row.size(); ++i) {
+    if (m_row[i].Text.empty()) continue;
+    m_printer.SetFontStyle(m_row[i].Style);
+    widths[i] = m_printer.TextWidth(m_row[i].Text);
+  }
+  const std::array<CellRoom, 6> rooms = CellRooms(m_row, widths, LayoutWidth() / 100);
+  std::array<std::vector<std::string>, 6> lines;
+  for (std::size_t i = 0; i < m_row.size(); ++i) {
+    if (m_row[i].Text.empty()) continue;
+    if (widths[i] <= rooms[i].Right - rooms[i].Left) {
+      lines[i] = {m_row[i].Text};
+      continue;
+    }
+    m_printer.SetFontStyle(m_row[i].Style);
+    lines[i] = WrapText(m_row[i].Text, rooms[i].Right - rooms[i].Left,
+                        [this](std::string_view text) { return m_printer.TextWidth(text); });
+  }
+  m_printer.SetFontStyle(savedStyle);
+  if (measureApart) {
+    m_printer.SetFontName(saved.Name);
+    m_printer.SetFontSize(saved.Points);
+  }
+  return lines;
 }
 
 void PageEngine::EmitRow() {
+  const std::array<std::vector<std::string>, 6> lines = WrappedCells();
+  std::size_t lineCount = 1;
+  for (const auto& cell : lines) lineCount = std::max(lineCount, cell.size());
   m_y += RoundPixel(m_lineHeight);
-  // The header's own rows never break a page; the paper check leaves room for them.
-  if (!m_inHeader && m_y + RoundPixel(m_lineHeight) > m_bottomLimit) {
+  // The header's own rows never break a page; the paper check leaves room for them. A grown row moves
+  // whole (and is drawn below the header even when it does not fit on an empty page either).
+  if (!m_inHeader && m_y + static_cast<double>(lineCount) * RoundPixel(m_lineHeight) > m_bottomLimit) {
     EndPage();
     StartPage();
     m_y += RoundPixel(m_lineHeight);
   }
+  const int advance = RoundPixel(m_lineHeight);
   PageCanvas& target = Target();
-  const int anchorY = TargetY(m_y);
-  for (TRecPrintTxtFormat& cell : m_row) {
-    if (cell.Text.empty()) continue;
-    target.SetFontStyle(cell.Style);
-    const PixelPoint anchor{RoundPixel(cell.X * m_layoutUnit), anchorY};
-    const PixelPoint at =
-        PlaceText(anchor, target.TextWidth(cell.Text), target.TextHeight(cell.Text), cell.Align);
-    target.DrawText(at.X, at.Y, cell.Text);
+  for (std::size_t line = 0; line < lineCount; ++line) {
+    const int anchorY = TargetY(m_y + static_cast<double>(line) * advance);
+    for (std::size_t i = 0; i < m_row.size(); ++i) {
+      if (line >= lines[i].size() || lines[i][line].empty()) continue;
+      const std::string& text = lines[i][line];
+      target.SetFontStyle(m_row[i].Style);
+      const PixelPoint anchor{RoundPixel(m_row[i].X * m_layoutUnit), anchorY};
+      const PixelPoint at =
+          PlaceText(anchor, target.TextWidth(text), target.TextHeight(text), m_row[i].Align);
+      target.DrawText(at.X, at.Y, text);
+    }
   }
+  m_y += static_cast<double>(lineCount - 1) * advance;
   for (TRecPrintTxtFormat& cell : m_row) cell.Text.clear();
 }
 
@@ -256,9 +300,15 @@ void PageEngine::DrawFooter() {
   // The footer is one plain line whatever style the last cell of the page left on the canvas.
   target.SetFontStyle(FontStyle::Plain);
   if (m_frame.FooterText.empty()) return;
-  const PixelPoint at = PlaceText({RoundPixel(50 * m_layoutUnit), TargetY(footerTop)},
-                                  target.TextWidth(m_frame.FooterText), 0, 2);
-  target.DrawText(at.X, at.Y, m_frame.FooterText);
+  // A footer wider than its rule continues below it, centred as well.
+  const std::vector<std::string> lines = WrapText(
+      m_frame.FooterText, 86 * m_layoutUnit, [&](std::string_view text) { return target.TextWidth(text); });
+  for (std::size_t line = 0; line < lines.size(); ++line) {
+    const double top = footerTop + static_cast<double>(line) * RoundPixel(m_lineHeight);
+    const PixelPoint at =
+        PlaceText({RoundPixel(50 * m_layoutUnit), TargetY(top)}, target.TextWidth(lines[line]), 0, 2);
+    target.DrawText(at.X, at.Y, lines[line]);
+  }
 }
 
 void PageEngine::EndPage() {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/Messages.h"
 #include "printing/PageCanvas.h"
@@ -37,8 +39,9 @@ class PageEngine {
   // paper was refused (the user has been told) and nothing was drawn, or when the print job failed.
   bool Render(const std::function<void(PageEngine&)>& content);
 
-  // Outputs the print row as one line below the current one, on a new page when the line would pass the
-  // bottom limit, and clears the texts of its cells.
+  // Outputs the print row below the current line and clears the texts of its cells. A cell wider than its
+  // room (CellRooms) continues on further lines within its column; the row then grows by those lines, and
+  // moves whole to a new page when its last line would pass the bottom limit.
   void EmitRow();
   // Draws the page header; leaves the print row as it found it.
   void StartPage();
@@ -82,14 +85,14 @@ class PageEngine {
   void DrawLine(double x0, double y0, double x1, double y1, int printerPen, int previewPen);
   // Pen width of a frame edge 0.45 mm wide at the given resolution (dots per inch).
   static int FramePen(double resolution);
-  // Draws a bitmap stretched into a rectangle given in printer pixels.
-  void StretchBitmap(double left, double top, double right, double bottom, CanvasBitmap& bitmap);
 
  private:
   bool ReadPrinter();
   bool PaperFits();
   void StartTarget();
   void DrawFooter();
+  // The texts of the row's cells, each broken into the lines that fit its room.
+  std::array<std::vector<std::string>, 6> WrappedCells();
 
   PrinterCanvas& m_printer;
   PreviewCanvas* m_preview = nullptr;
@@ -111,6 +114,7 @@ class PageEngine {
   int m_pageNumber = 1;
   int m_previewHeight = 0;
   bool m_inHeader = false;
+  int m_fontPoints = kBodyFontPoints;  // as asked for, before rescaling to the target
 };
 
 enum class PreviewZoom { Half, ThreeQuarters, Full, OneAndHalf };

@@ -29,7 +29,18 @@ std::string HeaderNumberText(const CalculationState& state) {
   return text;
 }
 
+std::string ProgramVersion() {
+  char version[48];
+  std::snprintf(version, sizeof version, "%d.%d.%d", PRAMO_VERSION_MAJOR, PRAMO_VERSION_MINOR,
+                PRAMO_VERSION_RELEASE);
+  return version;
+}
+
 }  // namespace
+
+std::string ProgramNameAndVersion() {
+  return Tr(str::kProgramName) + " " + ProgramVersion();
+}
 
 std::string CertificateTitle(CalculationKind kind) {
   const auto index = static_cast<std::size_t>(kind);
@@ -39,12 +50,7 @@ std::string CertificateTitle(CalculationKind kind) {
 std::string ProgramLine(std::string_view versionTag) {
   if (versionTag == "ver2.2") return Tr(str::kProgramLineOld);
   if (versionTag == "ver3.3") return Tr(str::kProgramLine) + Tr(str::kProgramVersionFirst);
-  if (IsIndexedTag(versionTag)) {
-    char version[48];
-    std::snprintf(version, sizeof version, "%d.%d.%d", PRAMO_VERSION_MAJOR, PRAMO_VERSION_MINOR,
-                  PRAMO_VERSION_RELEASE);
-    return Tr(str::kProgramLine) + version;
-  }
+  if (IsIndexedTag(versionTag)) return Tr(str::kProgramLine) + ProgramVersion();
   return Tr(str::kProgramLineUnknown);
 }
 

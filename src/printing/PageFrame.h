@@ -31,6 +31,9 @@ PageFrame PageFrameOf(const CalculationState& state);
 // The title for a kind of calculation, empty for an unknown kind.
 std::string CertificateTitle(CalculationKind kind);
 
+// The running program with its version, "Pramo 1.2.2".
+std::string ProgramNameAndVersion();
+
 // The program that made a calculation of this version tag, as the header names it.
 std::string ProgramLine(std::string_view versionTag);
 

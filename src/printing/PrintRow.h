@@ -2,7 +2,10 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "printing/PageCanvas.h"
 
@@ -45,5 +48,25 @@ PixelPoint PlaceText(PixelPoint anchor, int width, int height, std::uint8_t alig
 
 // A computed position in whole pixels: nearest, halves to even.
 int RoundPixel(double value);
+
+// The horizontal room of a cell of a row, in pixels.
+struct CellRoom {
+  double Left = 0;
+  double Right = 0;
+};
+
+// The room each non-empty cell of a row may fill so that no text reaches into its neighbour's, from the
+// cells' anchors (layout percent, pixelsPerPercent apart), alignments and one-line widths. A left-aligned
+// cell reaches to the next cell on its right; a right-aligned one back to the anchor of the cell on its
+// left; a right-aligned cell after a left-aligned one keeps its own width unless it would leave the left
+// one less than half of the space between them. The outermost cells end at 7 and 93 %, centred ones
+// stay centred inside 0 … 100 %.
+std::array<CellRoom, 6> CellRooms(const PrintRow& row, const std::array<int, 6>& widths,
+                                  double pixelsPerPercent);
+
+// A text broken into lines no wider than the room: at blanks, inside a word only where the word alone is
+// wider. A text that fits is its one line as it stands, leading blanks and all.
+std::vector<std::string> WrapText(const std::string& text, double room,
+                                  const std::function<int(std::string_view)>& width);
 
 }  // namespace pramo

@@ -1,16 +1,13 @@
 #include "tools/certificate_output.h"
 
-#include <chrono>
-#include <cmath>
-#include <cstdio>
-
 #include <QDir>
 #include <QImage>
 #include <QString>
 
-#include "core/InputGathering.h"
+#include "core/Dates.h"
 #include "printing/qt/HeadlessGui.h"
 #include "printing/qt/ImagePreviewCanvas.h"
+#include "printing/qt/LocaleFormats.h"
 #include "printing/qt/PdfPrinterCanvas.h"
 
 namespace pramo::tools {
@@ -124,28 +121,17 @@ OptionRead ReadCertificateOption(int argc, char** argv, int& i, CertificateReque
       return OptionRead::Bad;
     }
     settings.DecimalSeparator = value[0];
+    request.separatorGiven = true;
   }
   return OptionRead::Taken;
-}
-
-std::string ShortDateText(double dayCount) {
-  using namespace std::chrono;
-  if (!std::isfinite(dayCount) || std::fabs(dayCount) > 4.0e6) return {};
-  const sys_days epoch = year{1899} / December / 30;
-  const year_month_day date{epoch + days{static_cast<long>(std::floor(dayCount))}};
-  const int y = static_cast<int>(date.year());
-  if (!date.ok() || y < 1 || y > 9999) return {};
-  char text[16];
-  std::snprintf(text, sizeof text, "%02u.%02u.%04d", static_cast<unsigned>(date.day()),
-                static_cast<unsigned>(date.month()), y);
-  return text;
 }
 
 bool WriteCertificate(const CalculationState& state, const CertificateRequest& request, Messages& messages,
                       std::string& error) {
   CertificateSettings settings = request.settings;
-  if (settings.Today.empty()) settings.Today = ShortDateText(TodayDayCount());
-  if (settings.CalculationDate.empty()) settings.CalculationDate = ShortDateText(state.Date);
+  if (!request.separatorGiven) settings.DecimalSeparator = LocaleDecimalPoint();
+  if (settings.Today.empty()) settings.Today = LocaleShortDate(TodayDayCount());
+  if (settings.CalculationDate.empty()) settings.CalculationDate = LocaleShortDate(state.Date);
   if (settings.Fields.Pressure.empty() && settings.Fields.DpMax.empty())
     settings.Fields = InputFieldTextsOf(state, settings.DecimalSeparator);
 
@@ -153,6 +139,7 @@ bool WriteCertificate(const CalculationState& state, const CertificateRequest& r
   // The preview is laid out for the same printer, which is only measured: its file is written only when
   // the document is begun.
   PdfPrinterCanvas printer(FromUtf8(request.pdfPath));
+  printer.SetDocumentInfo(CertificateDocumentInfo(state, settings));
   if (!request.pdfPath.empty() && !RenderCertificate(state, settings, printer, messages)) {
     error = "the certificate could not be written to " + request.pdfPath;
     return false;

@@ -16,6 +16,7 @@ struct CertificateRequest {
   std::string pngDir;   // empty: no preview images
   PreviewZoom zoom = PreviewZoom::Full;
   CertificateSettings settings;
+  bool separatorGiven = false;  // else the locale's decimal separator
 
   bool Wanted() const { return !pdfPath.empty() || !pngDir.empty(); }
 };
@@ -29,14 +30,10 @@ enum class OptionRead { NotMine, Taken, Bad };
 OptionRead ReadCertificateOption(int argc, char** argv, int& i, CertificateRequest& request,
                                  std::string& error);
 
-// A date of the calculation state (days since 30 December 1899) in the short date format the tools use,
-// dd.MM.yyyy; empty for a day count outside the years 1 to 9999.
-std::string ShortDateText(double dayCount);
-
 // Renders the certificate of a computed calculation into the requested PDF file and PNG pages
 // (DIR/page-1.png, …). The dates left empty in the request's settings become today's and the
-// calculation's. False with the reason in error when a renderer refused (its message went to messages)
-// or a file could not be written.
+// calculation's, in the locale's short date form, as the program prints them. False with the reason in error
+// when a renderer refused (its message went to messages) or a file could not be written.
 bool WriteCertificate(const CalculationState& state, const CertificateRequest& request, Messages& messages,
                       std::string& error);
 

@@ -86,8 +86,11 @@ bool Certify(CalculationState state, const RunOutcome& outcome, std::size_t chos
     state.DpMaxEntered = outcome.entries[chosen].seriesValue;
     state.DpUnit = 0;
   }
+  tools::CertificateRequest request = options.certificate;
+  // A calculation not yet numbered (no running count in the input) shows no number.
+  request.settings.Numbered = state.NumberCount != 0;
   std::string error;
-  if (tools::WriteCertificate(state, options.certificate, messages, error)) return true;
+  if (tools::WriteCertificate(state, request, messages, error)) return true;
   std::cerr << error << "\n";
   return false;
 }
@@ -97,7 +100,8 @@ bool Calculate(CalculationState state, const Options& options, tools::JsonWriter
   MessageRecorder messages(Answer::Ok);
   InputForm form = FormFromState(state, NumberTexts::Exact);
   DerivedValues derived;
-  const GatherContext context{messages, true, "", 1, TodayDayCount()};
+  // Designer and number as the input gives them, as pramo-db save keeps them.
+  const GatherContext context{messages, true, state.Designer, state.NumberInstallation, TodayDayCount()};
   const RunOutcome outcome = RunCalculation(form, state, derived, context);
   bool ok = !outcome.entries.empty();
   const auto chosen = static_cast<std::size_t>(options.result - 1);

@@ -13,7 +13,6 @@ namespace pramo {
 namespace {
 
 constexpr RgbColor kGridGrey{128, 128, 128};
-constexpr RgbColor kSingleBlue{0, 0, 255};
 constexpr int kLabelPoints = 8;
 
 // The plot: x 30 … 330 for 0 … 100 % of the flow (3 pixels a percent), y 270 … 20 for 0 … the scale.
@@ -85,7 +84,7 @@ void DrawVerticalAxis(PageCanvas& canvas, int scale) {
 // Values above the scale lie above the plot and are drawn there; points without a value (0) break the
 // line.
 void DrawCurve(PageCanvas& canvas, const UncertaintyCurve& curve, int scale, RgbColor color) {
-  canvas.SetPenWidth(3);
+  canvas.SetPenWidth(kCurvePen);
   canvas.SetPenColor(color);
   const auto point = [&](int k) {
     return PixelPoint{kPlotLeft + 3 * k, RoundPixel(kPlotBottom - 2.5 * (100 * curve[k - 1] / scale))};
@@ -144,8 +143,8 @@ void DrawUncertaintyGraph(PageCanvas& canvas, const UncertaintyCurves& curves, c
   canvas.SetFontStyle(FontStyle::Plain);
   DrawHorizontalAxis(canvas);
   DrawVerticalAxis(canvas, scale);
-  if (view.Single) DrawCurve(canvas, curves.single, scale, kSingleBlue);
-  if (view.Cascade) DrawCurve(canvas, curves.cascade, scale, kBlack);
+  if (view.Single) DrawCurve(canvas, curves.single, scale, kSingleCurveColor);
+  if (view.Cascade) DrawCurve(canvas, curves.cascade, scale, kCascadeCurveColor);
   canvas.SetPenColor(kBlack);
 }
 

@@ -12,11 +12,16 @@ namespace pramo {
 
 // The uncertainty graph: both curves over 0 … 100 % of the maximum flow on a bitmap of fixed size, with
 // a choice of the top of the vertical axis. The graph window shows the bitmap; the certificate draws the
-// same bitmap stretched into its page.
+// same drawing scaled into a rectangle of its page.
 
 // Size of the graph bitmap: the plot spans x 30 … 330 and y 20 … 270, the rest holds the axis labels.
 inline constexpr int kGraphBitmapWidth = 345;
 inline constexpr int kGraphBitmapHeight = 295;
+
+// The pens of the two curves: transmitter 1 blue, the cascade black, both kCurvePen pixels wide.
+inline constexpr RgbColor kSingleCurveColor{0, 0, 255};
+inline constexpr RgbColor kCascadeCurveColor = kBlack;
+inline constexpr int kCurvePen = 3;
 
 // Tops of the vertical axis in %, in zoom order.
 inline constexpr std::array<int, 6> kGraphScales{10, 20, 40, 60, 80, 100};

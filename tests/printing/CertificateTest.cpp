@@ -9,6 +9,7 @@
 
 #include "RecordingCanvas.h"
 #include "core/Validity.h"
+#include "strings/core.h"
 
 namespace pramo {
 namespace {
@@ -398,7 +399,7 @@ TEST_F(CertificateBody, FittingCaptionsOfTheTagAndElementGroup) {
   ExpectRow("Zcela otevřené šoupě", {"Zcela otevřené šoupě", ":", " 2,5D"});
   EXPECT_FALSE(Has("Přímá délka za primárním prvkem do nejbližší tvarovky"));
   EXPECT_FALSE(Has("Tlaková ztráta při maximálním průtoku"));
-  ExpectRow("Primární prvek", {"Primární prvek", ":", "klasická Venturiho trubice s obrobeným konfuzorem"});
+  ExpectRow("Primární prvek", {"Primární prvek", ":", "klasická Venturiho trubice s"});
 
   // The Venturi nozzle keeps the downstream length but has no pressure loss row.
   state.ElementKind = PrimaryElementKind::VenturiNozzle;
@@ -430,8 +431,7 @@ TEST_F(CertificateBody, AllOptionsOffEndAfterTheUncertainties) {
   EXPECT_FALSE(Has("Přívod páry K3"));
   EXPECT_FALSE(Has("Kaskáda snímačů tlakové diference"));
   EXPECT_FALSE(Has("Nejistoty průtoku"));
-  EXPECT_TRUE(printer.bitmaps.empty());
-  EXPECT_TRUE(printer.stretched.empty());
+  EXPECT_TRUE(printer.filled.empty());
   EXPECT_EQ(printer.texts.back().text, "!!! Výpočet nebo zadání neodpovídá ČSN EN ISO 5167 !!!");
   EXPECT_EQ(printer.page, 1);
 }
@@ -475,46 +475,64 @@ TEST_F(CertificateBody, CascadeOnANewPageWhenAsked) {
   EXPECT_TRUE(printer.Find("Strana 2"));
 }
 
-TEST_F(CertificateBody, GraphIsStretchedIntoTheMiddleThirdOfThePage) {
+// The lines of the curves drawn on the page: pen 3 of the graph scaled 1586 / 345 times.
+std::vector<testing::DrawnLine> CurveLines(const FakePrinter& printer, RgbColor color) {
+  std::vector<testing::DrawnLine> lines;
+  for (const auto& l : printer.lines)
+    if (l.pen == 14 && l.color == color) lines.push_back(l);
+  return lines;
+}
+
+TEST_F(CertificateBody, GraphIsDrawnIntoTheMiddleThirdOfThePageWithItsKey) {
   ASSERT_TRUE(Render());
-  ASSERT_EQ(printer.stretched.size(), 1u);
-  const auto& graph = printer.stretched[0];
-  EXPECT_EQ(graph.width, kGraphBitmapWidth);
-  EXPECT_EQ(graph.height, kGraphBitmapHeight);
-  // Layout width 4760: thirds at 1587 and 3173; height round(1586 x 295 / 345) = 1356.
-  EXPECT_EQ(graph.rect.Left, 1587);
-  EXPECT_EQ(graph.rect.Right, 3173);
-  EXPECT_EQ(graph.rect.Bottom - graph.rect.Top, 1356);
+  // The graph clears its own area first: layout width 4760, thirds at 1587 and 3173; height
+  // round(1586 x 295 / 345) = 1356.
+  ASSERT_EQ(printer.filled.size(), 1u);
+  const PixelRect graph = printer.filled[0];
+  EXPECT_EQ(graph.Left, 1587);
+  EXPECT_EQ(graph.Right, 3173);
+  EXPECT_EQ(graph.Bottom - graph.Top, 1356);
   const DrawnText* heading = printer.Find("Graf nejistoty průtoku - pro kaskádu a zadaný snímač");
   ASSERT_NE(heading, nullptr);
-  EXPECT_EQ(heading->page, graph.page);
-  EXPECT_LT(heading->y, graph.rect.Top);
+  EXPECT_LT(heading->y, graph.Top);
   // The vertical axis title right-aligned at 33 %, the horizontal one centred at 50 % below the graph.
   const DrawnText* vertical = printer.Find("nejistota [%]");
   EXPECT_EQ(vertical->x + 13 * 36, 1571);
-  EXPECT_GE(printer.Find("rozsah [%]")->y, graph.rect.Bottom - 90);
+  const DrawnText* horizontal = printer.Find("rozsah [%]");
+  EXPECT_GE(horizontal->y, graph.Bottom - 90);
 
-  // Automatic scale from transmitter 1's curve, both curves drawn.
-  ASSERT_EQ(printer.bitmaps.size(), 1u);
+  // Automatic scale from transmitter 1's curve, both curves drawn as lines inside the graph, and the key
+  // naming them on the line below the axis title, each after a stretch of its curve's pen.
   const UncertaintyCurves curves = CertificateCurves(state);
   const GraphView view = CertificateGraphView(state, curves, settings);
   EXPECT_EQ(view.Scale, AutomaticScale(curves.single));
   EXPECT_TRUE(view.Single && view.Cascade);
-  const auto& lines = printer.bitmaps[0].lines;
-  EXPECT_TRUE(
-      std::any_of(lines.begin(), lines.end(), [](auto& l) { return l.pen == 3 && l.color == kBlack; }));
+  const auto single = CurveLines(printer, kSingleCurveColor);
+  const auto cascade = CurveLines(printer, kBlack);
+  ASSERT_GT(single.size(), 50u);
+  ASSERT_GT(cascade.size(), 50u);
+  for (const auto& l : single) {
+    if (l.y0 > graph.Bottom) continue;  // the key's stretch
+    EXPECT_TRUE(l.x0 >= graph.Left && l.x1 <= graph.Right && l.y0 >= graph.Top) << l.x0 << " " << l.y0;
+  }
+  const DrawnText* keySingle = printer.Find("První snímač");
+  const DrawnText* keyCascade = printer.Find("Kaskáda");
+  ASSERT_TRUE(keySingle && keyCascade);
+  EXPECT_EQ(keySingle->y, horizontal->y + 90);
+  EXPECT_EQ(keyCascade->y, keySingle->y);
+  EXPECT_EQ(single.back().y0, keySingle->y + 45);
+  EXPECT_LT(single.back().x1, keySingle->x);
+  EXPECT_LT(cascade.back().x1, keyCascade->x);
+  EXPECT_GT(cascade.back().x0, keySingle->x);
 }
 
 TEST_F(CertificateBody, StoredGraphSettingsDecideScaleCurvesAndCaption) {
   settings.GraphSettings = {true, {20, false, true}};
   ASSERT_TRUE(Render());
   EXPECT_TRUE(Has("Graf nejistoty průtoku - pro kaskádu"));
-  const auto& drawing = printer.bitmaps.at(0);
-  EXPECT_TRUE(
-      std::any_of(drawing.texts.begin(), drawing.texts.end(), [](auto& t) { return t.text == "18"; }));
-  EXPECT_FALSE(std::any_of(drawing.lines.begin(), drawing.lines.end(), [](auto& l) {
-    return l.pen == 3 && l.color == RgbColor{0, 0, 255};
-  }));
+  EXPECT_TRUE(Has("18"));
+  EXPECT_TRUE(CurveLines(printer, kSingleCurveColor).empty());
+  EXPECT_FALSE(Has("První snímač"));
 
   settings.GraphSettings = {true, {20, true, false}};
   ASSERT_TRUE(Render());
@@ -586,12 +604,75 @@ TEST_F(CertificateBody, PointsWithoutValueShowADash) {
   EXPECT_NE(row[3], "-");
 }
 
-TEST_F(CertificateBody, LongTextsStayOnOneLine) {
-  state.Description = std::string(40, 'W');
+// Two texts of one page whose boxes share any area, as "first | second".
+std::string OverlappingTexts(const FakePrinter& printer) {
+  const auto box = [&](const DrawnText& t) {
+    const int points = t.font.Points;
+    return PixelRect{t.x, t.y, t.x + testing::CharacterCount(t.text) * 4 * points, t.y + 10 * points};
+  };
+  for (std::size_t i = 0; i < printer.texts.size(); ++i) {
+    for (std::size_t j = i + 1; j < printer.texts.size(); ++j) {
+      const DrawnText& a = printer.texts[i];
+      const DrawnText& b = printer.texts[j];
+      if (a.page != b.page) continue;
+      const PixelRect p = box(a);
+      const PixelRect q = box(b);
+      if (p.Left < q.Right && q.Left < p.Right && p.Top < q.Bottom && q.Top < p.Bottom)
+        return a.text + " | " + b.text;
+    }
+  }
+  return {};
+}
+
+TEST_F(CertificateBody, NoTwoTextsOverlapForAnyElementMaterialOrNote) {
+  // The longest texts the blocks hold, with blanks and without.
+  state.Description = "Přívod páry do výměníku K3 na severní straně kotelny, měření za regulačním ventilem";
+  state.Company = std::string(40, 'W');
+  state.MeasuringPoint = "Měřicí místo s velmi dlouhým názvem na patě komína";
+  state.Designer = "Ing. Jaroslava Novotná-Procházková, Ph.D.";
   settings.DatabasePath = "/" + std::string(300, 'x') + ".flw";
+  settings.OwnerName = "Teplárny a strojírny Severočeského kraje, akciová společnost, závod 12";
+  settings.FooterText = std::string(150, 'F');
+  settings.FooterOn = true;
+  state.FlowRefPressure = 101325;
+  state.FlowRefTemperature = 15;
+  state.DensityGiven = true;
+  state.DensityRefPressure = 101325;
+  state.DensityRefTemperature = 15;
+  state.PressureUnit = 13;  // gauge, with the barometric pressure as a note
+  for (int element = 0; element <= 8; ++element) {
+    for (int material = 0; material < static_cast<int>(std::size(str::kMaterialItem)); ++material) {
+      state.ElementKind = static_cast<PrimaryElementKind>(element);
+      state.CalcKind = static_cast<CalculationKind>(material % 3);
+      state.ElementMaterial = static_cast<std::uint8_t>(material);
+      state.PipeMaterial = static_cast<std::uint8_t>(18 - material);
+      state.FlowUnit = static_cast<FlowUnitKind>((element + material) % 6);
+      state.DensityUnit = static_cast<std::uint8_t>(material % 4);
+      state.Fittings.fill(true);
+      ASSERT_TRUE(Render());
+      EXPECT_EQ(OverlappingTexts(printer), "") << "element " << element << ", material " << material;
+    }
+  }
+}
+
+TEST_F(CertificateBody, RowsThatFitKeepTheirPlaceAndLongOnesGrowWithinTheirColumn) {
+  state.ElementKind = PrimaryElementKind::VenturiWelded;
   ASSERT_TRUE(Render());
-  EXPECT_TRUE(Has(state.Description));
-  EXPECT_TRUE(Has("Databáze: " + settings.DatabasePath));
+  const auto fluid = Where("Tekutina");
+  // The element's name continues on the next line inside the value column; the rows after it move down
+  // by that one line.
+  const DrawnText* label = printer.Find("Primární prvek");
+  ASSERT_NE(label, nullptr);
+  std::vector<const DrawnText*> value;
+  for (const DrawnText& t : printer.texts)
+    if (t.x > 3046 && t.y >= label->y && t.y < fluid.second) value.push_back(&t);
+  ASSERT_EQ(value.size(), 2u);
+  EXPECT_EQ(value[0]->y, label->y);
+  EXPECT_EQ(value[1]->y, label->y + 90);
+  EXPECT_EQ(value[0]->x + testing::CharacterCount(value[0]->text) * 36, 4427);
+  EXPECT_EQ(fluid.second, label->y + 180);
+  EXPECT_EQ(value[0]->text + " " + value[1]->text,
+            "klasická Venturiho trubice s plechovým svařovaným konfuzorem");
 }
 
 TEST_F(CertificateBody, ValuesOutsideEveryFormatAreDrawnAsFormatted) {
@@ -614,7 +695,8 @@ TEST_F(CertificateBody, ValuesOutsideEveryFormatAreDrawnAsFormatted) {
   ExpectRow("Součinitel průtoku C", {"Součinitel průtoku C", ":", "       nan"});
   ExpectRow("Materiál primárního prvku", {"Materiál primárního prvku", ":"});
   ExpectRow("Primární prvek", {"Primární prvek", ":"});
-  EXPECT_GT(RowOf("Reynoldsovo číslo při provozním průtoku").at(2).size(), 300u);
+  // A number of 309 digits fills its column line by line.
+  EXPECT_EQ(RowOf("Reynoldsovo číslo při provozním průtoku").at(2).size(), 37u);
 
   // A calculation never computed prints its zeros.
   state = CalculationState();
@@ -631,9 +713,9 @@ TEST_F(CertificateBody, PreviewDrawsTheSamePagesScaled) {
   ASSERT_TRUE(RenderCertificatePreview(state, settings, measured, preview, PreviewZoom::Half, messages));
   EXPECT_EQ(preview.width, 300);
   EXPECT_EQ(preview.StoredPageCount(), printedPages);
-  ASSERT_EQ(preview.stretched.size(), 1u);
+  ASSERT_EQ(preview.filled.size(), 1u);
   // The graph's rectangle maps by the bitmap's width over the page's: 1587 x 300 / 4760 = 100.
-  EXPECT_EQ(preview.stretched[0].rect.Left, 100);
+  EXPECT_EQ(preview.filled[0].Left, 100);
   EXPECT_EQ(preview.texts.size(), printer.texts.size());
 }
 

@@ -149,16 +149,25 @@ TEST_F(PrintMode, BodyRowsPlaceEachCellByItsAnchorAndAlignment) {
   ExpectText("střed", 2380 - 5 * 36 / 2, kFirstBodyRowY + 180 - 45);
 }
 
-TEST_F(PrintMode, ATextWiderThanThePageIsDrawnOnOneLine) {
-  const std::string description(300, 'x');
+TEST_F(PrintMode, ATextWiderThanItsRoomContinuesOnTheNextLines) {
+  // 113 characters of 36 pixels fill the room from 7 to 93 %; a word is cut only where it alone is wider.
+  const std::string word(300, 'x');
   ASSERT_TRUE(Render([&](PageEngine& engine) {
-    engine.Cell(kCellLabel).Text = description;
+    engine.Cell(kCellLabel).Text = word;
     engine.EmitRow();
-    engine.Cell(kCellLabel).Text = "next";
+    engine.Cell(kCellLabel).Text = "one two three";
+    engine.Cell(kCellNote).Text = "note";
     engine.EmitRow();
   }));
-  ExpectText(description, kLabelX, kFirstBodyRowY);
-  ExpectText("next", kLabelX, kFirstBodyRowY + 90);
+  std::vector<std::pair<std::size_t, int>> lines;
+  for (const DrawnText& t : printer.texts)
+    if (t.text.front() == 'x') lines.emplace_back(t.text.size(), t.y);
+  const std::vector<std::pair<std::size_t, int>> expected{
+      {113, kFirstBodyRowY}, {113, kFirstBodyRowY + 90}, {74, kFirstBodyRowY + 180}};
+  EXPECT_EQ(lines, expected);
+  // 7 … 24.5 % holds 22 characters: the label breaks at its blanks, the note keeps its place.
+  ExpectText("one two three", kLabelX, kFirstBodyRowY + 270);
+  ExpectText("note", kNoteX, kFirstBodyRowY + 270);
 }
 
 TEST_F(PrintMode, ARowThatWouldPassTheBottomLimitMovesWholeBelowTheNextHeader) {

@@ -63,5 +63,16 @@ TEST(PramoCalcCertificate, AnUnwritablePdfFailsWithoutAFile) {
   EXPECT_FALSE(std::filesystem::exists(pdf));
 }
 
+TEST(PramoCalcCertificate, AnArchivablePdfWithItsPropertiesAndNoMadeUpNumber) {
+  // Without a number none is made up.
+  const std::string plain = TempPath("plain.pdf");
+  ASSERT_EQ(RunTool(kCalc + " " + kExample + " --certificate " + plain).exitCode, 0);
+  const std::string bytes = ReadFile(plain);
+  EXPECT_EQ(bytes.find("0100000"), std::string::npos);
+  EXPECT_NE(bytes.find("pdfaid:part=\"1\" pdfaid:conformance=\"B\""), std::string::npos);
+  EXPECT_NE(bytes.find("xmp:CreatorTool=\"Pramo "), std::string::npos);
+  EXPECT_NE(bytes.find("/Subject <FEFF"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace pramo::test

@@ -4,12 +4,10 @@
 
 #include <QAbstractItemView>
 #include <QCloseEvent>
-#include <QDate>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
@@ -44,6 +42,7 @@
 #include "core/StraightLengths.h"
 #include "core/Validity.h"
 #include "legacy/windows/tfconvert.h"
+#include "printing/qt/LocaleFormats.h"
 #include "printing/windows/CertificatePrinter.h"
 #include "printing/windows/tfnahled.h"
 #include "printing/windows/tfnastavenitisku.h"
@@ -1569,17 +1568,6 @@ void TfMain::SetPrintWindows(CertificatePrinter* printer, TFNahled* nahled, TFNa
           [this](const std::string& footer) { m_configuration.Working.Footer = footer; });
 }
 
-namespace {
-
-// A day count since 30 December 1899 in the locale's short date format.
-std::string ShortDate(double dayCount) {
-  if (!std::isfinite(dayCount) || std::fabs(dayCount) > 4.0e6) return {};
-  const QDate date = QDate(1899, 12, 30).addDays(static_cast<qint64>(std::floor(dayCount)));
-  return FromQt(QLocale().toString(date, QLocale::ShortFormat));
-}
-
-}  // namespace
-
 CertificateSettings TfMain::CertificateSettingsNow() const {
   CertificateSettings settings;
   if (m_nastaveniTisku) settings.Options = m_nastaveniTisku->Options();
@@ -1587,8 +1575,8 @@ CertificateSettings TfMain::CertificateSettingsNow() const {
   settings.FooterOn = m_configuration.Working.PrintFooter;
   settings.OwnerName = m_configuration.OwnerName;
   settings.DatabasePath = m_session.databasePath;
-  settings.Today = ShortDate(TodayDayCount());
-  settings.CalculationDate = ShortDate(m_state.Date);
+  settings.Today = LocaleShortDate(TodayDayCount());
+  settings.CalculationDate = LocaleShortDate(m_state.Date);
   settings.DecimalSeparator = DecimalSeparator();
   settings.Fields = InputFieldTextsOf(m_state, settings.DecimalSeparator);
   if (m_graf) {

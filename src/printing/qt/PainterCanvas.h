@@ -74,6 +74,6 @@ class ImageBitmap : public PainterCanvas<CanvasBitmap> {
 };
 
 // The screen's logical pixels per inch where there is no screen to ask.
-inline constexpr double kDefaultScreenPixelsPerInch = 96;
+inline constexpr double kDefaultScreenPixelsPerInch = kScreenPixelsPerInch;
 
 }  // namespace pramo

@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include <QFile>
 #include <QPageSize>
@@ -20,7 +21,8 @@ namespace pramo {
 // are laid out inside a margin of 12 pt on each side. Qt's A4 sheet is 595 x 842 pt (4958 x 7017 pixels),
 // which leaves a printable area of 4758 x 6817 pixels. The PDF page itself is the whole sheet, with the
 // margin left blank. The file is written only once the document is begun, and removed again when it
-// cannot be completed.
+// cannot be completed. The file is PDF/A-1b with its fonts embedded, and carries the document's title,
+// author, subject and creator both as document information and as XMP metadata, as archives expect.
 class PdfPrinterCanvas : public PainterCanvas<PrinterCanvas> {
  public:
   static constexpr int kResolution = 600;
@@ -36,6 +38,8 @@ class PdfPrinterCanvas : public PainterCanvas<PrinterCanvas> {
   bool BeginDocument(const std::string& title) override;
   void NewPage() override;
   bool EndDocument() override;
+  // The properties of the next document; without them the job title is its title.
+  void SetDocumentInfo(DocumentInfo info) { m_info = std::move(info); }
 
  protected:
   QPainter* ActivePainter() override { return m_painter.get(); }
@@ -46,11 +50,15 @@ class PdfPrinterCanvas : public PainterCanvas<PrinterCanvas> {
 
  private:
   void Abandon();
+  // Adds the document information Qt's writer has no setters for, as an update at the end of the file.
+  bool AppendDocumentInfo();
 
   QString m_paperName;
   QFile m_file;
   QPdfWriter m_writer;
   std::unique_ptr<QPainter> m_painter;
+  DocumentInfo m_info;
+  QString m_created;  // the creation time, in XMP form
 };
 
 }  // namespace pramo

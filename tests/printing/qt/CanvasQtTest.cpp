@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QFontInfo>
 #include <QImage>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -17,6 +18,7 @@
 #include "printing/qt/CertificateFonts.h"
 #include "printing/qt/HeadlessGui.h"
 #include "printing/qt/ImagePreviewCanvas.h"
+#include "printing/qt/LocaleFormats.h"
 #include "printing/qt/PdfPrinterCanvas.h"
 
 namespace pramo {
@@ -75,7 +77,7 @@ void SampleContent(PageEngine& engine) {
   graph->SetFontSize(9);
   graph->DrawText(30, 30, "nejistota [%]");
   const double graphTop = engine.CurrentY() + engine.LineHeight();
-  engine.StretchBitmap(w / 3, graphTop, 2 * w / 3, graphTop + w / 4, *graph);
+  engine.Target().StretchDraw(engine.TargetRect(w / 3, graphTop, 2 * w / 3, graphTop + w / 4), *graph);
   engine.SetCurrentY(graphTop + w / 4);
 
   for (int i = 1; i <= 40; ++i) {
@@ -201,6 +203,25 @@ TEST(QtCanvases, AnUnwritableFileIsAPrinterErrorAndLeavesNothing) {
   ASSERT_EQ(messages.Shown().size(), 1u);
   EXPECT_EQ(messages.Shown()[0].id, 6000);
   EXPECT_FALSE(QFileInfo::exists(pdfPath));
+}
+
+TEST(LocaleFormats, OneShortDateWithAFourDigitYearInEveryLocale) {
+  const struct {
+    QLocale locale;
+    const char* date;
+    char separator;
+  } cases[] = {
+      {QLocale(QLocale::Czech, QLocale::Czechia), "09.12.2026", ','},
+      {QLocale::c(), "09.12.2026", '.'},
+      {QLocale(QLocale::English, QLocale::UnitedStates), "12/9/2026", '.'},
+      {QLocale(QLocale::German, QLocale::Germany), "09.12.2026", ','},
+  };
+  for (const auto& c : cases) {
+    QLocale::setDefault(c.locale);
+    EXPECT_EQ(LocaleShortDate(46365), c.date) << c.locale.name().toStdString();
+    EXPECT_EQ(LocaleDecimalPoint(), c.separator) << c.locale.name().toStdString();
+  }
+  QLocale::setDefault(QLocale::c());
 }
 
 }  // namespace

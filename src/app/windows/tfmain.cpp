@@ -329,8 +329,11 @@ void TfMain::BuildMenuButtons() {
     button->setAutoRaise(true);
     bar->addWidget(button);
     QAction* menuAction = menu->menuAction();
-    connect(menuAction, &QAction::changed, button,
-            [button, menuAction] { button->setEnabled(menuAction->isEnabled()); });
+    // The menu's action changes with its state and, on a language change, with its title.
+    connect(menuAction, &QAction::changed, button, [button, menu, menuAction] {
+      button->setEnabled(menuAction->isEnabled());
+      button->setText(menu->title());
+    });
     if (!first) first = button;
     for (QAction* action : menu->actions())
       if (!action->isSeparator()) addAction(action);

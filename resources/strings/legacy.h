@@ -35,6 +35,7 @@ inline constexpr Text kConvertConfirm{
 inline constexpr Text kConvertCancelQuestion{7203, "Převod byl přerušen!\r\nUkončit převádění formátu?"};
 inline constexpr Text kConvertDone{7204, "Výpočty z Kvantora byly převedeny do databáze Pramo."};
 inline constexpr Text kConvertSourceReadFailed{7205, "Nepodařilo se přečíst soubor!"};
+inline constexpr Text kConvertValuesOutOfRange{7206, "Převedené výpočty s neplatnou hodnotou (např. neznámou jednotkou): %1.\r\nV databázi jsou uvedeny, nelze je však zobrazit ani dále zpracovat."};
 inline constexpr Text kConvertProgressCalculations{7210,
                                                    "Převádím výpočty z Kvantora do databáze programu Pramo."};
 inline constexpr Text kConvertProgressConverted{7211, "Zkonvertován výpočet:"};

@@ -43,6 +43,7 @@ inline constexpr Text kDatabaseRestored{
     4013, "Předchozí změna databáze nebyla dokončena.\r\nDatabáze byla obnovena ze záložního souboru:\r\n%1"};
 inline constexpr Text kCalculationNotFound{
     4014, "Výpočet %1 nebyl v databázi nalezen.\r\nDatabázi mezitím zřejmě změnil jiný uživatel."};
+inline constexpr Text kCalculationDamaged{4015, "Výpočet %1 je v databázi poškozen: neplatná hodnota %2.\r\nVýpočet nelze zobrazit ani dále zpracovat."};
 
 // The check of a whole database file (administration tool).
 inline constexpr Text kCheckUnknownTag{4020, "Záznam %1: neplatná značka verze."};
@@ -150,6 +151,7 @@ inline constexpr Text kExported{4304, "Parametry zadání byly exportovány."};
 inline constexpr Text kNotExported{4305, "Parametry nebyly uloženy!"};
 inline constexpr Text kImported{4306, "Hodnoty byly načteny."};
 inline constexpr Text kNotImported{4307, "Chyba přístupu k disku!\r\nHodnoty nebyly načteny!"};
+inline constexpr Text kImportValueInvalid{4308, "Soubor zadání je poškozen: neplatná hodnota %1.\r\nHodnoty nebyly načteny!"};
 
 // Companies and departments of a database.
 inline constexpr Text kCompanyNameMissing{4500, "Zadejte jméno útvaru!"};

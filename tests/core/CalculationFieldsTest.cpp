@@ -58,7 +58,8 @@ TEST(CalculationFields, NonFiniteSettingsAreNamedWhileResultsAndMaterialsAreLeft
 }
 
 TEST(CalculationFields, NamesAreFoundAndUnique) {
-  for (const CalculationField& field : CalculationFields()) EXPECT_EQ(FindCalculationField(field.name), &field);
+  for (const CalculationField& field : CalculationFields())
+    EXPECT_EQ(FindCalculationField(field.name), &field);
   EXPECT_EQ(FindCalculationField("Nothing"), nullptr);
   EXPECT_EQ(ElementOffset(*FindCalculationField("Fittings"), 11), 972u);
 }

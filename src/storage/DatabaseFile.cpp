@@ -331,8 +331,8 @@ namespace {
 
 // The calculation found by its number, when its block holds only values its fields may hold; a damaged
 // one is refused, naming its number and the field.
-std::optional<std::pair<FoundCalculation, CalculationState>> FindSoundCalculation(DatabaseAccess& db,
-                                                                                  const std::string& numberText) {
+std::optional<std::pair<FoundCalculation, CalculationState>> FindSoundCalculation(
+    DatabaseAccess& db, const std::string& numberText) {
   auto found = FindCalculation(db, numberText);
   if (!found) return std::nullopt;
   CalculationState state = DecodeBlock(found->block);

@@ -66,7 +66,9 @@ TEST_F(ExportImportTest, AFileWithAnIndexOutsideItsListIsRefusedNamingTheField) 
     std::size_t offset;
     std::uint8_t value;
     const char* shown;
-  } rows[] = {{121, 200, "DpUnit = 200"}, {8, 8, "Fluid = 8"}, {967, 3, "CalcKind = 3"},
+  } rows[] = {{121, 200, "DpUnit = 200"},
+              {8, 8, "Fluid = 8"},
+              {967, 3, "CalcKind = 3"},
               {819, 3, "DensityRefTemperatureUnit = 3"}};
   const auto good = test::ReadBytes(test::FixturePath("export-ver35.cln"));
   for (const auto& row : rows) {

@@ -134,7 +134,8 @@ TEST(PramoCalc, ExportFileInputsAndBrokenFiles) {
   for (const auto& [offset, value] : {std::pair{121, 200}, {111, 6}, {967, 3}, {768, 8}}) {
     CalculationBlock spoilt = block;
     spoilt[offset] = static_cast<std::uint8_t>(value);
-    std::ofstream(badTag, std::ios::binary).write(reinterpret_cast<const char*>(spoilt.data()), spoilt.size());
+    std::ofstream(badTag, std::ios::binary)
+        .write(reinterpret_cast<const char*>(spoilt.data()), spoilt.size());
     const ToolRun refused = RunTool(kCalc + " --cln " + badTag);
     EXPECT_EQ(refused.exitCode, 2) << offset;
     EXPECT_EQ(refused.out, "") << offset;

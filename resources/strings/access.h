@@ -24,8 +24,7 @@ inline constexpr Text kCannotCreateDatabase{5007, "Chyba přístupu k disku!\r\n
 inline constexpr Text kUserAdded{5008, "Byl přidán nový uživatel."};
 inline constexpr Text kDatabaseCreated{
     5009,
-    "Založil jste novou databázi. Zatím je přístupná pouze pro jediného uživatele.\r\nPracovat s touto "
-    "databází můžete až po přihlášení k této databázi jako \r\nuživatel. Nyní jste přihlášen jako správce."};
+    "Založil jste novou databázi. Zatím je přístupná pouze pro jediného uživatele.\r\nPracovat s touto databází můžete až po přihlášení k této databázi jako \r\nuživatel. Nyní jste přihlášen jako správce."};
 inline constexpr Text kUserNotFound{5010, "Uživatel nebyl nalezen!"};
 inline constexpr Text kUserUpdated{5011, "Vlastnosti uživatele jsou aktualizovány."};
 inline constexpr Text kUserNotFoundLoginFixed{

@@ -19,16 +19,14 @@ inline constexpr Text kTableHeader[] = {
 // Diagnostic export.
 inline constexpr Text kDiagnosticTitle{3200, "Pramo data"};
 inline constexpr Text kDiagnosticPrompt{3201, "Zadejte cestu a jméno souboru"};
-inline constexpr Text kDiagnosticHeader{3202,
-                                        "Průtok;Součinitel průtoku;Součinitel "
-                                        "expanze;Beta;d1;d20;C;Eps;D;d;dP;Nej. průtoku;Nej. průt. kask.;0,5% "
-                                        "Zkrácení přímých délek;eEpsq"};
+inline constexpr Text kDiagnosticHeader{
+    3202,
+    "Průtok;Součinitel průtoku;Součinitel expanze;Beta;d1;d20;C;Eps;D;d;dP;Nej. průtoku;Nej. průt. kask.;0,5% Zkrácení přímých délek;eEpsq"};
 inline constexpr Text kDiagnosticNotSaved{3203, "Data se nepodařilo uložit."};
 inline constexpr Text kDiagnosticSaved{3204, "Data byla uložena."};
 inline constexpr Text kDeveloperMode{
     3205,
-    "Developer Menu.\r\nPovoleno uložení všech výpočtů!\r\n\r\nPři náhodném spuštění tohoto režimu, prosím "
-    "ukončete program Pramo!\r\nOpětovným spuštěním programu bude vše vpořádku."};
+    "Developer Menu.\r\nPovoleno uložení všech výpočtů!\r\n\r\nPři náhodném spuštění tohoto režimu, prosím ukončete program Pramo!\r\nOpětovným spuštěním programu bude vše vpořádku."};
 
 // Results page: the series list header and the results grid.
 inline constexpr Text kSeriesHeaderBore[] = {
@@ -89,9 +87,7 @@ inline constexpr Text kCascadeRangeTitle{3409, "Rozsah            [Pa]"};
 inline constexpr Text kCascadeAccuracyTitle{3410, "Přesnost           [%]"};
 inline constexpr Text kFlowMaxWarning{
     3411,
-    "Zadáním provozního průtoku jiného než maximálního můžete snížit nejistoty měření pro nizké průtoky, ale "
-    "zpětný výpočet tlakového rozsahu nebo průtoku tuto optimalizaci neumožňuje. Výsledky se nebudou "
-    "shodovat!"};
+    "Zadáním provozního průtoku jiného než maximálního můžete snížit nejistoty měření pro nizké průtoky, ale zpětný výpočet tlakového rozsahu nebo průtoku tuto optimalizaci neumožňuje. Výsledky se nebudou shodovat!"};
 
 // Settings dialogs.
 inline constexpr Text kNumberExpected{3500, "Očekávám číselnou hodnotu!"};
@@ -112,9 +108,7 @@ inline constexpr Text kHintBarometric{3511, "Barometrický tlak"};
 // Main window: leaving it, help, about.
 inline constexpr Text kCalculationNotStored{
     3600,
-    "Výpočet nebyl uložen do databáze!\r\nUložit do databáze?\r\n(Tlačítkem Ne ukončíte program bez uložení "
-    "rozpracovaného návrhu.)\r\n(Tlačítkem Storno se vrátíte do programu - pak můžete provést Export "
-    "zadání.)"};
+    "Výpočet nebyl uložen do databáze!\r\nUložit do databáze?\r\n(Tlačítkem Ne ukončíte program bez uložení rozpracovaného návrhu.)\r\n(Tlačítkem Storno se vrátíte do programu - pak můžete provést Export zadání.)"};
 inline constexpr Text kNoUserInNewDatabase{
     3601, "Do nové databáze nebyl zaregistrován žádný uživatel. \r\nDatabáze nebude založena!"};
 inline constexpr Text kHelpMissing{3602, "Obsah nápovědy nelze spustit!\r\nSoubor nápovědy nebyl nalezen!"};

@@ -117,8 +117,7 @@ inline constexpr Text kMeasuringPointLabel{1212, "Měřicí místo"};
 // Water and steam.
 inline constexpr Text kSaturatedSteamNeedsProperties{
     1300,
-    "Zadání provozní teploty pro sytou páru je podmíněno nutností zadat \r\nodpovídající měrnou hmotnost a "
-    "viskozitu!"};
+    "Zadání provozní teploty pro sytou páru je podmíněno nutností zadat \r\nodpovídající měrnou hmotnost a viskozitu!"};
 inline constexpr Text kStateIsWater{
     1301, "Zadanému tlaku a teplotě neodpovídá stav tekutiny.\r\nTekutina je voda!"};
 inline constexpr Text kStateIsSteam{
@@ -132,8 +131,7 @@ inline constexpr Text kBadIndexSettings{
 // Sizing iterations and validity limits: the failure of a calculation and the lines of the error memo.
 inline constexpr Text kCalculationFailed{
     1500,
-    "Zřejmě chybné zadání parametrů pro výpočet, nebo překročení mezí!\r\nPečlivě zkontrolujte zadání a "
-    "nastavení parametrů."};
+    "Zřejmě chybné zadání parametrů pro výpočet, nebo překročení mezí!\r\nPečlivě zkontrolujte zadání a nastavení parametrů."};
 inline constexpr Text kLimitReDMax{1510, "Re_Dmax přesahuje meze!"};
 inline constexpr Text kLimitBore{1511, "Průměr otvoru primárního prvku mimo meze!"};
 inline constexpr Text kLimitPipe{1512, "Průměr potrubí mimo meze!"};
@@ -168,16 +166,11 @@ inline constexpr Text kFittingCurrentOrifice[] = {
     {1811, "Teploměrová jímka <=0,03D"},
 };
 inline constexpr Text kFittingCurrentNozzle[] = {
-    {1815, "Koleno 90° nebo T kus"},
-    {1816, "Více kolen v rovině"},
-    {1817, "Více kolen v různých rovinách"},
-    {1818, "Zúžení ze 2D na D"},
-    {1819, "Rozšíření z 0,5D na D"},
-    {1820, "Zcela otevřený přímý ventil"},
-    {1821, "Zcela otevřené šoupě"},
-    {1822, "Náhlé symetrické zúžení"},
-    {1823, "Teploměrová jímka <=0,03D"},
-    {1824, "Teploměrová jímka 0,03-0,13D"},
+    {1815, "Koleno 90° nebo T kus"},         {1816, "Více kolen v rovině"},
+    {1817, "Více kolen v různých rovinách"}, {1818, "Zúžení ze 2D na D"},
+    {1819, "Rozšíření z 0,5D na D"},         {1820, "Zcela otevřený přímý ventil"},
+    {1821, "Zcela otevřené šoupě"},          {1822, "Náhlé symetrické zúžení"},
+    {1823, "Teploměrová jímka <=0,03D"},     {1824, "Teploměrová jímka 0,03-0,13D"},
 };
 inline constexpr Text kFittingCurrentVenturiTube[] = {
     {1830, "Koleno 90°"},
@@ -190,24 +183,15 @@ inline constexpr Text kFittingCurrentVenturiTube[] = {
 };
 // Older tables: orifice plates and nozzles share one list.
 inline constexpr Text kFittingOlderOrificeNozzle[] = {
-    {1840, "Koleno 90° nebo T kus"},
-    {1841, "Více kolen v rovině"},
-    {1842, "Více kolen v různých rovinách"},
-    {1843, "Zúžení ze 2D na D"},
-    {1844, "Rozšíření z 0,5D na D"},
-    {1845, "Plně otevřený přímý ventil"},
-    {1846, "Plně otevřené šoupě"},
-    {1847, "Náhlé symetrické zúžení"},
-    {1848, "Teploměrová jímka <=0,03D"},
-    {1849, "Teploměrová jímka 0,03-0,13D"},
+    {1840, "Koleno 90° nebo T kus"},         {1841, "Více kolen v rovině"},
+    {1842, "Více kolen v různých rovinách"}, {1843, "Zúžení ze 2D na D"},
+    {1844, "Rozšíření z 0,5D na D"},         {1845, "Plně otevřený přímý ventil"},
+    {1846, "Plně otevřené šoupě"},           {1847, "Náhlé symetrické zúžení"},
+    {1848, "Teploměrová jímka <=0,03D"},     {1849, "Teploměrová jímka 0,03-0,13D"},
 };
 inline constexpr Text kFittingOlderVenturiTube[] = {
-    {1850, "Koleno 90°"},
-    {1851, "Více kolen v rovině"},
-    {1852, "Více kolen v různých rovinách"},
-    {1853, "Zúžení ze 3D na D"},
-    {1854, "Rozšíření z 0,75D na D"},
-    {1855, "Plně otevřené šoupě"},
+    {1850, "Koleno 90°"},        {1851, "Více kolen v rovině"},    {1852, "Více kolen v různých rovinách"},
+    {1853, "Zúžení ze 3D na D"}, {1854, "Rozšíření z 0,75D na D"}, {1855, "Plně otevřené šoupě"},
 };
 inline constexpr Text kPipeMaterialLabel{1860, "Materiál potrubí"};
 inline constexpr Text kInletCylinderMaterialLabel{1861, "Materiál vstupního válce"};

@@ -30,11 +30,13 @@ inline constexpr Text kConvertNoCalculationsFile{7200, "Nalistujte soubor datab�
 inline constexpr Text kConvertNoTargetDatabase{7201, "Vyberte soubor databáze programu Pramo!"};
 inline constexpr Text kConvertConfirm{
     7202,
-    "Výpočty budou uloženy do nové databáze, všechny předchozí výpočty \r\nnové databáze budou nenávratně "
-    "ztraceny!\r\n\r\nOpravdu chcete výpočty převést do nové databáze?"};
+    "Výpočty budou uloženy do nové databáze, všechny předchozí výpočty \r\nnové databáze budou nenávratně ztraceny!\r\n\r\nOpravdu chcete výpočty převést do nové databáze?"};
 inline constexpr Text kConvertCancelQuestion{7203, "Převod byl přerušen!\r\nUkončit převádění formátu?"};
 inline constexpr Text kConvertDone{7204, "Výpočty z Kvantora byly převedeny do databáze Pramo."};
 inline constexpr Text kConvertSourceReadFailed{7205, "Nepodařilo se přečíst soubor!"};
+inline constexpr Text kConvertValuesOutOfRange{
+    7206,
+    "Převedené výpočty s neplatnou hodnotou (např. neznámou jednotkou): %1.\r\nV databázi jsou uvedeny, nelze je však zobrazit ani dále zpracovat."};
 inline constexpr Text kConvertProgressCalculations{7210,
                                                    "Převádím výpočty z Kvantora do databáze programu Pramo."};
 inline constexpr Text kConvertProgressConverted{7211, "Zkonvertován výpočet:"};

@@ -14,31 +14,22 @@ inline constexpr Text kCannotCreateWorkingFile{4003, "Nepodařilo se vytvořit p
 inline constexpr Text kReadFailureNotSaved{4004, "Nelze číst pracovní soubor z disku!\r\nNeuloženo!"};
 inline constexpr Text kWriteFailureNotSaved{4005, "Nelze zapsat soubor na disk!\r\nNeuloženo!"};
 inline constexpr Text kAccessFailureNotSaved{4006, "Chyba přístupu k disku!\r\nNeuloženo!"};
-inline constexpr Text kRestoreFailed{4007,
-                                     "Z důvodu fatální chyby přístupu k disku nemůže program korektně "
-                                     "\r\nzpracovat databázový soubor!\r\nUkončete "
-                                     "program!\r\nDatabáze je uložena na stejném místě na disku, ale s "
-                                     "příponou *.bak, \r\npro další práci změňte "
-                                     "příponu tohoto souboru na *.flw !"};
+inline constexpr Text kRestoreFailed{
+    4007,
+    "Z důvodu fatální chyby přístupu k disku nemůže program korektně \r\nzpracovat databázový soubor!\r\nUkončete program!\r\nDatabáze je uložena na stejném místě na disku, ale s příponou *.bak, \r\npro další práci změňte příponu tohoto souboru na *.flw !"};
 inline constexpr Text kNumberConflict{
     4008,
-    "Číslo výpočtu již v databázi existuje, nebo je nižší než nejvyšší číslo v \r\ndatabázi. Zadejte vyšší "
-    "číslo "
-    "výpočtu!\r\n\r\n(Tato situace může nastat v případě práce na síti se společnou \r\ndatabází. Následuje "
-    "aktualizování databáze...)"};
+    "Číslo výpočtu již v databázi existuje, nebo je nižší než nejvyšší číslo v \r\ndatabázi. Zadejte vyšší číslo výpočtu!\r\n\r\n(Tato situace může nastat v případě práce na síti se společnou \r\ndatabází. Následuje aktualizování databáze...)"};
 inline constexpr Text kSettingsDiffer{
     4009,
-    "Některé parametry se liší od přednastavených hodnot!\r\nOvěřte zda opravdu chcete pracovat s tímto "
-    "nastavením.\r\nMenu Nastavení | ..."};
+    "Některé parametry se liší od přednastavených hodnot!\r\nOvěřte zda opravdu chcete pracovat s tímto nastavením.\r\nMenu Nastavení | ..."};
 inline constexpr Text kInvalidDatabase{4010, "Neplatný formát databáze!\r\nProgram nedokáže zpracovat data."};
-inline constexpr Text kIncompleteLastRecord{4011,
-                                            "Soubor databáze končí neúplným záznamem (%1 bajtů "
-                                            "navíc).\r\nÚplné záznamy lze číst, databázi však nelze "
-                                            "měnit.\r\nJe nutný zásah administrátora!"};
-inline constexpr Text kIncompleteLastRecordNotSaved{4012,
-                                                    "Soubor databáze končí neúplným záznamem.\r\nAby se "
-                                                    "neztratila data, program databázi nemění.\r\nJe nutný "
-                                                    "zásah administrátora!\r\nNeuloženo!"};
+inline constexpr Text kIncompleteLastRecord{
+    4011,
+    "Soubor databáze končí neúplným záznamem (%1 bajtů navíc).\r\nÚplné záznamy lze číst, databázi však nelze měnit.\r\nJe nutný zásah administrátora!"};
+inline constexpr Text kIncompleteLastRecordNotSaved{
+    4012,
+    "Soubor databáze končí neúplným záznamem.\r\nAby se neztratila data, program databázi nemění.\r\nJe nutný zásah administrátora!\r\nNeuloženo!"};
 inline constexpr Text kDatabaseRestored{
     4013, "Předchozí změna databáze nebyla dokončena.\r\nDatabáze byla obnovena ze záložního souboru:\r\n%1"};
 // Another instance is rewriting the database (its lock is held) for longer than a reader or writer waits.
@@ -47,6 +38,9 @@ inline constexpr Text kDatabaseBusy{
 inline constexpr Text kDatabaseBusyNotSaved{4041, "Databázi právě mění jiný uživatel!\r\nNeuloženo!"};
 inline constexpr Text kCalculationNotFound{
     4014, "Výpočet %1 nebyl v databázi nalezen.\r\nDatabázi mezitím zřejmě změnil jiný uživatel."};
+inline constexpr Text kCalculationDamaged{
+    4015,
+    "Výpočet %1 je v databázi poškozen: neplatná hodnota %2.\r\nVýpočet nelze zobrazit ani dále zpracovat."};
 
 // The check of a whole database file (administration tool).
 inline constexpr Text kCheckUnknownTag{4020, "Záznam %1: neplatná značka verze."};
@@ -86,31 +80,28 @@ inline constexpr Text kUnsavedLost{
 inline constexpr Text kNoCalculationInDatabase{4131, "Databáze nebsahuje žádný výpočet!"};
 inline constexpr Text kSelectCalculation{4132, "V tabulce vyberte výpočet!"};
 inline constexpr Text kDatabaseFull{4133, "Databáze je plná!\r\nNelze přidat nový výpočet."};
-inline constexpr Text kIndexLimit{4134,
-                                  "Index výpočtu překročil povolenou mez 99!\r\nTento výpočet již nelze "
-                                  "přepočítat.\r\nMůžete ho zkopírovat a "
-                                  "přepočítat pod novým číslem výpočtu."};
+inline constexpr Text kIndexLimit{
+    4134,
+    "Index výpočtu překročil povolenou mez 99!\r\nTento výpočet již nelze přepočítat.\r\nMůžete ho zkopírovat a přepočítat pod novým číslem výpočtu."};
 inline constexpr Text kWholeNumberExpected{4135, "Zadejte celočíselnou hodnotu!"};
-inline constexpr Text kOlderStandard{4136,
-                                     "Kopírujete zadání výpočtu, který byl proveden dle starší normy. "
-                                     "Některé \r\ntvarovky nová norma popisuje "
-                                     "jinak!\r\nVěnujte prosím pozornost výběru vhodných tvarovek."};
+inline constexpr Text kOlderStandard{
+    4136,
+    "Kopírujete zadání výpočtu, který byl proveden dle starší normy. Některé \r\ntvarovky nová norma popisuje jinak!\r\nVěnujte prosím pozornost výběru vhodných tvarovek."};
 inline constexpr Text kOlderProgram{
     4137,
-    "Kopírujete zadání výpočtu, který byl proveden starší verzí programu.\r\nNově můžete vybrat i z dalších "
-    "materiálů!\r\nRozšířena je volba materiálu primárního prvku i materiálu potrubí."};
+    "Kopírujete zadání výpočtu, který byl proveden starší verzí programu.\r\nNově můžete vybrat i z dalších materiálů!\r\nRozšířena je volba materiálu primárního prvku i materiálu potrubí."};
 inline constexpr Text kComputeFirst{4138,
                                     "Provedl jste změny v zadání, nejprve spusťte výpočet!\r\nNeuloženo."};
 inline constexpr Text kNotCompliantNotStored{
     4139, "Výpočet neodpovídá normě!\r\nNelze uložit do databáze, lze exportovat do souboru."};
-inline constexpr Text kCascadeRangeTooHigh{4140,
-                                           "Rozsah kaskádního snímače tlakové diference musí být menší než "
-                                           "diferenční\r\ntlak při maximálním průtoku!"};
+inline constexpr Text kCascadeRangeTooHigh{
+    4140,
+    "Rozsah kaskádního snímače tlakové diference musí být menší než diferenční\r\ntlak při maximálním průtoku!"};
 inline constexpr Text kNumberExists{
     4141, "Číslo výpočtu již existuje! Nelze uložit do databáze!\r\nZadejte jiné číslo výpočtu!"};
-inline constexpr Text kNumberBelowHighest{4142,
-                                          "Číslo výpočtu je nižší než nejvyšší číslo výpočtu v databázi! "
-                                          "Neuloženo!\r\nZadejte vyšší číslo výpočtu."};
+inline constexpr Text kNumberBelowHighest{
+    4142,
+    "Číslo výpočtu je nižší než nejvyšší číslo výpočtu v databázi! Neuloženo!\r\nZadejte vyšší číslo výpočtu."};
 inline constexpr Text kNumberInvalid{4143, "Neplatné číslo výpočtu!\r\nNeuloženo."};
 inline constexpr Text kNoCompanyNoPoint{4144,
                                         "Není zadán Útvar ani Měřicí místo!\r\nMá se přesto výpočet uložit?"};
@@ -122,10 +113,9 @@ inline constexpr Text kResultGroupCaption{4149, " Vypočtené hodnoty - číslo 
 
 // Choosing and creating a database.
 inline constexpr Text kCreateDatabaseItem{4160, "<založit novou databázi>"};
-inline constexpr Text kSeveralDatabases{4161,
-                                        "V případě, že používáte více než jednu databázi, dejte pozor na "
-                                        "\r\nduplicitu čísel výpočtů! \r\nPorobněji "
-                                        "viz Nápověda (Číslování výpočtů)."};
+inline constexpr Text kSeveralDatabases{
+    4161,
+    "V případě, že používáte více než jednu databázi, dejte pozor na \r\nduplicitu čísel výpočtů! \r\nPorobněji viz Nápověda (Číslování výpočtů)."};
 inline constexpr Text kCreateDatabaseTitle{4162, "Založení nové databáze"};
 inline constexpr Text kCreateDatabasePrompt{4163, "Zadejte jméno databázového souboru"};
 inline constexpr Text kDatabaseFileExists{4164, "Soubor již existuje!\r\nNelze založit novou databázi."};
@@ -159,6 +149,8 @@ inline constexpr Text kExported{4304, "Parametry zadání byly exportovány."};
 inline constexpr Text kNotExported{4305, "Parametry nebyly uloženy!"};
 inline constexpr Text kImported{4306, "Hodnoty byly načteny."};
 inline constexpr Text kNotImported{4307, "Chyba přístupu k disku!\r\nHodnoty nebyly načteny!"};
+inline constexpr Text kImportValueInvalid{
+    4308, "Soubor zadání je poškozen: neplatná hodnota %1.\r\nHodnoty nebyly načteny!"};
 
 // Companies and departments of a database.
 inline constexpr Text kCompanyNameMissing{4500, "Zadejte jméno útvaru!"};

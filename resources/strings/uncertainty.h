@@ -14,9 +14,9 @@ inline constexpr Text kCascadeAccuracyTooSmall{
     2002, "Zadaná přesnost snímače tlakové diference %1 je příliš malá!"};
 
 // Cascade check before the graph, the table or storing.
-inline constexpr Text kCascadeRangeNotBelowDpMax{2010,
-                                                 "Rozsah kaskádního snímače tlakové diference musí být menší "
-                                                 "než diferenční\r\ntlak při maximálním průtoku!"};
+inline constexpr Text kCascadeRangeNotBelowDpMax{
+    2010,
+    "Rozsah kaskádního snímače tlakové diference musí být menší než diferenční\r\ntlak při maximálním průtoku!"};
 
 // Opening the graph or the table of the uncertainties.
 inline constexpr Text kNoValuesComputed{2100, "Nejsou vypočteny žádné hodnoty!"};
@@ -24,8 +24,7 @@ inline constexpr Text kNoValuesComputed{2100, "Nejsou vypočteny žádné hodnot
 // "Pro tisk" of the graph window.
 inline constexpr Text kNoCurveChosen{
     2110,
-    "Není zvolena žádná nejistota! Hodnoty pro tisk nejsou uloženy.\r\n\r\nNepřejete-li si tisknout graf "
-    "nejistot, použijte volbu v menu Soubor | \r\nNastavení tisku."};
+    "Není zvolena žádná nejistota! Hodnoty pro tisk nejsou uloženy.\r\n\r\nNepřejete-li si tisknout graf nejistot, použijte volbu v menu Soubor | \r\nNastavení tisku."};
 inline constexpr Text kGraphSettingsStored{
     2111, "Vlastnosti grafu pro tisk byly uloženy.\r\nToto je pouze dočasné nastavení pro aktuální výpočet."};
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/CalculationBlockCodec.h"
+#include "core/CalculationFields.h"
 #include "core/CodePage1250.h"
 #include "storage/DatabaseRecord.h"
 #include "strings/legacy.h"
@@ -112,6 +113,7 @@ bool ConversionRun::Step() {
   // The old program kept the results of a calculation whose bore lay outside its limits, flagged.
   m_state.ResultsValid = !m_state.LimitFlags[0];
   StoreCalculation(EncodeBlock(m_state));
+  if (FieldOutOfRange(m_state)) ++m_progress.outOfRange;
   if (m_rewrite->Failed()) {
     EndCalculationRewrite(ConversionPhase::Failed);
     return false;
@@ -138,6 +140,9 @@ bool ConversionRun::EndCalculationRewrite(ConversionPhase phaseOnSuccess) {
   m_rewrite.reset();
   m_source.Close();
   m_phase = stored ? phaseOnSuccess : ConversionPhase::Failed;
+  if (stored && m_progress.outOfRange > 0)
+    Tell(m_target.messages, MessageKind::Warning, str::kConvertValuesOutOfRange,
+         Format(str::kConvertValuesOutOfRange, {std::to_string(m_progress.outOfRange)}));
   return stored;
 }
 

@@ -40,6 +40,9 @@ struct ConversionProgress {
   std::size_t done = 0;         // calculations converted
   std::size_t total = 0;        // whole records in the calculations file
   std::uint32_t lastCount = 0;  // running count of the last converted calculation
+  // Calculations stored with a value outside its field's range (an unknown unit of the old record): they
+  // are listed, but the database refuses to show them.
+  std::size_t outOfRange = 0;
 };
 
 // One conversion of the older program's files into an existing database, which loses its calculations

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "core/CalculationBlockCodec.h"
+#include "core/CalculationFields.h"
 #include "strings/storage.h"
 
 namespace pramo {
@@ -542,20 +543,39 @@ SaveOutcome SaveCalculation(DatabaseAccess& db, const CalculationState& state, S
   return rewrite.End() ? SaveOutcome::Stored : SaveOutcome::Failed;
 }
 
+namespace {
+
+// The calculation found by its number, when its block holds only values its fields may hold; a damaged
+// one is refused, naming its number and the field.
+std::optional<std::pair<FoundCalculation, CalculationState>> FindSoundCalculation(
+    DatabaseAccess& db, const std::string& numberText) {
+  auto found = FindCalculation(db, numberText);
+  if (!found) return std::nullopt;
+  CalculationState state = DecodeBlock(found->block);
+  if (const auto fault = FieldOutOfRange(state)) {
+    Tell(db.messages, MessageKind::Error, str::kCalculationDamaged,
+         Format(str::kCalculationDamaged, {numberText, *fault}));
+    return std::nullopt;
+  }
+  return std::pair{std::move(*found), std::move(state)};
+}
+
+}  // namespace
+
 std::optional<LoadedCalculation> LoadCalculation(DatabaseAccess& db, const std::string& numberText,
                                                  const WorkingSettings* compareWith) {
-  const auto found = FindCalculation(db, numberText);
+  auto found = FindSoundCalculation(db, numberText);
   if (!found) return std::nullopt;
-  LoadedCalculation loaded{DecodeBlock(found->block), found->highestIndex};
+  LoadedCalculation loaded{std::move(found->second), found->first.highestIndex};
   if (compareWith && DiffersFromWorkingSettings(loaded.state, *compareWith))
     Tell(db.messages, MessageKind::Warning, str::kSettingsDiffer);
   return loaded;
 }
 
 std::optional<CalculationBlock> StoredBlock(DatabaseAccess& db, const std::string& numberText) {
-  const auto found = FindCalculation(db, numberText);
+  const auto found = FindSoundCalculation(db, numberText);
   if (!found) return std::nullopt;
-  return found->block;
+  return found->first.block;
 }
 
 bool AddToFirstFreeSlot(DatabaseAccess& db, Slot slot, std::span<const std::uint8_t> content,

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/CalculationBlockCodec.h"
+#include "core/CalculationFields.h"
 #include "storage/DatabasePage.h"
 #include "strings/storage.h"
 
@@ -31,27 +32,25 @@ bool ExportInputs(FileSystem& fs, const std::string& path, const CalculationStat
   return written;
 }
 
-std::optional<CalculationState> ReadExportFile(FileSystem& fs, const std::string& path) {
-  // Only the first block counts; whatever follows it is ignored, as the older program did.
-  const FileContent content = ReadFileContent(fs, path, kBlockSize);
-  if (content.status != IoStatus::Ok || content.bytes.size() < kBlockSize) return std::nullopt;
-  CalculationBlock block;
-  std::copy_n(content.bytes.begin(), kBlockSize, block.begin());
-  const std::string tag = BlockVersionTag(block);
-  if (tag != "ver3.3" && tag != "ver3.4" && tag != "ver3.5") return std::nullopt;
-  return DecodeBlock(block);
-}
-
 std::optional<CalculationState> ImportInputs(FileSystem& fs, const std::string& path,
                                              const WorkingSettings& settings, Messages& messages) {
-  auto state = ReadExportFile(fs, path);
-  if (!state) {
+  // Only the first block counts; whatever follows it is ignored, as the older program did.
+  const FileContent content = ReadFileContent(fs, path, kBlockSize);
+  CalculationBlock block;
+  if (content.status == IoStatus::Ok && content.bytes.size() >= kBlockSize)
+    std::copy_n(content.bytes.begin(), kBlockSize, block.begin());
+  const std::string tag = content.bytes.size() >= kBlockSize ? BlockVersionTag(block) : std::string();
+  if (content.status != IoStatus::Ok || (tag != "ver3.3" && tag != "ver3.4" && tag != "ver3.5")) {
     Tell(messages, MessageKind::Error, str::kNotImported);
     return std::nullopt;
   }
-  if (DiffersFromWorkingSettings(*state, settings))
-    Tell(messages, MessageKind::Warning, str::kSettingsDiffer);
-  RaiseOlderVersion(*state, messages);
+  CalculationState state = DecodeBlock(block);
+  if (const auto fault = FieldOutOfRange(state)) {
+    Tell(messages, MessageKind::Error, str::kImportValueInvalid, Format(str::kImportValueInvalid, {*fault}));
+    return std::nullopt;
+  }
+  if (DiffersFromWorkingSettings(state, settings)) Tell(messages, MessageKind::Warning, str::kSettingsDiffer);
+  RaiseOlderVersion(state, messages);
   Tell(messages, MessageKind::Information, str::kImported);
   return state;
 }

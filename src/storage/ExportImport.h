@@ -24,12 +24,11 @@ bool WriteExportFile(FileSystem& fs, const std::string& path, const CalculationB
 // The export of the current calculation, with its message of success or failure.
 bool ExportInputs(FileSystem& fs, const std::string& path, const CalculationState& state, Messages& messages);
 
-// Reads an export file: tags "ver3.3", "ver3.4" and "ver3.5" are accepted. Nothing (and no message) for a
-// file that cannot be read, is shorter than a block or carries another tag.
-std::optional<CalculationState> ReadExportFile(FileSystem& fs, const std::string& path);
-
-// The import: reads the file, warns when its settings differ from the working settings, raises an older
-// version, and tells success or failure. The calculation to put into the window, or nothing.
+// The one reader of export files, for the window and the tools. Accepts the tags "ver3.3", "ver3.4" and
+// "ver3.5" (the first block of the file counts) and refuses a block holding a value its field may not
+// hold, naming the field; nothing is taken from a refused file. Then warns when the file's settings
+// differ from the working settings, raises an older version and tells success. The calculation read, or
+// nothing (told).
 std::optional<CalculationState> ImportInputs(FileSystem& fs, const std::string& path,
                                              const WorkingSettings& settings, Messages& messages);
 

@@ -29,6 +29,8 @@
 #include "app/InputPage.h"
 #include "core/CalculationBlockCodec.h"
 #include "core/InputGathering.h"
+#include "storage/Configuration.h"
+#include "storage/ExportImport.h"
 #include "tools/calc_json.h"
 #include "tools/certificate_output.h"
 
@@ -170,14 +172,18 @@ int RunStates(const std::vector<CalculationState>& states, bool asArray, const O
   return allOk ? kAllResults : kSomeFailed;
 }
 
+// The export file is read as the window's import reads it; its messages go to stderr as "kind: text".
 int RunCln(const std::string& path, const Options& options) {
-  std::ifstream in(path, std::ios::binary);
-  CalculationBlock block{};
-  if (!in || !in.read(reinterpret_cast<char*>(block.data()), block.size()))
-    return Unusable("", "cannot read a 973-byte calculation block from " + path);
-  if (!IsKnownVersionTag(BlockVersionTag(block)))
-    return Unusable("", path + " is not an export file of the program");
-  return RunStates({DecodeBlock(block)}, false, options);
+  MessageRecorder messages(Answer::Yes);
+  FileSystem& fs = LocalFileSystem();
+  auto state = ImportInputs(fs, path, ReadWorkingSettings(fs, DefaultConfigurationPaths().file), messages);
+  for (const Message& message : messages.Shown()) {
+    std::string text = message.text;
+    std::erase(text, '\r');
+    std::cerr << KindName(message.kind) << ": " << text << "\n";
+  }
+  if (!state) return Unusable("", path + " is not a readable export file of the program");
+  return RunStates({std::move(*state)}, false, options);
 }
 
 }  // namespace

@@ -374,13 +374,7 @@ int Import(const CommandLine& line, Messages& messages) {
 // The calculation to store, from a JSON object of state fields or from an export file.
 std::optional<CalculationState> ReadInput(const std::string& path, Messages& messages) {
   if (path.size() >= 4 && path.compare(path.size() - 4, 4, ".cln") == 0) {
-    auto state = ReadExportFile(LocalFileSystem(), path);
-    if (!state) {
-      Tell(messages, MessageKind::Error, str::kNotImported);
-      return std::nullopt;
-    }
-    RaiseOlderVersion(*state, messages);
-    return state;
+    return ImportInputs(LocalFileSystem(), path, ConfiguredWorkingSettings(), messages);
   }
   std::ifstream in(path, std::ios::binary);
   if (!in) throw UsageError{"cannot read " + path};

@@ -239,6 +239,23 @@ TEST_F(DatabaseFileTest, LoadWithComparisonWarnsOnlyWhenASettingDiffers) {
   EXPECT_EQ(differing->state.BarometricPressure, 98000.0);  // the stored value stays
 }
 
+TEST_F(DatabaseFileTest, ADamagedCalculationIsListedButNeitherLoadedNorExported) {
+  auto damaged = original;
+  damaged[2 * kRecordSize + 111] = 6;  // FlowUnit of 0100012-02
+  test::WriteBytes(path, damaged);
+  auto db = Access();
+  DatabaseListing listing;
+  ASSERT_TRUE(ListDatabase(db, ListingRequest{}, listing));
+  EXPECT_TRUE(listing.HoldsNumber("0100012-02"));
+  EXPECT_FALSE(LoadCalculation(db, "0100012-02", nullptr));
+  EXPECT_FALSE(StoredBlock(db, "0100012-02"));
+  EXPECT_EQ(MessageIds(messages), std::vector<int>(2, str::kCalculationDamaged.id));
+  EXPECT_EQ(messages.Shown()[0].text,
+            "Výpočet 0100012-02 je v databázi poškozen: neplatná hodnota FlowUnit = 6.\r\nVýpočet nelze "
+            "zobrazit ani dále zpracovat.");
+  EXPECT_TRUE(LoadCalculation(db, "0100012-03", nullptr));  // the rest works as before
+}
+
 TEST_F(DatabaseFileTest, StoredBlockIsTheRecordsBytes) {
   auto db = Access();
   const auto block = StoredBlock(db, "0100012-02");

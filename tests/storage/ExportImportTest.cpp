@@ -61,6 +61,28 @@ TEST_F(ExportImportTest, OlderFilesAreRaisedAndVersion22IsRefused) {
   EXPECT_EQ(messages.Shown()[0].text, "Chyba přístupu k disku!\r\nHodnoty nebyly načteny!");
 }
 
+TEST_F(ExportImportTest, AFileWithAnIndexOutsideItsListIsRefusedNamingTheField) {
+  const struct {
+    std::size_t offset;
+    std::uint8_t value;
+    const char* shown;
+  } rows[] = {{121, 200, "DpUnit = 200"},
+              {8, 8, "Fluid = 8"},
+              {967, 3, "CalcKind = 3"},
+              {819, 3, "DensityRefTemperatureUnit = 3"}};
+  const auto good = test::ReadBytes(test::FixturePath("export-ver35.cln"));
+  for (const auto& row : rows) {
+    auto bytes = good;
+    bytes[row.offset] = row.value;
+    test::WriteBytes(folder.File("bad.cln"), bytes);
+    messages.Clear();
+    EXPECT_FALSE(ImportInputs(LocalFileSystem(), folder.File("bad.cln"), settings, messages)) << row.shown;
+    EXPECT_EQ(MessageIds(messages), std::vector<int>{str::kImportValueInvalid.id});
+    EXPECT_EQ(messages.Shown()[0].text, std::string("Soubor zadání je poškozen: neplatná hodnota ") +
+                                            row.shown + ".\r\nHodnoty nebyly načteny!");
+  }
+}
+
 TEST_F(ExportImportTest, AFileOfOtherSettingsIsWarnedAbout) {
   settings.DpTransmitterAccuracy = 0.5;
   ASSERT_TRUE(ImportInputs(LocalFileSystem(), test::FixturePath("export-ver35.cln"), settings, messages));

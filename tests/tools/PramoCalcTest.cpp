@@ -129,6 +129,18 @@ TEST(PramoCalc, ExportFileInputsAndBrokenFiles) {
   EXPECT_EQ(RunTool(kCalc + " --cln " + shortFile).exitCode, 2);
   EXPECT_EQ(RunTool(kCalc + " --cln " + badTag).exitCode, 2);
   EXPECT_EQ(RunTool(kCalc + " --cln " + TempPath("missing.cln")).exitCode, 2);
+  // One list byte outside its list: refused, nothing computed (differential-pressure, flow, kind, the unit
+  // of the flow reference pressure).
+  for (const auto& [offset, value] : {std::pair{121, 200}, {111, 6}, {967, 3}, {768, 8}}) {
+    CalculationBlock spoilt = block;
+    spoilt[offset] = static_cast<std::uint8_t>(value);
+    std::ofstream(badTag, std::ios::binary)
+        .write(reinterpret_cast<const char*>(spoilt.data()), spoilt.size());
+    const ToolRun refused = RunTool(kCalc + " --cln " + badTag);
+    EXPECT_EQ(refused.exitCode, 2) << offset;
+    EXPECT_EQ(refused.out, "") << offset;
+    EXPECT_NE(refused.err.find("neplatná hodnota"), std::string::npos) << refused.err;
+  }
 }
 
 TEST(PramoCalc, RandomInputNeverCrashesTheTool) {

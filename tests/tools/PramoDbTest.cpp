@@ -220,6 +220,16 @@ TEST_F(PramoDbTest, SavesComputedCalculationsSignedByTheUserAndImportsRaiseOlder
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.out, "");
 
+  auto spoilt = test::ReadBytes(test::FixturePath("export-ver34.cln"));
+  spoilt[121] = 200;  // the differential-pressure unit
+  test::WriteBytes(folder.File("spoilt.cln"), spoilt);
+  for (const auto& command : {std::vector<std::string>{"import", folder.File("spoilt.cln")},
+                              {"save", db, folder.File("spoilt.cln"), "--user", "tester"}}) {
+    run = Tool(command);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("neplatná hodnota DpUnit = 200"), std::string::npos) << run.err;
+  }
+
   run = Tool({"import", test::FixturePath("export-ver34.cln"), "--json"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(nlohmann::json::parse(run.out)["VersionTag"], "ver3.5");

@@ -35,6 +35,13 @@ def block(tag, number, *, fluid=0, fluid_name="sytá pára", element=0, diameter
           settings=None, seed=1):
     b = noise(973, seed)  # string tails and reserved bytes keep whatever the older program left there
     put_string(b, 0, 6, tag, False)
+    # Every list index names an item of its list and every number a run takes as it is is finite, as
+    # the program writes them.
+    for offset in (38, 48, 58, 68, 111, 121, 768, 785, 802, 819):
+        b[offset] = 0
+    for offset in [30, 40, 50, 60, 70, 79, 87, 95, 103, 113, 143, 151, 760, 777, 794, 811] + \
+            [159 + 8 * i for i in range(20)]:
+        b[offset:offset + 8] = struct.pack("<d", 0.0)
     b[7] = element
     b[8] = fluid
     put_string(b, 9, 20, fluid_name, True)

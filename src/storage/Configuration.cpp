@@ -216,7 +216,7 @@ Configuration ReadConfiguration(FileSystem& fs, const ConfigurationPaths& paths,
 }
 
 std::string ReadLanguage(FileSystem& fs, const std::string& file) {
-  const IniFile ini = ReadIni(fs, file);
+  const IniFile ini = ReadIni(fs, file).ini;
   return Utf8From1250(Reader(ini).Bytes(kLanguageSection, kLanguageKey, To1250("Česky").value()));
 }
 

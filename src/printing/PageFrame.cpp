@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <iterator>
 
+#include "core/ProgramVersion.h"
 #include "strings/printing.h"
 
 namespace pramo {
@@ -39,12 +40,7 @@ std::string CertificateTitle(CalculationKind kind) {
 std::string ProgramLine(std::string_view versionTag) {
   if (versionTag == "ver2.2") return Tr(str::kProgramLineOld);
   if (versionTag == "ver3.3") return Tr(str::kProgramLine) + Tr(str::kProgramVersionFirst);
-  if (IsIndexedTag(versionTag)) {
-    char version[48];
-    std::snprintf(version, sizeof version, "%d.%d.%d", PRAMO_VERSION_MAJOR, PRAMO_VERSION_MINOR,
-                  PRAMO_VERSION_RELEASE);
-    return Tr(str::kProgramLine) + version;
-  }
+  if (IsIndexedTag(versionTag)) return Tr(str::kProgramLine) + std::string(ProgramVersion());
   return Tr(str::kProgramLineUnknown);
 }
 

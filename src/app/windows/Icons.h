@@ -13,7 +13,8 @@ QPixmap StatusIcon(int status, int size);
 enum class ToolGlyph { Save, Export, Import, Calculate, Graph, Table, Preview, Help };
 QIcon ToolIcon(ToolGlyph glyph);
 
-// The program's own icon (about window, window frames).
+// The program's own icon (about window, window frames): the PNG sizes of the installed icon, from the
+// program's resources.
 QIcon ProgramIcon();
 
 }  // namespace pramo

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -9,6 +10,7 @@
 #include <QLocale>
 #include <QUrl>
 
+#include "app/windows/ProgramFiles.h"
 #include "strings/app.h"
 
 namespace pramo {
@@ -40,16 +42,15 @@ std::string HelpFileOf(const std::string& language) {
   static constexpr LanguageHelp kHelp[] = {{"Česky", "_CSY"},    {"Deutsch", "_DE"}, {"English", "_EN"},
                                            {"Espanol", "_ESP"},  {"France", "_FR"},  {"Po Polski", "_PLK"},
                                            {"Slovensky", "_SKY"}};
-  const QFileInfo program(QCoreApplication::applicationFilePath());
-  const QString base = program.absolutePath() + QLatin1Char('/') + program.completeBaseName();
-  auto file = [&](const char* suffix) { return base + QLatin1String(suffix) + QStringLiteral(".chm"); };
-  QString path;
-  for (const LanguageHelp& help : kHelp)
-    if (language == help.language) path = file(help.suffix);
-  if (path.isEmpty()) return {};
-  if (!QFileInfo::exists(path)) path = file("_EN");
-  if (!QFileInfo::exists(path)) path = file("_CZ");
-  return FromQt(path);
+  const QString base = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+  const auto chosen = std::find_if(std::begin(kHelp), std::end(kHelp),
+                                   [&](const LanguageHelp& help) { return language == help.language; });
+  if (chosen == std::end(kHelp)) return {};
+  for (const char* suffix : {chosen->suffix, "_EN", "_CZ"}) {
+    const QString path = ProgramDataFile(base + QLatin1String(suffix) + QStringLiteral(".chm"));
+    if (!path.isEmpty()) return FromQt(path);
+  }
+  return {};
 }
 
 void UseHelpFile(const std::string& path) {

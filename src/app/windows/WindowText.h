@@ -12,8 +12,9 @@ namespace pramo {
 QString ToQt(const std::string& text);
 std::string FromQt(const QString& text);
 
-// The help file of an interface language: next to the program file, named after the program and the
-// language; the English one where that is missing, then the Czech one. Empty for an unknown language.
+// The help file of an interface language, named after the program and the language, in the program's data
+// folders (ProgramDataFolders); the English one where that is missing, then the Czech one. Empty for an
+// unknown language or when there is none.
 std::string HelpFileOf(const std::string& language);
 
 // The help file the program opens from now on (chosen by the language at start-up).

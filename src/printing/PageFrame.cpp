@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <iterator>
 
+#include "core/ProgramVersion.h"
 #include "strings/printing.h"
 
 namespace pramo {
@@ -29,17 +30,10 @@ std::string HeaderNumberText(const CalculationState& state) {
   return text;
 }
 
-std::string ProgramVersion() {
-  char version[48];
-  std::snprintf(version, sizeof version, "%d.%d.%d", PRAMO_VERSION_MAJOR, PRAMO_VERSION_MINOR,
-                PRAMO_VERSION_RELEASE);
-  return version;
-}
-
 }  // namespace
 
 std::string ProgramNameAndVersion() {
-  return Tr(str::kProgramName) + " " + ProgramVersion();
+  return Tr(str::kProgramName) + " " + std::string(ProgramVersion());
 }
 
 std::string CertificateTitle(CalculationKind kind) {
@@ -50,7 +44,7 @@ std::string CertificateTitle(CalculationKind kind) {
 std::string ProgramLine(std::string_view versionTag) {
   if (versionTag == "ver2.2") return Tr(str::kProgramLineOld);
   if (versionTag == "ver3.3") return Tr(str::kProgramLine) + Tr(str::kProgramVersionFirst);
-  if (IsIndexedTag(versionTag)) return Tr(str::kProgramLine) + ProgramVersion();
+  if (IsIndexedTag(versionTag)) return Tr(str::kProgramLine) + std::string(ProgramVersion());
   return Tr(str::kProgramLineUnknown);
 }
 

@@ -176,11 +176,14 @@ std::string FloatText(double value, char decimalSeparator) {
 
 ConfigurationPaths DefaultConfigurationPaths() {
   const std::string home = EnvironmentValue("HOME");
-  std::string configHome = EnvironmentValue("XDG_CONFIG_HOME");
-  if (configHome.empty()) configHome = home + "/.config";
+  // A base folder of the XDG conventions; a relative path there is not valid and gives the default.
+  auto xdgFolder = [&](const char* variable, const char* fallback) {
+    const std::string folder = EnvironmentValue(variable);
+    return folder.empty() || folder.front() != '/' ? home + fallback : folder;
+  };
   const std::string allUsers = EnvironmentValue("ALLUSERSPROFILE");
-  return {configHome + "/Pramo/Pramo.ini",
-          allUsers.empty() ? home + "/.local/share/Pramo" : allUsers + "/Pramo"};
+  return {xdgFolder("XDG_CONFIG_HOME", "/.config") + "/Pramo/Pramo.ini",
+          allUsers.empty() ? xdgFolder("XDG_DATA_HOME", "/.local/share") + "/Pramo" : allUsers + "/Pramo"};
 }
 
 Configuration ReadConfiguration(FileSystem& fs, const ConfigurationPaths& paths, Messages& messages) {

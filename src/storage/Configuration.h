@@ -11,7 +11,8 @@
 namespace pramo {
 
 // Where the configuration lives: "$XDG_CONFIG_HOME/Pramo/Pramo.ini" (default ~/.config), and the default
-// folder of the databases: "$ALLUSERSPROFILE/Pramo" where that is set, otherwise ~/.local/share/Pramo.
+// folder of the databases: "$ALLUSERSPROFILE/Pramo" where that is set, otherwise "$XDG_DATA_HOME/Pramo"
+// (default ~/.local/share). An XDG variable holding a relative path counts as unset.
 struct ConfigurationPaths {
   std::string file;
   std::string defaultDatabaseFolder;

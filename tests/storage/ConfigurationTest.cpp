@@ -2,6 +2,10 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -168,24 +172,35 @@ TEST_F(ConfigurationTest, AFileThatCannotBeWrittenIsToldAboutAndLeftAsItWas) {
 }
 
 TEST(ConfigurationLocation, FollowsTheEnvironment) {
-  const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
-  const char* config = std::getenv("XDG_CONFIG_HOME");
-  const char* allUsers = std::getenv("ALLUSERSPROFILE");
-  const std::string savedConfig = config ? config : "", savedAllUsers = allUsers ? allUsers : "";
+  const char* const variables[] = {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "ALLUSERSPROFILE"};
+  std::vector<std::optional<std::string>> saved;
+  for (const char* variable : variables)
+    saved.push_back(std::getenv(variable) ? std::optional<std::string>(std::getenv(variable)) : std::nullopt);
+  struct Case {
+    const char* configHome;  // nullptr: unset
+    const char* dataHome;
+    const char* allUsers;
+    const char* file;
+    const char* databaseFolder;
+  };
+  const Case cases[] = {
+      {nullptr, nullptr, nullptr, "/home/eva/.config/Pramo/Pramo.ini", "/home/eva/.local/share/Pramo"},
+      {"/etc/xdg-eva", "/data/eva", nullptr, "/etc/xdg-eva/Pramo/Pramo.ini", "/data/eva/Pramo"},
+      {"", "", nullptr, "/home/eva/.config/Pramo/Pramo.ini", "/home/eva/.local/share/Pramo"},
+      {"relative", "relative", nullptr, "/home/eva/.config/Pramo/Pramo.ini", "/home/eva/.local/share/Pramo"},
+      {nullptr, "/data/eva", "/srv/shared", "/home/eva/.config/Pramo/Pramo.ini", "/srv/shared/Pramo"},
+  };
   setenv("HOME", "/home/eva", 1);
-  unsetenv("XDG_CONFIG_HOME");
-  unsetenv("ALLUSERSPROFILE");
-  ConfigurationPaths paths = DefaultConfigurationPaths();
-  EXPECT_EQ(paths.file, "/home/eva/.config/Pramo/Pramo.ini");
-  EXPECT_EQ(paths.defaultDatabaseFolder, "/home/eva/.local/share/Pramo");
-  setenv("XDG_CONFIG_HOME", "/etc/xdg-eva", 1);
-  setenv("ALLUSERSPROFILE", "/srv/shared", 1);
-  paths = DefaultConfigurationPaths();
-  EXPECT_EQ(paths.file, "/etc/xdg-eva/Pramo/Pramo.ini");
-  EXPECT_EQ(paths.defaultDatabaseFolder, "/srv/shared/Pramo");
-  setenv("HOME", home.c_str(), 1);
-  config ? setenv("XDG_CONFIG_HOME", savedConfig.c_str(), 1) : unsetenv("XDG_CONFIG_HOME");
-  allUsers ? setenv("ALLUSERSPROFILE", savedAllUsers.c_str(), 1) : unsetenv("ALLUSERSPROFILE");
+  for (const Case& c : cases) {
+    c.configHome ? setenv("XDG_CONFIG_HOME", c.configHome, 1) : unsetenv("XDG_CONFIG_HOME");
+    c.dataHome ? setenv("XDG_DATA_HOME", c.dataHome, 1) : unsetenv("XDG_DATA_HOME");
+    c.allUsers ? setenv("ALLUSERSPROFILE", c.allUsers, 1) : unsetenv("ALLUSERSPROFILE");
+    const ConfigurationPaths paths = DefaultConfigurationPaths();
+    EXPECT_EQ(paths.file, c.file) << c.databaseFolder;
+    EXPECT_EQ(paths.defaultDatabaseFolder, c.databaseFolder) << c.file;
+  }
+  for (std::size_t i = 0; i < std::size(variables); ++i)
+    saved[i] ? setenv(variables[i], saved[i]->c_str(), 1) : unsetenv(variables[i]);
 }
 
 TEST(IniFile, EscapesWhatALineCannotHold) {

@@ -165,23 +165,9 @@ QIcon PrintIcon() {
 
 QIcon ProgramIcon() {
   QIcon icon;
-  for (int size : {16, 32, 48, 64}) {
-    QPixmap pixmap = Canvas(size);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 24.0, size / 24.0);
-    // A pipe with an orifice plate: the program's subject.
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(70, 120, 190));
-    p.drawRoundedRect(QRectF(1, 7, 22, 10), 2, 2);
-    p.setBrush(QColor(235, 240, 248));
-    p.drawRect(QRectF(1, 9.5, 22, 5));
-    p.setBrush(QColor(200, 60, 50));
-    p.drawRect(QRectF(10.5, 3, 3, 7.5));
-    p.drawRect(QRectF(10.5, 13.5, 3, 7.5));
-    p.end();
-    icon.addPixmap(pixmap);
-  }
+  for (int size : {16, 32, 48, 64, 128, 256})
+    icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/cz.tavor.Pramo.png").arg(size),
+                 QSize(size, size));
   return icon;
 }
 

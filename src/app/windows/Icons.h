@@ -16,7 +16,8 @@ QIcon ToolIcon(ToolGlyph glyph);
 // The desktop's print icon for the print buttons and actions; a drawn printer where the desktop has none.
 QIcon PrintIcon();
 
-// The program's own icon (about window, window frames).
+// The program's own icon (about window, window frames): the PNG sizes of the installed icon, from the
+// program's resources.
 QIcon ProgramIcon();
 
 }  // namespace pramo

@@ -47,6 +47,8 @@ class HintDuration : public QObject {
 
 void ApplyProgramAppearance() {
   QApplication::setApplicationName(QStringLiteral("Pramo"));
+  // The desktop entry and icon are installed under this id; the desktop matches the windows to them by it.
+  QGuiApplication::setDesktopFileName(QStringLiteral("cz.tavor.Pramo"));
   QApplication::setStyle(new ProgramStyle);
   const QString hintDuration = QStringLiteral("HintDuration");
   if (!qApp->findChild<QObject*>(hintDuration, Qt::FindDirectChildrenOnly)) {

@@ -1,20 +1,16 @@
 #include "app/windows/tfoprogramu.h"
 
-#include <cstdio>
-
 #include "app/windows/Icons.h"
 #include "app/windows/Language.h"
 #include "app/windows/WindowText.h"
+#include "core/ProgramVersion.h"
 #include "strings/app.h"
 #include "ui_tfoprogramu.h"
 
 namespace pramo {
 
 std::string VersionLabel() {
-  char version[40];
-  std::snprintf(version, sizeof version, "%d.%d.%d", PRAMO_VERSION_MAJOR, PRAMO_VERSION_MINOR,
-                PRAMO_VERSION_RELEASE);
-  return Tr(str::kAboutVersion) + version;
+  return Tr(str::kAboutVersion) + std::string(ProgramVersion());
 }
 
 TFOProgramu::TFOProgramu(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFOProgramu>()) {

@@ -20,15 +20,6 @@ struct CertificateRequest {
   bool Wanted() const { return !pdfPath.empty() || !pngDir.empty(); }
 };
 
-// The certificate options of the command line, for the usage text.
-extern const char* const kCertificateUsage;
-
-// Reads the certificate option at argv[i] (and its value, advancing i). NotMine for any other argument;
-// Bad with the reason in error for a missing or unusable value.
-enum class OptionRead { NotMine, Taken, Bad };
-OptionRead ReadCertificateOption(int argc, char** argv, int& i, CertificateRequest& request,
-                                 std::string& error);
-
 // A date of the calculation state (days since 30 December 1899) in the short date format the tools use,
 // dd.MM.yyyy; empty for a day count outside the years 1 to 9999.
 std::string ShortDateText(double dayCount);

@@ -70,7 +70,7 @@ std::optional<int> ParseCommandLine(CLI::App& app, int argc, char** argv) {
   return std::nullopt;
 }
 
-void AddCertificateOptions(CLI::App& command, std::vector<CertificateEdit>& edits, bool withFiles) {
+void AddCertificateOptions(CLI::App& command, std::vector<CertificateEdit>& edits, bool withPdfFile) {
   const char* group = "Certificate";
   auto text = [&](const char* name, const char* help, auto apply) {
     command
@@ -82,17 +82,17 @@ void AddCertificateOptions(CLI::App& command, std::vector<CertificateEdit>& edit
             help)
         ->group(group);
   };
-  if (withFiles) {
+  if (withPdfFile) {
     text("--certificate", "write the certificate as PDF FILE",
          [](CertificateRequest& r, const std::string& v) { r.pdfPath = v; });
-    text("--png", "write the preview pages as DIR/page-1.png, ...",
-         [](CertificateRequest& r, const std::string& v) { r.pngDir = v; });
     command.get_option("--certificate")->type_name("FILE");
-    command.get_option("--png")->type_name("DIR");
-    text("--zoom", "the preview pages' zoom: 50, 75, 100 or 150",
-         [](CertificateRequest& r, const std::string& v) { r.zoom = *ZoomNamed(v); });
-    command.get_option("--zoom")->check(OneOf({"50", "75", "100", "150"}))->type_name("50|75|100|150");
   }
+  text("--png", "write the preview pages as DIR/page-1.png, ...",
+       [](CertificateRequest& r, const std::string& v) { r.pngDir = v; });
+  command.get_option("--png")->type_name("DIR");
+  text("--zoom", "the preview pages' zoom: 50, 75, 100 or 150",
+       [](CertificateRequest& r, const std::string& v) { r.zoom = *ZoomNamed(v); });
+  command.get_option("--zoom")->check(OneOf({"50", "75", "100", "150"}))->type_name("50|75|100|150");
   struct Switch {
     const char* name;
     const char* help;

@@ -27,8 +27,9 @@ std::optional<int> ParseCommandLine(CLI::App& app, int argc, char** argv);
 // A certificate option as given, applied over the defaults of the request once they are known.
 using CertificateEdit = std::function<void(CertificateRequest&)>;
 
-// Declares the certificate options (--certificate, --png, --zoom, the print switches, the footer, owner,
-// database and decimal separator) on a command; each one given adds its edit.
-void AddCertificateOptions(CLI::App& command, std::vector<CertificateEdit>& edits, bool withFiles);
+// Declares the certificate options (--certificate FILE.pdf where the command has none of its own, --png,
+// --zoom, the print switches, the footer, owner, database and decimal separator) on a command; each one
+// given adds its edit.
+void AddCertificateOptions(CLI::App& command, std::vector<CertificateEdit>& edits, bool withPdfFile);
 
 }  // namespace pramo::tools

@@ -506,6 +506,8 @@ std::optional<CalculationState> ReadInput(const std::string& path, Messages& mes
     throw UsageError{path + ": not valid JSON: " + error.what()};
   }
   if (!input.is_object()) throw UsageError{path + ": the calculation must be a JSON object"};
+  // What show --json adds for scripts is no stored field: its output can be saved again.
+  for (const char* companion : {"DateIso", "names", "units"}) input.erase(companion);
   CalculationState state;
   state.Fittings = {};
   if (const auto bad = StateFromJson(input, state))

@@ -1,9 +1,14 @@
 #include "tools/calc_json.h"
 
+#include <chrono>
+#include <cmath>
+#include <cstdio>
 #include <set>
 
 #include "app/FlowTable.h"
 #include "core/Units.h"
+#include "strings/app.h"
+#include "strings/core.h"
 #include "tools/state_json.h"
 #include "uncertainty/FlowUncertainty.h"
 
@@ -60,11 +65,31 @@ const std::set<std::string, std::less<>> kInputKeys = {"CalcKind",
 
 }  // namespace
 
+namespace {
+
+// JSON numbers beyond the doubles read as infinities; no field takes one.
+std::optional<std::string> InfiniteNumberKey(const json& input) {
+  for (const auto& [key, value] : input.items()) {
+    if (value.is_number_float() && !std::isfinite(value.get<double>())) return key;
+    if (value.is_array())
+      for (const json& item : value)
+        if (item.is_number_float() && !std::isfinite(item.get<double>())) return key;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
 std::optional<UnusableInput> ReadInputs(const json& input, CalculationState& state) {
   if (!input.is_object()) return UnusableInput{"", "each calculation must be a JSON object"};
   for (const auto& [key, value] : input.items())
     if (!kInputKeys.contains(key)) return UnusableInput{key, "unknown key"};
+  if (auto key = InfiniteNumberKey(input)) return UnusableInput{*key, "number out of range"};
   if (auto key = StateFromJson(input, state)) return UnusableInput{*key, "wrong type, or outside its range"};
+  return CompleteInputs(input, state);
+}
+
+std::optional<UnusableInput> CompleteInputs(const json& input, CalculationState& state) {
   // The unit lists offer only the units that fit the fluid.
   if (static_cast<int>(state.DensityUnit) >= DensityUnitItemCount(state.Fluid))
     return UnusableInput{"DensityUnit", "this density unit is not offered for the fluid"};
@@ -179,7 +204,29 @@ void WriteFlowTable(JsonWriter& out, const CalculationState& state) {
   out.EndArray();
 }
 
-void WriteMessages(JsonWriter& out, const std::vector<Message>& messages) {
+std::vector<std::string> MarkedInputKeys(const std::set<InputField>& marked) {
+  static constexpr std::pair<InputField, const char*> kKeys[] = {
+      {InputField::ETlak, "PressureEntered"},
+      {InputField::EProvozniTeplota, "TemperatureEntered"},
+      {InputField::EMernaHmotnost, "DensityEntered"},
+      {InputField::EDynamickaViskozita, "ViscosityEntered"},
+      {InputField::EVlhkost, "Humidity"},
+      {InputField::EIzentropickyExponent7, "KappaEntered"},
+      {InputField::EPrutokProvozni, "FlowEntered"},
+      {InputField::EPrutokMax, "FlowMaxEntered"},
+      {InputField::EPrutokMin, "FlowMinEntered"},
+      {InputField::EDifTlakMax, "DpMaxEntered"},
+      {InputField::EPrumerPotrubiPri20C, "PipeDiameterEntered"},
+      {InputField::ePrumerOtvoru_d20, "Bore20"},
+  };
+  std::vector<std::string> keys;
+  for (const auto& [field, key] : kKeys)
+    if (marked.contains(field)) keys.push_back(key);
+  return keys;
+}
+
+void WriteMessages(JsonWriter& out, const std::vector<Message>& messages,
+                   const std::set<InputField>& marked) {
   out.BeginArray();
   for (const auto& m : messages) {
     out.BeginObject();
@@ -187,9 +234,161 @@ void WriteMessages(JsonWriter& out, const std::vector<Message>& messages) {
     out.String(KindName(m.kind));
     out.Key("text");
     out.String(m.text);
+    if (m.id == str::kBadInput.id) {
+      out.Key("keys");
+      out.BeginArray();
+      for (const std::string& key : MarkedInputKeys(marked)) out.String(key);
+      out.EndArray();
+    }
     out.EndObject();
   }
   out.EndArray();
+}
+
+namespace {
+
+template <std::size_t N>
+std::string Item(const Text (&items)[N], int index) {
+  return index >= 0 && index < static_cast<int>(N) ? Tr(items[index]) : std::string();
+}
+
+}  // namespace
+
+void WriteNames(JsonWriter& out, const CalculationState& s) {
+  const std::pair<const char*, std::string> names[] = {
+      {"CalcKind", CalculationKindText(s.CalcKind)},
+      {"ElementKind", ElementItemText(s.ElementKind)},
+      {"Fluid", FluidItemText(s.Fluid)},
+      {"PressureUnit", Item(str::kPressureUnitItem, s.PressureUnit)},
+      {"TemperatureUnit", Item(str::kTemperatureUnitItem, s.TemperatureUnit)},
+      {"DensityUnit", Item(str::kDensityUnitItem, s.DensityUnit)},
+      {"ViscosityUnit", Item(str::kViscosityUnitItem, s.ViscosityUnit)},
+      {"FlowUnit", Item(str::kFlowUnitKindText, static_cast<int>(s.FlowUnit))},
+      {"DpUnit", Item(str::kDpUnitItem, s.DpUnit)},
+      {"PipeDiameterUnit", Item(str::kPipeDiameterUnitItem, s.PipeDiameterUnit)},
+      {"ElementMaterial", MaterialText(s.ElementMaterial)},
+      {"PipeMaterial", MaterialText(s.PipeMaterial)},
+  };
+  out.BeginObject();
+  for (const auto& [key, name] : names) {
+    out.Key(key);
+    out.String(name);
+  }
+  out.EndObject();
+}
+
+void WriteUnits(JsonWriter& out) {
+  static constexpr std::pair<const char*, const char*> kUnits[] = {
+      {"SeriesValue", "Pa"},
+      {"Pressure", "Pa"},
+      {"Temperature", "°C"},
+      {"Density", "kg/m3"},
+      {"Viscosity", "Pa.s"},
+      {"Kappa", "1"},
+      {"MassFlow", "kg/s"},
+      {"MassFlowMax", "kg/s"},
+      {"MassFlowMin", "kg/s"},
+      {"PipeDiameter", "m"},
+      {"PipeDiameter20", "m"},
+      {"DpMax", "Pa"},
+      {"Dp", "Pa"},
+      {"ReD", "1"},
+      {"ReDMax", "1"},
+      {"ReDMin", "1"},
+      {"Velocity", "m/s"},
+      {"VelocityMax", "m/s"},
+      {"Epsilon", "1"},
+      {"C", "1"},
+      {"Beta", "1"},
+      {"Bore", "m"},
+      {"Bore20", "m"},
+      {"FlowUncertainty", "%"},
+      {"FlowUncertaintyMax", "%"},
+      {"FlowUncertaintyMin", "%"},
+      {"MassFlowMinAllowed", "kg/s"},
+      {"ReDMinAllowed", "1"},
+      {"UpstreamLength", "m"},
+      {"DownstreamLength", "m"},
+      {"PressureLoss", "Pa"},
+      {"Residual", "1"},
+      {"VelocityLow", "m/s"},
+      {"VelocityHigh", "m/s"},
+      {"UncertaintyC", "%"},
+      {"UncertaintyEpsilon", "%"},
+      {"UncertaintyD", "%"},
+      {"UncertaintyBore", "%"},
+      {"UncertaintyDp", "%"},
+      {"FittingLengths", "D"},
+      {"CurveSingle", "%"},
+      {"CurveCascade", "%"},
+      {"FlowKgPerHour", "kg/h"},
+      {"Current4to20", "mA"},
+      {"Current0to20", "mA"},
+      {"Percent", "%"},
+      {"DpSeries", "Pa"},
+      {"BarometricPressure", "Pa"},
+      {"CascadeRange", "Pa"},
+      {"CascadeAccuracy", "%"},
+      {"DpTransmitterAccuracy", "%"},
+      {"DensityAccuracy", "%"},
+      {"Humidity", "%"},
+      {"FlowRefPressure", "Pa"},
+      {"FlowRefTemperature", "°C"},
+      {"DensityRefPressure", "Pa"},
+      {"DensityRefTemperature", "°C"},
+      {"AddedUncertaintyShortLengths", "%"},
+      {"AddedUncertaintyOffset", "%"},
+      {"Date", "days since 1899-12-30"},
+  };
+  out.BeginObject();
+  for (const auto& [key, unit] : kUnits) {
+    out.Key(key);
+    out.String(unit);
+  }
+  out.EndObject();
+}
+
+std::string IsoDate(double dayCount) {
+  using namespace std::chrono;
+  if (!std::isfinite(dayCount) || std::fabs(dayCount) > 4.0e6) return {};
+  const sys_days epoch = year{1899} / December / 30;
+  const year_month_day date{epoch + days{static_cast<long>(std::floor(dayCount))}};
+  const int y = static_cast<int>(date.year());
+  if (!date.ok() || y < 1 || y > 9999) return {};
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d-%02u-%02u", y, static_cast<unsigned>(date.month()),
+                static_cast<unsigned>(date.day()));
+  return text;
+}
+
+std::string InputCodesHelp() {
+  std::string text = "Codes of the input keys:\n";
+  auto list = [&](const char* key, int count, auto name) {
+    text += "  ";
+    text += key;
+    text += ":";
+    for (int i = 0; i < count; ++i) {
+      text += i ? ", " : " ";
+      text += std::to_string(i);
+      text += ' ';
+      text += name(i);
+    }
+    text += "\n";
+  };
+  list("CalcKind", kCalculationKindCount,
+       [](int i) { return CalculationKindText(static_cast<CalculationKind>(i)); });
+  list("ElementKind", kElementKindCount,
+       [](int i) { return ElementItemText(static_cast<PrimaryElementKind>(i)); });
+  list("Fluid", kFluidKindCount, [](int i) { return FluidItemText(static_cast<FluidKind>(i)); });
+  list("PressureUnit", kPressureUnitCount, [](int i) { return Item(str::kPressureUnitItem, i); });
+  list("TemperatureUnit", kTemperatureUnitCount, [](int i) { return Item(str::kTemperatureUnitItem, i); });
+  list("DensityUnit", kDensityUnitCount, [](int i) { return Item(str::kDensityUnitItem, i); });
+  list("ViscosityUnit", kViscosityUnitCount, [](int i) { return Item(str::kViscosityUnitItem, i); });
+  list("FlowUnit", kFlowUnitKindCount, [](int i) { return Item(str::kFlowUnitKindText, i); });
+  list("DpUnit", kDpUnitCount, [](int i) { return Item(str::kDpUnitItem, i); });
+  list("PipeDiameterUnit", kPipeDiameterUnitCount, [](int i) { return Item(str::kPipeDiameterUnitItem, i); });
+  list("ElementMaterial, PipeMaterial", kMaterialCount, [](int i) { return MaterialText(i); });
+  return text;
 }
 
 }  // namespace pramo::tools

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <optional>
+#include <set>
 #include <string>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
 #include "app/CalculationRun.h"
 #include "core/CalculationState.h"
+#include "core/InputForm.h"
 #include "core/Messages.h"
 #include "tools/JsonWriter.h"
 
@@ -23,6 +26,10 @@ struct UnusableInput {
 // unusable input.
 std::optional<UnusableInput> ReadInputs(const nlohmann::json& input, CalculationState& state);
 
+// What the input page adds to the fields taken from `input`: the units checked against the fluid, the
+// fluid's name as the fluid list writes it, the reference conditions as typed.
+std::optional<UnusableInput> CompleteInputs(const nlohmann::json& input, CalculationState& state);
+
 // One result of a run by the state's field names, with its series value, status, memo lines, both
 // uncertainty curves and the series list entry.
 void WriteResult(JsonWriter& out, const SeriesEntry& entry);
@@ -30,6 +37,26 @@ void WriteResult(JsonWriter& out, const SeriesEntry& entry);
 // The flow and current table of a result.
 void WriteFlowTable(JsonWriter& out, const CalculationState& state);
 
-void WriteMessages(JsonWriter& out, const std::vector<Message>& messages);
+// The input keys of the edits a gathering marked as wrong.
+std::vector<std::string> MarkedInputKeys(const std::set<InputField>& marked);
+
+// The messages by kind and text; the input error names the keys it concerns beside its text.
+void WriteMessages(JsonWriter& out, const std::vector<Message>& messages,
+                   const std::set<InputField>& marked = {});
+
+// The names the program shows for the codes of a calculation (kind, element, fluid, units, materials),
+// by the codes' keys.
+void WriteNames(JsonWriter& out, const CalculationState& state);
+
+// The unit of every numeric key in base units (results, flow table, stored fields), once; a key typed in
+// a unit of its own (`PressureEntered`, ...) has it named by its unit key.
+void WriteUnits(JsonWriter& out);
+
+// A day count of the calculation state (days since 30 December 1899) as an ISO 8601 date, YYYY-MM-DD;
+// empty for a count outside the years 1 to 9999.
+std::string IsoDate(double dayCount);
+
+// The codes of the input keys with the names the program shows for them, for the tools' help.
+std::string InputCodesHelp();
 
 }  // namespace pramo::tools

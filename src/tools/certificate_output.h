@@ -21,14 +21,6 @@ struct CertificateRequest {
   bool Wanted() const { return !pdfPath.empty() || !pngDir.empty(); }
 };
 
-// The certificate options of the command line, for the usage text.
-extern const char* const kCertificateUsage;
-
-// Reads the certificate option at argv[i] (and its value, advancing i). NotMine for any other argument;
-// Bad with the reason in error for a missing or unusable value.
-enum class OptionRead { NotMine, Taken, Bad };
-OptionRead ReadCertificateOption(int argc, char** argv, int& i, CertificateRequest& request,
-                                 std::string& error);
 
 // Renders the certificate of a computed calculation into the requested PDF file and PNG pages
 // (DIR/page-1.png, …). The dates left empty in the request's settings become today's and the

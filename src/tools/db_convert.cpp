@@ -20,77 +20,8 @@ namespace {
 
 constexpr int kOk = 0;
 constexpr int kRefused = 1;
-constexpr int kUsage = 2;
-
-constexpr const char* kUsageText =
-    "usage: pramo-db convert VYPOCTY.000 DB [--companies FIRMY.000] [--encoding kamenicky|latin2|plain] "
-    "[--all-companies]\n";
-
 // How long the run works between two looks at Ctrl+C and two updates of the progress line.
 constexpr auto kSlice = std::chrono::milliseconds(50);
-
-struct UsageError {
-  std::string text;
-};
-
-struct HelpWanted {};
-
-struct ConvertOptions {
-  ConversionRequest request;
-  std::string database;
-};
-
-LegacyEncoding EncodingNamed(const std::string& name) {
-  if (name == "kamenicky") return LegacyEncoding::Kamenicky;
-  if (name == "latin2") return LegacyEncoding::Latin2;
-  if (name == "plain") return LegacyEncoding::Plain;
-  throw UsageError{"--encoding wants kamenicky, latin2 or plain"};
-}
-
-ConvertOptions Parse(const std::vector<std::string>& args) {
-  ConvertOptions options;
-  std::vector<std::string> files;
-  bool encodingGiven = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    std::string word = args[i];
-    if (word.size() <= 2 || word.rfind("--", 0) != 0) {
-      files.push_back(word);
-      continue;
-    }
-    std::optional<std::string> value;
-    if (const std::size_t equals = word.find('='); equals != std::string::npos) {
-      value = word.substr(equals + 1);
-      word.resize(equals);
-    }
-    auto takeValue = [&] {
-      if (value) return *value;
-      if (i + 1 >= args.size()) throw UsageError{word + " needs a value"};
-      return args[++i];
-    };
-    if (word == "--companies") {
-      if (!options.request.companiesFile.empty()) throw UsageError{"--companies given twice"};
-      options.request.companiesFile = takeValue();
-      if (options.request.companiesFile.empty()) throw UsageError{"--companies needs a file"};
-    } else if (word == "--encoding") {
-      if (encodingGiven) throw UsageError{"--encoding given twice"};
-      options.request.encoding = EncodingNamed(takeValue());
-      encodingGiven = true;
-    } else if (word == "--help") {
-      throw HelpWanted{};
-    } else if (word == "--all-companies") {
-      if (value) throw UsageError{"--all-companies takes no value"};
-      options.request.allCompanies = true;
-    } else {
-      throw UsageError{"unknown option " + word};
-    }
-  }
-  if (files.size() != 2) throw UsageError{"convert wants the calculations file and the database"};
-  if (options.request.allCompanies && options.request.companiesFile.empty())
-    throw UsageError{"--all-companies needs --companies"};
-  options.request.calculationsFile = files[0];
-  options.database = files[1];
-  return options;
-}
 
 volatile std::sig_atomic_t g_interrupted = 0;
 
@@ -196,7 +127,15 @@ const char* OutcomeName(ConversionPhase phase) {
   }
 }
 
-int Convert(const ConvertOptions& options, Messages& messages) {
+}  // namespace
+
+LegacyEncoding LegacyEncodingNamed(const std::string& name) {
+  if (name == "latin2") return LegacyEncoding::Latin2;
+  if (name == "plain") return LegacyEncoding::Plain;
+  return LegacyEncoding::Kamenicky;
+}
+
+int ConvertCommand(const ConvertOptions& options, Messages& messages) {
   ConvertMessages convertMessages(messages);
   DatabaseAccess db{LocalFileSystem(), PathsOf(options.database), convertMessages};
   RecoverDatabase(db);
@@ -233,20 +172,6 @@ int Convert(const ConvertOptions& options, Messages& messages) {
   std::cout << "calculations: " << run.Progress().done << "\nrecords: " << run.Progress().total
             << "\ncompanies: " << run.CompaniesStored() << "\noutcome: " << OutcomeName(run.Phase()) << "\n";
   return run.Phase() == ConversionPhase::Finished ? kOk : kRefused;
-}
-
-}  // namespace
-
-int ConvertCommand(const std::vector<std::string>& args, Messages& messages) {
-  try {
-    return Convert(Parse(args), messages);
-  } catch (const HelpWanted&) {
-    std::cout << kUsageText;
-    return kOk;
-  } catch (const UsageError& error) {
-    std::cerr << "pramo-db: " << error.text << "\n" << kUsageText;
-    return kUsage;
-  }
 }
 
 }  // namespace pramo

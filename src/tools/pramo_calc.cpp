@@ -1,24 +1,26 @@
 // pramo-calc: runs calculations from JSON inputs and prints their results as JSON.
 //
 //   pramo-calc INPUT.json | -        one object, or an array of objects (a batch)
-//   pramo-calc --jsonl INPUT | -     one object per line, one result line per input line
+//   pramo-calc --jsonl INPUT | -     one object per line, one result line per input line, read, computed
+//                                    and written line by line
 //   pramo-calc --cln FILE.cln        the inputs of an export file
 //
-// Options: --result N (which result, from 1, the table and the block are for), --table (add the flow and
-// current table), --block-out FILE (write the computed calculation as an export file; one calculation).
-// Certificate of that result (one calculation): --certificate FILE.pdf, --png DIR (preview pages as PNG at
-// --zoom 50|75|100|150), the five print options --description, --cascade, --graph, --uncertainty-table,
-// --cascade-new-page (on|off), --footer on|off, --footer-text TEXT, --owner NAME, --database PATH (shown
-// in the header), --decimal-separator .|, (numbers of the certificate).
+// `pramo-calc --help` lists the options and the codes of the input keys.
 //
-// Exit status: 0 every calculation produced a result, 1 some failed, 2 unusable input.
+// Exit status: 0 every calculation produced a result, 1 some produced none, 2 unusable input or command
+// line (in JSON Lines: some lines were unusable; each has its error object in the output).
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iostream>
-#include <iterator>
-#include <sstream>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -33,54 +35,100 @@
 #include "storage/ExportImport.h"
 #include "tools/calc_json.h"
 #include "tools/certificate_output.h"
+#include "tools/command_line.h"
 
 namespace {
 
 using nlohmann::json;
 using namespace pramo;
 
-constexpr int kAllResults = 0, kSomeFailed = 1, kUnusable = 2;
+// A calculation's outcome, in the order of the exit status: the worst one of a batch decides.
+enum class Outcome { Result = 0, NoResult = 1, Unusable = 2 };
 
 struct Options {
   bool jsonLines = false;
   bool table = false;
   int result = 1;
+  int jobs = 1;
   std::string clnPath;
   std::string inputPath;
   std::string blockOut;
   tools::CertificateRequest certificate;
 };
 
-int Usage() {
-  std::cerr
-      << "usage: pramo-calc [--jsonl] [--result N] [--table] [--block-out FILE] [certificate] INPUT.json|-\n"
-         "       pramo-calc --cln FILE.cln [--result N] [--table] [--block-out FILE] [certificate]\n"
-      << tools::kCertificateUsage;
-  return kUnusable;
+// One JSON document is read whole; larger batches belong in JSON Lines, which are read line by line.
+constexpr std::size_t kMaxDocument = 256u << 20;
+constexpr std::size_t kMaxLine = 1u << 20;
+
+int Unusable(const std::string& text) {
+  std::cerr << "pramo-calc: " << text << "\n";
+  return tools::kUsageStatus;
 }
 
-int Unusable(const std::string& key, const std::string& reason) {
-  std::cerr << (key.empty() ? std::string("input") : "key \"" + key + "\"") << ": " << reason << "\n";
-  return kUnusable;
+std::string Reason(int error) {
+  return std::strerror(error);
 }
 
-bool ReadAll(const std::string& path, std::string& text) {
-  if (path == "-") {
-    text.assign(std::istreambuf_iterator<char>(std::cin), {});
-    return true;
+// The input file, standard input for "-". A folder or a file that cannot be opened is named with the
+// system's reason.
+std::FILE* OpenInput(const std::string& path, std::string& error) {
+  if (path == "-") return stdin;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  struct stat info {};
+  if (fd < 0 || ::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    const int code = fd < 0 ? errno : S_ISDIR(info.st_mode) ? EISDIR : errno;
+    if (fd >= 0) ::close(fd);
+    error = "cannot read " + path + ": " + Reason(code);
+    return nullptr;
   }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  text.assign(std::istreambuf_iterator<char>(in), {});
-  return true;
+  return ::fdopen(fd, "rb");
 }
+
+// Lines of a stream without their line end. A line longer than kMaxLine is read to its end but not kept.
+class LineReader {
+ public:
+  explicit LineReader(std::FILE* file) : m_file(file) {}
+
+  bool Next(std::string& line, bool& tooLong) {
+    line.clear();
+    tooLong = false;
+    bool any = false;
+    for (;;) {
+      if (m_pos == m_end) {
+        m_end = std::fread(m_buffer, 1, sizeof m_buffer, m_file);
+        m_pos = 0;
+        if (m_end == 0) return any;
+      }
+      any = true;
+      const char* start = m_buffer + m_pos;
+      const auto* newline = static_cast<const char*>(std::memchr(start, '\n', m_end - m_pos));
+      const std::size_t n = newline ? static_cast<std::size_t>(newline - start) : m_end - m_pos;
+      if (!tooLong && line.size() + n > kMaxLine) {
+        tooLong = true;
+        line.clear();
+      }
+      if (!tooLong) line.append(start, n);
+      m_pos += n;
+      if (newline) {
+        ++m_pos;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        return true;
+      }
+    }
+  }
+
+ private:
+  std::FILE* m_file;
+  char m_buffer[1 << 16];
+  std::size_t m_pos = 0, m_end = 0;
+};
 
 // The certificate of the chosen result as the stored calculation prints it: a bore sized over the series
 // stores the chosen series value as its given maximum differential pressure, in Pa.
 bool Certify(CalculationState state, const RunOutcome& outcome, std::size_t chosen, const Options& options,
              Messages& messages) {
   if (chosen >= outcome.entries.size()) {
-    std::cerr << "no result " << options.result << " to print a certificate of\n";
+    std::cerr << "pramo-calc: no result " << options.result << " to print a certificate of\n";
     return false;
   }
   if (state.CalcKind == CalculationKind::Bore && !state.DpMaxGiven) {
@@ -93,12 +141,13 @@ bool Certify(CalculationState state, const RunOutcome& outcome, std::size_t chos
   request.settings.Numbered = state.NumberCount != 0;
   std::string error;
   if (tools::WriteCertificate(state, request, messages, error)) return true;
-  std::cerr << error << "\n";
+  std::cerr << "pramo-calc: " << error << "\n";
   return false;
 }
 
-// One calculation from its state: the page filled from it, the run, its results.
-bool Calculate(CalculationState state, const Options& options, tools::JsonWriter& out) {
+// One calculation from its state: the page filled from it, the run, its results. A line of JSON Lines
+// starts with its number.
+Outcome Calculate(CalculationState state, const Options& options, long line, tools::JsonWriter& out) {
   MessageRecorder messages(Answer::Ok);
   InputForm form = FormFromState(state, NumberTexts::Exact);
   DerivedValues derived;
@@ -118,15 +167,19 @@ bool Calculate(CalculationState state, const Options& options, tools::JsonWriter
     std::ofstream file(options.blockOut, std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char*>(block.data()), block.size());
     if (!file.flush()) {
-      std::cerr << "cannot write " << options.blockOut << "\n";
+      std::cerr << "pramo-calc: cannot write " << options.blockOut << ": " << Reason(errno) << "\n";
       ok = false;
     }
   }
   out.BeginObject();
+  if (line > 0) {
+    out.Key("line");
+    out.Integer(line);
+  }
   out.Key("ok");
   out.Boolean(ok);
   out.Key("messages");
-  tools::WriteMessages(out, messages.Shown());
+  tools::WriteMessages(out, messages.Shown(), form.marked);
   out.Key("results");
   out.BeginArray();
   for (const auto& entry : outcome.entries) tools::WriteResult(out, entry);
@@ -135,41 +188,157 @@ bool Calculate(CalculationState state, const Options& options, tools::JsonWriter
     out.Key("table");
     tools::WriteFlowTable(out, state);
   }
+  out.Key("names");
+  tools::WriteNames(out, state);
+  out.Key("units");
+  tools::WriteUnits(out);
   out.EndObject();
-  return ok;
+  return ok ? Outcome::Result : Outcome::NoResult;
 }
 
-// Calculations are independent of each other: a batch is computed on every core, a block at a time, and
-// written in its order.
+// A line of JSON Lines that gives no calculation: its number, the reason and the key it concerns.
+Outcome UnusableLine(long line, const tools::UnusableInput& unusable, tools::JsonWriter& out) {
+  out.BeginObject();
+  out.Key("line");
+  out.Integer(line);
+  out.Key("ok");
+  out.Boolean(false);
+  out.Key("error");
+  out.String(unusable.key.empty() ? unusable.reason : "key \"" + unusable.key + "\": " + unusable.reason);
+  if (!unusable.key.empty()) {
+    out.Key("key");
+    out.String(unusable.key);
+  }
+  out.Key("messages");
+  out.BeginArray();
+  out.EndArray();
+  out.Key("results");
+  out.BeginArray();
+  out.EndArray();
+  out.EndObject();
+  return Outcome::Unusable;
+}
+
+Outcome CalculateLine(const std::string& text, bool tooLong, long line, const Options& options,
+                      tools::JsonWriter& out) {
+  if (tooLong) return UnusableLine(line, {"", "line longer than 1 MiB"}, out);
+  if (text.find_first_not_of(" \t") == std::string::npos) return UnusableLine(line, {"", "empty line"}, out);
+  json input;
+  try {
+    input = json::parse(text);
+  } catch (const json::exception& e) {
+    return UnusableLine(line, {"", std::string("not valid JSON: ") + e.what()}, out);
+  }
+  CalculationState state;
+  if (auto unusable = tools::ReadInputs(input, state)) return UnusableLine(line, *unusable, out);
+  return Calculate(std::move(state), options, line, out);
+}
+
+// Computes `count` independent calculations on `jobs` threads and appends their texts to `written` in
+// their order, each followed by `separator`.
+template <class Produce>
+Outcome InOrder(std::size_t count, int jobs, Produce produce, char separator, std::string& written) {
+  std::vector<std::string> texts(count);
+  std::vector<Outcome> outcomes(count);
+  const auto workers = std::min<std::size_t>(static_cast<std::size_t>(jobs), count);
+  auto work = [&](std::size_t worker) {
+    for (std::size_t i = worker; i < count; i += workers) {
+      tools::JsonWriter out;
+      out.Text().reserve(12000);
+      outcomes[i] = produce(i, out);
+      texts[i] = std::move(out.Text());
+    }
+  };
+  std::vector<std::thread> threads;
+  for (std::size_t w = 1; w < workers; ++w) threads.emplace_back(work, w);
+  if (workers > 0) work(0);
+  for (auto& thread : threads) thread.join();
+  Outcome worst = Outcome::Result;
+  for (std::size_t i = 0; i < count; ++i) {
+    worst = std::max(worst, outcomes[i]);
+    written += texts[i];
+    written += separator;
+  }
+  return worst;
+}
+
+// Memory stays that of one block of lines, however long the input.
+int RunLines(std::FILE* input, const Options& options) {
+  constexpr std::size_t kBlock = 256;
+  LineReader reader(input);
+  std::vector<std::string> lines(kBlock);
+  std::vector<char> tooLong(kBlock);
+  std::string written;
+  long first = 1;
+  Outcome worst = Outcome::Result;
+  for (;;) {
+    std::size_t count = 0;
+    bool overlong = false;
+    while (count < kBlock && reader.Next(lines[count], overlong)) tooLong[count++] = overlong;
+    if (count == 0) break;
+    written.clear();
+    worst = std::max(worst, InOrder(
+                                count, options.jobs,
+                                [&](std::size_t i, tools::JsonWriter& out) {
+                                  return CalculateLine(lines[i], tooLong[i], first + static_cast<long>(i),
+                                                       options, out);
+                                },
+                                '\n', written));
+    std::fwrite(written.data(), 1, written.size(), stdout);
+    first += static_cast<long>(count);
+  }
+  if (std::ferror(input)) return Unusable("cannot read " + options.inputPath + ": " + Reason(errno));
+  if (first == 1) return Unusable(options.inputPath + " holds no line to compute");
+  return static_cast<int>(worst);
+}
+
 int RunStates(const std::vector<CalculationState>& states, bool asArray, const Options& options) {
-  constexpr std::size_t kBlock = 64;
-  const std::size_t workers = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
-  std::vector<std::string> texts(std::min(kBlock, states.size()));
-  std::vector<char> oks(texts.size());
-  bool allOk = true;
-  if (asArray && !options.jsonLines) std::cout << '[';
-  for (std::size_t first = 0; first < states.size(); first += kBlock) {
-    const std::size_t count = std::min(kBlock, states.size() - first);
-    auto work = [&](std::size_t worker) {
-      for (std::size_t i = worker; i < count; i += workers) {
-        tools::JsonWriter out;
-        oks[i] = Calculate(states[first + i], options, out);
-        texts[i] = std::move(out.Text());
-      }
-    };
-    std::vector<std::thread> threads;
-    for (std::size_t w = 1; w < std::min(workers, count); ++w) threads.emplace_back(work, w);
-    work(0);
-    for (auto& thread : threads) thread.join();
-    for (std::size_t i = 0; i < count; ++i) {
-      allOk = allOk && oks[i];
-      if (asArray && !options.jsonLines && first + i > 0) std::cout << ',';
-      std::cout << texts[i];
-      if (options.jsonLines) std::cout << '\n';
+  std::string written = asArray ? "[" : "";
+  const Outcome worst = InOrder(
+      states.size(), options.jobs,
+      [&](std::size_t i, tools::JsonWriter& out) { return Calculate(states[i], options, 0, out); },
+      asArray ? ',' : '\n', written);
+  if (asArray) {
+    if (!states.empty()) written.pop_back();
+    written += "]\n";
+  }
+  std::fwrite(written.data(), 1, written.size(), stdout);
+  return static_cast<int>(worst);
+}
+
+int RunDocument(std::FILE* input, const Options& options) {
+  std::string text;
+  char buffer[1 << 16];
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, input)) > 0;) {
+    text.append(buffer, n);
+    if (text.size() > kMaxDocument)
+      return Unusable(options.inputPath +
+                      " is larger than 256 MiB: give large batches as JSON Lines (--jsonl)");
+  }
+  if (std::ferror(input)) return Unusable("cannot read " + options.inputPath + ": " + Reason(errno));
+  if (text.find_first_not_of(" \t\r\n") == std::string::npos)
+    return Unusable(options.inputPath + " is empty: no calculation given");
+  json doc;
+  try {
+    doc = json::parse(text);
+  } catch (const json::exception& e) {
+    return Unusable(options.inputPath + ": not valid JSON: " + e.what());
+  }
+  text = {};
+  const bool asArray = doc.is_array();
+  std::vector<CalculationState> states(asArray ? doc.size() : 1);
+  for (std::size_t i = 0; i < states.size(); ++i) {
+    if (auto unusable = tools::ReadInputs(asArray ? doc[i] : doc, states[i])) {
+      const std::string where = asArray ? "calculation " + std::to_string(i + 1) + ", " : "";
+      return Unusable(where + (unusable->key.empty() ? "input" : "key \"" + unusable->key + "\"") + ": " +
+                      unusable->reason);
     }
   }
-  if (!options.jsonLines) std::cout << (asArray ? "]\n" : "\n");
-  return allOk ? kAllResults : kSomeFailed;
+  if (!options.blockOut.empty() && states.size() != 1)
+    return Unusable("--block-out writes the export file of one calculation");
+  if (options.certificate.Wanted() && states.size() != 1)
+    return Unusable("--certificate and --png print the certificate of one calculation");
+  return RunStates(states, asArray, options);
 }
 
 // The export file is read as the window's import reads it; its messages go to stderr as "kind: text".
@@ -189,69 +358,39 @@ int RunCln(const std::string& path, const Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::ios::sync_with_stdio(false);
   Options options;
-  std::string optionError;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "--jsonl") {
-      options.jsonLines = true;
-    } else if (arg == "--table") {
-      options.table = true;
-    } else if (arg == "--cln" && i + 1 < argc) {
-      options.clnPath = argv[++i];
-    } else if (arg == "--block-out" && i + 1 < argc) {
-      options.blockOut = argv[++i];
-    } else if (arg == "--result" && i + 1 < argc) {
-      options.result = std::atoi(argv[++i]);
-      if (options.result < 1) return Unusable("", "--result takes a result number from 1");
-    } else if (const auto read =
-                   tools::ReadCertificateOption(argc, argv, i, options.certificate, optionError);
-               read != tools::OptionRead::NotMine) {
-      if (read == tools::OptionRead::Bad) return Unusable("", optionError);
-    } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
-      return Usage();
-    } else if (options.inputPath.empty()) {
-      options.inputPath = arg;
-    } else {
-      return Usage();
-    }
-  }
-  if (!options.clnPath.empty()) return options.inputPath.empty() ? RunCln(options.clnPath, options) : Usage();
-  if (options.inputPath.empty()) return Usage();
+  std::vector<tools::CertificateEdit> certificateEdits;
+  CLI::App app("Runs calculations from JSON inputs and prints their results as JSON.", "pramo-calc");
+  app.add_option("INPUT", options.inputPath, "JSON input file, - for standard input")->type_name("");
+  app.add_flag("--jsonl", options.jsonLines, "JSON Lines in and out: one calculation per line");
+  app.add_option("--cln", options.clnPath, "compute the inputs of an export file")->type_name("FILE.cln");
+  app.add_option("--result", options.result, "which result (from 1) the table, block and certificate are for")
+      ->type_name("N")
+      ->check(CLI::Range(1, 10).description(""));
+  app.add_flag("--table", options.table, "add the flow and current table of that result");
+  app.add_option("--block-out", options.blockOut, "write the computed calculation as an export file")
+      ->type_name("FILE.cln");
+  app.add_option("--jobs", options.jobs, "compute on N threads (the output keeps the input order)")
+      ->type_name("N")
+      ->check(CLI::Range(1, 256).description(""));
+  app.get_option("--cln")->excludes(app.get_option("INPUT"));
+  tools::AddCertificateOptions(app, certificateEdits, true);
+  app.footer(tools::InputCodesHelp());
+  tools::SetUpCommandLine(app);
+  if (const auto status = tools::ParseCommandLine(app, argc, argv)) return *status;
+  for (const auto& edit : certificateEdits) edit(options.certificate);
+  if (options.clnPath.empty() && options.inputPath.empty())
+    return Unusable("no input given: INPUT.json, - or --cln FILE.cln (see pramo-calc --help)");
+  if (options.jsonLines && (!options.blockOut.empty() || options.certificate.Wanted()))
+    return Unusable("--block-out and the certificate are for one calculation, not for JSON Lines");
 
-  std::string text;
-  if (!ReadAll(options.inputPath, text)) return Unusable("", "cannot read " + options.inputPath);
-
-  std::vector<json> inputs;
-  bool asArray = false;
-  try {
-    if (options.jsonLines) {
-      std::istringstream lines(text);
-      for (std::string line; std::getline(lines, line);)
-        if (line.find_first_not_of(" \t\r") != std::string::npos) inputs.push_back(json::parse(line));
-    } else {
-      json doc = json::parse(text);
-      asArray = doc.is_array();
-      if (asArray)
-        inputs.assign(doc.begin(), doc.end());
-      else
-        inputs.push_back(std::move(doc));
-    }
-  } catch (const json::exception& e) {
-    return Unusable("", std::string("not valid JSON: ") + e.what());
-  }
-  if (inputs.empty() && !asArray) return Unusable("", "no calculation given");
-
-  std::vector<CalculationState> states;
-  for (const auto& input : inputs) {
-    CalculationState state;
-    if (auto unusable = tools::ReadInputs(input, state)) return Unusable(unusable->key, unusable->reason);
-    states.push_back(std::move(state));
-  }
-  if (!options.blockOut.empty() && states.size() != 1)
-    return Unusable("", "--block-out writes the export file of one calculation");
-  if (options.certificate.Wanted() && states.size() != 1)
-    return Unusable("", "--certificate and --png print the certificate of one calculation");
-  return RunStates(states, asArray, options);
+  static char outputBuffer[1 << 16];
+  std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
+  if (!options.clnPath.empty()) return RunCln(options);
+  std::string error;
+  std::FILE* input = OpenInput(options.inputPath, error);
+  if (!input) return Unusable(error);
+  const int status = options.jsonLines ? RunLines(input, options) : RunDocument(input, options);
+  if (std::fflush(stdout) != 0) return Unusable(std::string("cannot write the output: ") + Reason(errno));
+  return status;
 }

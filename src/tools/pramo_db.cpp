@@ -21,12 +21,19 @@
 // taken from the command line and never printed. Saving computes the calculation first, signed with the
 // logged-in user's full name.
 //
-// Options may stand anywhere on the line. Messages of the engine go to stderr as "kind: text". Exit
-// status 0 on success, 1 when the operation was refused or failed, 2 for a usage error.
+// Options stand after their command, anywhere among its arguments; `pramo-db COMMAND --help` tells them.
+// Messages of the engine go to stderr as "kind: text". Exit status 0 on success, 1 when the operation
+// was refused or failed, 2 for a usage error.
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <clocale>
+#include <cstring>
+#include <filesystem>
+#include <csignal>
+#include <iterator>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -55,8 +62,11 @@
 #include "storage/DatabasePage.h"
 #include "storage/ExportImport.h"
 #include "strings/access.h"
+#include "strings/app.h"
 #include "strings/storage.h"
+#include "tools/calc_json.h"
 #include "tools/certificate_output.h"
+#include "tools/command_line.h"
 
 namespace pramo {
 namespace {
@@ -65,51 +75,50 @@ constexpr int kOk = 0;
 constexpr int kRefused = 1;
 constexpr int kUsage = 2;
 
-constexpr const char* kUsageText =
-    "usage:\n"
-    "  pramo-db list DB [--filter company=TEXT|fluid=N|program=N|date=DAYS] [--descending] [--json]\n"
-    "  pramo-db show DB NUMBER [--json]\n"
-    "  pramo-db export DB NUMBER FILE.cln\n"
-    "  pramo-db import FILE.cln [--json]\n"
-    "  pramo-db save DB INPUT.json|FILE.cln [--new | --next-index NUMBER] [--json]\n"
-    "  pramo-db certificate DB NUMBER FILE.pdf [certificate options]\n"
-    "  pramo-db companies DB [--json]\n"
-    "  pramo-db add-company DB NAME\n"
-    "  pramo-db rename-company DB OLD NEW\n"
-    "  pramo-db remove-company DB NAME\n"
-    "  pramo-db check DB [--json]\n"
-    "  pramo-db users DB [--json]                       (administrator)\n"
-    "  pramo-db add-user DB LOGIN FULLNAME               (administrator)\n"
-    "  pramo-db change-user DB LOGIN FULLNAME            (administrator)\n"
-    "  pramo-db remove-user DB LOGIN                     (administrator)\n"
-    "  pramo-db create DB LOGIN FULLNAME                 (administrator: a new database, its first user)\n"
-    "  pramo-db admin-password                           (administrator: first set-up or change)\n"
-    "  pramo-db convert VYPOCTY.000 DB [--companies FIRMY.000] [--encoding kamenicky|latin2|plain]\n"
-    "           [--all-companies]                        (administrator: older program's calculations)\n"
-    "login: --user LOGIN (a user of DB) or --user admin; the password from PRAMO_PASSWORD or asked at the\n"
-    "terminal, a new password from PRAMO_NEW_PASSWORD or asked twice\n";
-
 struct UsageError {
   std::string text;
 };
 
 // Prints every message on stderr; a question is answered with its first button (Yes), as a script that
 // asked for the operation wants it carried out.
+// A failure to reach the file names the file and the system's reason after the program's text.
 class StderrMessages : public Messages {
  public:
+  explicit StderrMessages(std::string file) : m_file(std::move(file)) {}
+
   Answer Show(const Message& message) override {
     std::string text;
     for (char c : message.text)
       if (c != '\r') text += c;
+    static constexpr int kFileFailures[] = {str::kDatabaseReadFailure.id, str::kDatabaseAccessFailure.id,
+                                            str::kReadFailureNotSaved.id, str::kAccessFailureNotSaved.id,
+                                            str::kNotImported.id,         str::kCannotCreateDatabase.id};
+    if (!m_file.empty() &&
+        std::find(std::begin(kFileFailures), std::end(kFileFailures), message.id) != std::end(kFileFailures))
+      text += " (" + m_file + ": " + FileState(m_file) + ")";
     std::cerr << KindName(message.kind) << ": " << text << "\n";
     return message.buttons.empty() ? Answer::Ok : message.buttons.front();
   }
+
+ private:
+  // Why a file may not be usable, as the system tells it.
+  static std::string FileState(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return std::strerror(errno);
+    if (S_ISDIR(info.st_mode)) return std::strerror(EISDIR);
+    if (::access(path.c_str(), R_OK | W_OK) != 0) return std::strerror(errno);
+    return "the file is there and may be read and written";
+  }
+
+  std::string m_file;
 };
 
+// The command line as parsed: the command and its arguments in their order, and the options given
+// ("--name" -> value, "" for a switch).
 struct CommandLine {
   std::vector<std::string> arguments;
-  std::map<std::string, std::string> options;   // "--name" -> value ("" for a switch)
-  std::vector<std::string> certificateOptions;  // as given, applied over the configured defaults
+  std::map<std::string, std::string> options;
+  std::vector<tools::CertificateEdit> certificateEdits;  // applied over the configured defaults
 
   bool Has(const std::string& name) const { return options.count(name) != 0; }
   std::optional<std::string> Value(const std::string& name) const {
@@ -119,50 +128,117 @@ struct CommandLine {
   }
 };
 
-CommandLine Parse(int argc, char** argv) {
-  static const std::map<std::string, bool> kOptions = {
-      {"--filter", true},     {"--descending", false}, {"--json", false}, {"--new", false},
-      {"--next-index", true}, {"--user", true},        {"--help", false},
-  };
+constexpr const char* kLoginHelp =
+    "Login: --user LOGIN (a user of DB) or --user admin; the password from PRAMO_PASSWORD or asked at the "
+    "terminal, a new password from PRAMO_NEW_PASSWORD or asked twice.";
+
+// The options of the commands, by name: whether it takes a value, and its help.
+struct OptionSpec {
+  const char* name;
+  const char* value;  // the value's name, nullptr for a switch
+  const char* help;
+};
+constexpr OptionSpec kOptionSpecs[] = {
+    {"--json", nullptr, "print JSON"},
+    {"--filter", "company=TEXT|fluid=N|program=N|date=DAYS", "list only the calculations that match"},
+    {"--descending", nullptr, "the highest number first"},
+    {"--new", nullptr, "store under the next free running count (the default)"},
+    {"--next-index", "NUMBER", "store as the next index of that calculation"},
+    {"--result", "N", "which result of the series to store (from 1; default: the first that complies)"},
+    {"--companies", "FIRMY.000", "the older program's companies file"},
+    {"--encoding", "kamenicky|latin2|plain", "the older program's text encoding (default kamenicky)"},
+    {"--all-companies", nullptr, "take every company of the companies file"},
+};
+
+struct CommandSpec {
+  const char* name;
+  const char* help;
+  std::vector<const char*> arguments;
+  std::vector<const char*> options;
+};
+const CommandSpec kCommands[] = {
+    {"list", "list the calculations (user)", {"DB"}, {"--filter", "--descending", "--json"}},
+    {"show", "show a calculation (user)", {"DB", "NUMBER"}, {"--json"}},
+    {"export", "write a calculation as an export file (user)", {"DB", "NUMBER", "FILE.cln"}, {}},
+    {"import", "read the inputs of an export file", {"FILE.cln"}, {"--json"}},
+    {"save",
+     "compute and store a calculation (user)",
+     {"DB", "INPUT"},
+     {"--new", "--next-index", "--result", "--json"}},
+    {"certificate", "print a stored calculation's certificate (user)", {"DB", "NUMBER", "FILE.pdf"}, {}},
+    {"companies", "list the companies (user)", {"DB"}, {"--json"}},
+    {"add-company", "add a company (user)", {"DB", "NAME"}, {}},
+    {"rename-company", "rename a company (user)", {"DB", "OLD", "NEW"}, {}},
+    {"remove-company", "remove a company (user)", {"DB", "NAME"}, {}},
+    {"check", "check the database file (user or administrator)", {"DB"}, {"--json"}},
+    {"users", "list the users (administrator)", {"DB"}, {"--json"}},
+    {"add-user", "add a user (administrator)", {"DB", "LOGIN", "FULLNAME"}, {}},
+    {"change-user",
+     "change a user's full name and password (administrator)",
+     {"DB", "LOGIN", "FULLNAME"},
+     {}},
+    {"remove-user", "remove a user (administrator)", {"DB", "LOGIN"}, {}},
+    {"create", "create a database with its first user (administrator)", {"DB", "LOGIN", "FULLNAME"}, {}},
+    {"admin-password", "set or change the administrator password (administrator)", {}, {}},
+    {"convert",
+     "convert the older program's calculations into DB (administrator)",
+     {"VYPOCTY.000", "DB"},
+     {"--companies", "--encoding", "--all-companies"}},
+};
+
+// Every command with its arguments and options, --user on each; the line is read whole before anything
+// is done, so no word can stand for another.
+struct ParsedLine {
+  CLI::App app{"The calculation database for administrators and scripts.", "pramo-db"};
+  std::map<std::string, std::vector<std::string>> arguments;  // by command
+  std::map<std::string, std::string> values;                  // by option name, across the command given
   CommandLine line;
-  for (int i = 1; i < argc; ++i) {
-    tools::CertificateRequest ignored;
-    std::string error;
-    const int first = i;
-    const auto read = tools::ReadCertificateOption(argc, argv, i, ignored, error);
-    if (read == tools::OptionRead::Bad) throw UsageError{error};
-    if (read == tools::OptionRead::Taken) {
-      line.certificateOptions.insert(line.certificateOptions.end(), argv + first, argv + i + 1);
-      continue;
+};
+
+void DeclareCommands(ParsedLine& parsed) {
+  CLI::App& app = parsed.app;
+  app.require_subcommand(1);
+  app.footer(kLoginHelp);
+  for (const CommandSpec& spec : kCommands) {
+    CLI::App* command = app.add_subcommand(spec.name, spec.help);
+    command->footer(kLoginHelp);
+    std::vector<std::string>& arguments = parsed.arguments[spec.name];
+    arguments.resize(spec.arguments.size());
+    for (std::size_t i = 0; i < spec.arguments.size(); ++i)
+      command->add_option(spec.arguments[i], arguments[i])->required()->type_name("");
+    if (std::string(spec.name) != "import")
+      command->add_option("--user", parsed.values["--user"], "the login: a user of DB, or admin")
+          ->type_name("LOGIN");
+    for (const char* name : spec.options) {
+      const auto option = std::find_if(std::begin(kOptionSpecs), std::end(kOptionSpecs),
+                                       [&](const OptionSpec& o) { return std::string(o.name) == name; });
+      if (option->value)
+        command->add_option(name, parsed.values[name], option->help)->type_name(option->value);
+      else
+        command->add_flag(name, option->help);
     }
-    std::string word = argv[i];
-    if (word.size() > 2 && word.rfind("--", 0) == 0) {
-      std::string value;
-      const std::size_t equals = word.find('=');
-      bool inlineValue = equals != std::string::npos;
-      if (inlineValue) {
-        value = word.substr(equals + 1);
-        word = word.substr(0, equals);
-      }
-      const auto known = kOptions.find(word);
-      if (known == kOptions.end()) throw UsageError{"unknown option " + word};
-      if (known->second && !inlineValue) {
-        if (i + 1 >= argc) throw UsageError{word + " needs a value"};
-        value = argv[++i];
-      } else if (!known->second && inlineValue) {
-        throw UsageError{word + " takes no value"};
-      }
-      if (line.options.count(word)) throw UsageError{word + " given twice"};
-      line.options[word] = value;
-    } else {
-      line.arguments.push_back(word);
-    }
+    if (std::string(spec.name) == "certificate")
+      tools::AddCertificateOptions(*command, parsed.line.certificateEdits, false);
   }
-  return line;
+  CLI::App* save = app.get_subcommand("save");
+  save->get_option("--new")->excludes(save->get_option("--next-index"));
+  save->get_option("--result")->check(CLI::Range(1, 10).description(""));
+  CLI::App* convert = app.get_subcommand("convert");
+  convert->get_option("--encoding")->check(CLI::IsMember({"kamenicky", "latin2", "plain"}).description(""));
+  convert->get_option("--all-companies")->needs(convert->get_option("--companies"));
 }
 
-void ExpectArguments(const CommandLine& line, std::size_t count) {
-  if (line.arguments.size() != count) throw UsageError{"wrong number of arguments for " + line.arguments[0]};
+// The command given, its arguments after its name, and the options given.
+void TakeCommand(ParsedLine& parsed) {
+  const CLI::App* command = parsed.app.get_subcommands().front();
+  const std::string name = command->get_name();
+  parsed.line.arguments.push_back(name);
+  for (std::string& argument : parsed.arguments[name]) parsed.line.arguments.push_back(std::move(argument));
+  for (const CLI::Option* option : command->get_options()) {
+    const std::string optionName = option->get_name();
+    if (option->count() == 0 || optionName.rfind("--", 0) != 0 || optionName == "--help") continue;
+    parsed.line.options[optionName] = parsed.values.count(optionName) ? parsed.values[optionName] : "";
+  }
 }
 
 DatabaseAccess OpenDatabase(const std::string& path, Messages& messages) {
@@ -171,23 +247,58 @@ DatabaseAccess OpenDatabase(const std::string& path, Messages& messages) {
   return db;
 }
 
+// The terminal's settings while echo is off for a password: restored on every way out of the prompt, a
+// signal (Ctrl+C, a hang-up, kill) included, so that the shell never stays without echo.
+termios g_terminalBeforePrompt{};
+volatile std::sig_atomic_t g_echoOff = 0;
+
+extern "C" void RestoreEchoAndStop(int signal) {
+  if (g_echoOff) tcsetattr(STDIN_FILENO, TCSAFLUSH, &g_terminalBeforePrompt);
+  std::signal(signal, SIG_DFL);
+  std::raise(signal);
+}
+
+class EchoOff {
+ public:
+  EchoOff() {
+    if (tcgetattr(STDIN_FILENO, &g_terminalBeforePrompt) != 0) return;
+    struct sigaction action {};
+    action.sa_handler = RestoreEchoAndStop;
+    sigemptyset(&action.sa_mask);
+    for (std::size_t i = 0; i < std::size(kSignals); ++i) sigaction(kSignals[i], &action, &m_previous[i]);
+    termios silent = g_terminalBeforePrompt;
+    silent.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+    g_echoOff = tcsetattr(STDIN_FILENO, TCSAFLUSH, &silent) == 0;
+    m_active = true;
+  }
+  ~EchoOff() {
+    if (!m_active) return;
+    if (g_echoOff) tcsetattr(STDIN_FILENO, TCSAFLUSH, &g_terminalBeforePrompt);
+    g_echoOff = 0;
+    for (std::size_t i = 0; i < std::size(kSignals); ++i) sigaction(kSignals[i], &m_previous[i], nullptr);
+  }
+  EchoOff(const EchoOff&) = delete;
+  EchoOff& operator=(const EchoOff&) = delete;
+
+ private:
+  static constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+  struct sigaction m_previous[std::size(kSignals)]{};
+  bool m_active = false;
+};
+
 // A secret typed at the terminal without echo. Only a terminal is asked: a password must not come from a
 // file or pipe by accident, and never from the command line.
 std::string AskSecret(const char* prompt) {
   if (!isatty(STDIN_FILENO))
     throw UsageError{"no terminal to ask for the password: set PRAMO_PASSWORD (PRAMO_NEW_PASSWORD)"};
-  termios saved{};
-  const bool quiet = tcgetattr(STDIN_FILENO, &saved) == 0;
-  if (quiet) {
-    termios silent = saved;
-    silent.c_lflag &= ~static_cast<tcflag_t>(ECHO);
-    tcsetattr(STDIN_FILENO, TCSAFLUSH, &silent);
-  }
-  std::cerr << prompt << std::flush;
   std::string secret;
-  std::getline(std::cin, secret);
-  if (quiet) tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+  {
+    const EchoOff quiet;
+    std::cerr << prompt << std::flush;
+    std::getline(std::cin, secret);
+  }
   std::cerr << "\n";
+  if (!std::cin) throw UsageError{"the password prompt ended without a password"};
   return secret;
 }
 
@@ -281,9 +392,16 @@ ListingFilter FilterOf(const std::optional<std::string>& option) {
   return filter;
 }
 
+// The stored fields, and for scripts the names of their codes, the date as ISO 8601 and the units.
 void PrintState(const CalculationState& state, bool json) {
-  const auto fields = StateToJson(state);
+  auto fields = StateToJson(state);
+  tools::JsonWriter names, units;
+  tools::WriteNames(names, state);
+  tools::WriteUnits(units);
+  fields["DateIso"] = tools::IsoDate(state.Date);
+  fields["names"] = nlohmann::ordered_json::parse(names.Text());
   if (json) {
+    fields["units"] = nlohmann::ordered_json::parse(units.Text());
     std::cout << fields.dump(2) << "\n";
     return;
   }
@@ -292,7 +410,6 @@ void PrintState(const CalculationState& state, bool json) {
 }
 
 int List(const CommandLine& line, Messages& messages) {
-  ExpectArguments(line, 2);
   ListingRequest request;
   request.filter = FilterOf(line.Value("--filter"));
   request.today = Today();
@@ -335,7 +452,6 @@ int List(const CommandLine& line, Messages& messages) {
 }
 
 int Show(const CommandLine& line, Messages& messages) {
-  ExpectArguments(line, 3);
   auto db = OpenDatabase(line.arguments[1], messages);
   if (!LogInUser(line, db)) return kRefused;
   const auto loaded = LoadCalculation(db, line.arguments[2], nullptr);
@@ -345,7 +461,6 @@ int Show(const CommandLine& line, Messages& messages) {
 }
 
 int Export(const CommandLine& line, Messages& messages) {
-  ExpectArguments(line, 4);
   auto db = OpenDatabase(line.arguments[1], messages);
   if (!LogInUser(line, db)) return kRefused;
   const auto block = StoredBlock(db, line.arguments[2]);
@@ -363,7 +478,6 @@ WorkingSettings ConfiguredWorkingSettings() {
 }
 
 int Import(const CommandLine& line, Messages& messages) {
-  ExpectArguments(line, 2);
   const auto state =
       ImportInputs(LocalFileSystem(), line.arguments[1], ConfiguredWorkingSettings(), messages);
   if (!state) return kRefused;
@@ -377,37 +491,81 @@ std::optional<CalculationState> ReadInput(const std::string& path, Messages& mes
     return ImportInputs(LocalFileSystem(), path, ConfiguredWorkingSettings(), messages);
   }
   std::ifstream in(path, std::ios::binary);
-  if (!in) throw UsageError{"cannot read " + path};
+  if (!in || std::filesystem::is_directory(path))
+    throw UsageError{"cannot read " + path + ": " + std::strerror(in ? EISDIR : errno)};
   nlohmann::json input;
   try {
     input = nlohmann::json::parse(in);
   } catch (const nlohmann::json::exception& error) {
-    throw UsageError{path + ": " + error.what()};
+    throw UsageError{path + ": not valid JSON: " + error.what()};
   }
+  if (!input.is_object()) throw UsageError{path + ": the calculation must be a JSON object"};
+  // What show --json adds for scripts is no stored field: its output can be saved again.
+  for (const char* companion : {"DateIso", "names", "units"}) input.erase(companion);
   CalculationState state;
   state.Fittings = {};
-  if (const auto bad = StateFromJson(input, state)) throw UsageError{path + ": key " + *bad};
+  if (const auto bad = StateFromJson(input, state))
+    throw UsageError{path + ": key \"" + *bad + "\": unknown, wrong type, or outside its range"};
+  if (const auto bad = tools::CompleteInputs(input, state))
+    throw UsageError{path + ": key \"" + bad->key + "\": " + bad->reason};
   state.VersionTag = kCurrentVersionTag;
   return state;
 }
 
+// The result a save stores: its place in the run's results (from 1), how many there were, and the
+// differential pressure a bore was sized for.
+struct ChosenResult {
+  int number = 1;
+  int count = 1;
+  std::optional<double> seriesValue;
+};
+
 // Computes the calculation as the input page would on "Výpočet parametrů" (as pramo-calc does), signed
-// by the logged-in user; the first result of the run is the one stored.
-std::optional<double> Compute(CalculationState& state, const std::string& designer,
-                              const Configuration& configuration, Messages& messages, bool& computed) {
+// by the logged-in user, and chooses the result to store as on the results page: the one asked for, or
+// the first that complies with the standard. An input error names the keys of the marked edits.
+std::optional<ChosenResult> Compute(CalculationState& state, const std::string& designer,
+                                    const Configuration& configuration, std::optional<int> wanted,
+                                    Messages& messages) {
   InputForm form = FormFromState(state, NumberTexts::Exact);
   DerivedValues derived;
-  const GatherContext context{messages, true, designer, configuration.InstallationNumber, TodayDayCount()};
+  MessageRecorder held(Answer::Yes);
+  const GatherContext context{held, true, designer, configuration.InstallationNumber, TodayDayCount()};
   const RunOutcome outcome = RunCalculation(form, state, derived, context);
-  computed = !outcome.entries.empty();
-  if (!computed || state.CalcKind != CalculationKind::Bore) return std::nullopt;
-  return outcome.entries.front().seriesValue;
+  for (Message message : held.Shown()) {
+    if (message.id == str::kBadInput.id && !form.marked.empty()) {
+      std::string keys;
+      for (const std::string& key : tools::MarkedInputKeys(form.marked))
+        keys += (keys.empty() ? "" : ", ") + key;
+      message.text += " (" + keys + ")";
+    }
+    messages.Show(message);
+  }
+  if (outcome.entries.empty()) return std::nullopt;
+  const auto& entries = outcome.entries;
+  std::size_t index = 0;
+  if (wanted) {
+    index = static_cast<std::size_t>(*wanted - 1);
+    if (index >= entries.size())
+      throw UsageError{"--result " + std::to_string(*wanted) + ": the calculation gave " +
+                       std::to_string(entries.size()) + " result(s)"};
+  } else {
+    const auto complying =
+        std::find_if(entries.begin(), entries.end(), [](const SeriesEntry& e) { return e.status < 2; });
+    if (complying != entries.end()) index = static_cast<std::size_t>(complying - entries.begin());
+  }
+  if (index > 0 && !ChooseSeriesEntry(static_cast<int>(index), state, derived, messages)) return std::nullopt;
+  ChosenResult chosen{static_cast<int>(index) + 1, static_cast<int>(entries.size()), std::nullopt};
+  if (state.CalcKind == CalculationKind::Bore) chosen.seriesValue = entries[index].seriesValue;
+  return chosen;
 }
 
-int Save(const CommandLine& line, Messages& messages) {
-  ExpectArguments(line, 3);
-  if (line.Has("--new") && line.Has("--next-index"))
-    throw UsageError{"--new and --next-index exclude each other"};
+// What a save tells: the number stored under and the result taken.
+struct SaveReport {
+  std::string number;
+  std::optional<ChosenResult> result;
+};
+
+int StoreInput(const CommandLine& line, Messages& messages, SaveReport& report) {
   auto state = ReadInput(line.arguments[2], messages);
   if (!state) return kRefused;
   auto db = OpenDatabase(line.arguments[1], messages);
@@ -418,9 +576,11 @@ int Save(const CommandLine& line, Messages& messages) {
   const Signer signer{*designer, configuration.InstallationNumber};
 
   StoreRequest request;
-  bool computed = false;
-  request.chosenSeriesValue = Compute(*state, *designer, configuration, messages, computed);
-  if (!computed) return kRefused;
+  std::optional<int> wanted;
+  if (const auto result = line.Value("--result")) wanted = std::stoi(*result);
+  report.result = Compute(*state, *designer, configuration, wanted, messages);
+  if (!report.result) return kRefused;
+  request.chosenSeriesValue = report.result->seriesValue;
 
   ListingRequest listingRequest;
   listingRequest.today = Today();
@@ -445,19 +605,80 @@ int Save(const CommandLine& line, Messages& messages) {
   }
   state->Date = Today();
   if (StoreCalculation(db, *state, request, listing, listingRequest) != StoreOutcome::Stored) return kRefused;
-  const std::string number =
-      FullNumberText({state->NumberInstallation, state->NumberCount, state->NumberIndex});
-  if (line.Has("--json"))
-    std::cout << nlohmann::json{{"Number", number}}.dump() << "\n";
-  else
-    std::cout << number << "\n";
+  report.number = FullNumberText({state->NumberInstallation, state->NumberCount, state->NumberIndex});
   return kOk;
+}
+
+// Keeps every message for a JSON document while showing it as usual.
+class KeptMessages : public Messages {
+ public:
+  explicit KeptMessages(Messages& shown) : m_shown(shown) {}
+  Answer Show(const Message& message) override {
+    m_kept.push_back(message);
+    return m_shown.Show(message);
+  }
+  const std::vector<Message>& Kept() const { return m_kept; }
+
+ private:
+  Messages& m_shown;
+  std::vector<Message> m_kept;
+};
+
+// Stores the calculation and says under which number and which result; with --json one document
+// whatever happened, a refusal and a usage error included.
+int Save(const CommandLine& line, Messages& shown) {
+  KeptMessages messages(shown);
+  SaveReport report;
+  int status = kRefused;
+  std::string usageError;
+  try {
+    status = StoreInput(line, messages, report);
+  } catch (const UsageError& error) {
+    if (!line.Has("--json")) throw;
+    usageError = error.text;
+    status = kUsage;
+    std::cerr << "pramo-db: " << usageError << "\n";
+  }
+  const ChosenResult* result = report.result ? &*report.result : nullptr;
+  if (status == kOk && result && result->count > 1)
+    std::cerr << "pramo-db: stored result " << result->number << " of " << result->count << " ("
+              << result->seriesValue.value_or(0) << " Pa)\n";
+  if (!line.Has("--json")) {
+    if (status == kOk) std::cout << report.number << "\n";
+    return status;
+  }
+  tools::JsonWriter out;
+  out.BeginObject();
+  out.Key("ok");
+  out.Boolean(status == kOk);
+  if (status == kOk) {
+    out.Key("Number");
+    out.String(report.number);
+  }
+  if (result) {
+    out.Key("result");
+    out.Integer(result->number);
+    out.Key("resultCount");
+    out.Integer(result->count);
+    if (result->seriesValue) {
+      out.Key("SeriesValue");
+      out.Number(*result->seriesValue);
+    }
+  }
+  if (!usageError.empty()) {
+    out.Key("error");
+    out.String(usageError);
+  }
+  out.Key("messages");
+  tools::WriteMessages(out, messages.Kept());
+  out.EndObject();
+  std::cout << out.Text() << "\n";
+  return status;
 }
 
 // The certificate of a stored calculation, printed with the configured owner, footer and print options
 // unless the command line says otherwise.
 int Certificate(const CommandLine& line, Messages& messages) {
-  ExpectArguments(line, 4);
   auto db = OpenDatabase(line.arguments[1], messages);
   if (!LogInUser(line, db)) return kRefused;
   const auto loaded = LoadCalculation(db, line.arguments[2], nullptr);
@@ -473,13 +694,7 @@ int Certificate(const CommandLine& line, Messages& messages) {
   const InterfaceState& print = configuration.Interface;
   settings.Options = {print.PrintDescription, print.PrintCascade, print.PrintGraph,
                       print.PrintUncertaintyTable, print.CascadeOnNewPage};
-  std::vector<char*> given{nullptr};
-  std::vector<std::string> options = line.certificateOptions;
-  for (std::string& option : options) given.push_back(option.data());
-  for (int i = 1; i < static_cast<int>(given.size()); ++i) {
-    std::string error;
-    tools::ReadCertificateOption(static_cast<int>(given.size()), given.data(), i, request, error);
-  }
+  for (const auto& edit : line.certificateEdits) edit(request);
   request.pdfPath = line.arguments[3];
   std::string error;
   if (tools::WriteCertificate(loaded->state, request, messages, error)) return kOk;
@@ -488,7 +703,6 @@ int Certificate(const CommandLine& line, Messages& messages) {
 }
 
 int Check(const CommandLine& line, Messages& messages) {
-  ExpectArguments(line, 2);
   auto db = OpenDatabase(line.arguments[1], messages);
   if (!LogInUserOrAdministrator(line, db)) return kRefused;
   const DatabaseCheck check = CheckDatabase(db);
@@ -517,7 +731,6 @@ int Check(const CommandLine& line, Messages& messages) {
 }
 
 int Users(const CommandLine& line, Messages& messages) {
-  ExpectArguments(line, 2);
   auto db = OpenDatabase(line.arguments[1], messages);
   if (!LogInAdministrator(line, messages, false)) return kRefused;
   const auto logins = ListUsers(db);
@@ -537,7 +750,6 @@ int Users(const CommandLine& line, Messages& messages) {
 // add-user, change-user and create: the administrator fills the group of users as on the
 // administration page.
 int AddOrChangeUser(const CommandLine& line, Messages& messages) {
-  ExpectArguments(line, 4);
   const std::string& command = line.arguments[0];
   auto db = OpenDatabase(line.arguments[1], messages);
   if (!LogInAdministrator(line, messages, false)) return kRefused;
@@ -557,7 +769,6 @@ int AddOrChangeUser(const CommandLine& line, Messages& messages) {
 }
 
 int RemoveUserCommand(const CommandLine& line, Messages& messages) {
-  ExpectArguments(line, 3);
   auto db = OpenDatabase(line.arguments[1], messages);
   if (!LogInAdministrator(line, messages, false)) return kRefused;
   const auto listed = ListUsers(db);
@@ -571,7 +782,6 @@ int RemoveUserCommand(const CommandLine& line, Messages& messages) {
 }
 
 int AdminPassword(const CommandLine& line, Messages& messages) {
-  ExpectArguments(line, 1);
   if (!LogInAdministrator(line, messages, true)) return kRefused;
   const NewPassword typed = AskNewPassword();
   return ChangeAdministratorPassword(LocalFileSystem(), DefaultConfigurationPaths().file, typed.password,
@@ -582,8 +792,6 @@ int AdminPassword(const CommandLine& line, Messages& messages) {
 
 int Companies(const CommandLine& line, Messages& messages) {
   const std::string& command = line.arguments[0];
-  const std::size_t expected = command == "companies" ? 2 : command == "rename-company" ? 4 : 3;
-  ExpectArguments(line, expected);
   auto db = OpenDatabase(line.arguments[1], messages);
   if (!LogInUser(line, db)) return kRefused;
   const auto listed = ListCompanies(db);
@@ -604,55 +812,58 @@ int Companies(const CommandLine& line, Messages& messages) {
   return kOk;
 }
 
-// The conversion replaces a database's calculations and companies: the administrator's work. Its own
-// options are read by the conversion command; the login is taken off the command line here.
-int Convert(int argc, char** argv, Messages& messages) {
-  CommandLine line;
-  line.arguments.push_back("convert");
-  std::vector<std::string> rest;
-  for (int i = 2; i < argc; ++i) {
-    if (std::string(argv[i]) == "--user" && i + 1 < argc)
-      line.options["--user"] = argv[++i];
-    else
-      rest.push_back(argv[i]);
-  }
-  // Without the two files there is nothing to log in for: the command tells its usage.
-  const bool usageOnly = rest.size() < 2 || std::find(rest.begin(), rest.end(), "--help") != rest.end();
-  if (!usageOnly && !LogInAdministrator(line, messages, false)) return kRefused;
-  return ConvertCommand(rest, messages);
+// The conversion replaces a database's calculations and companies: the administrator's work.
+int Convert(const CommandLine& line, Messages& messages) {
+  ConvertOptions options;
+  options.request.calculationsFile = line.arguments[1];
+  options.database = line.arguments[2];
+  options.request.companiesFile = line.Value("--companies").value_or("");
+  if (line.Has("--companies") && options.request.companiesFile.empty())
+    throw UsageError{"--companies needs a file"};
+  options.request.encoding = LegacyEncodingNamed(line.Value("--encoding").value_or("kamenicky"));
+  options.request.allCompanies = line.Has("--all-companies");
+  if (!LogInAdministrator(line, messages, false)) return kRefused;
+  return ConvertCommand(options, messages);
 }
 
+using CommandFunction = int (*)(const CommandLine&, Messages&);
+const std::map<std::string, CommandFunction> kCommandFunctions = {
+    {"list", List},
+    {"show", Show},
+    {"export", Export},
+    {"import", Import},
+    {"save", Save},
+    {"check", Check},
+    {"certificate", Certificate},
+    {"users", Users},
+    {"add-user", AddOrChangeUser},
+    {"change-user", AddOrChangeUser},
+    {"create", AddOrChangeUser},
+    {"remove-user", RemoveUserCommand},
+    {"admin-password", AdminPassword},
+    {"companies", Companies},
+    {"add-company", Companies},
+    {"rename-company", Companies},
+    {"remove-company", Companies},
+    {"convert", Convert},
+};
+
 int Run(int argc, char** argv) {
-  StderrMessages messages;
+  ParsedLine parsed;
+  DeclareCommands(parsed);
+  tools::SetUpCommandLine(parsed.app);
+  if (const auto status = tools::ParseCommandLine(parsed.app, argc, argv)) return *status;
+  TakeCommand(parsed);
+  const CommandLine& line = parsed.line;
+  // The file the command works on: the database, or the export file for import.
+  const std::string& command = line.arguments[0];
+  StderrMessages messages(command == "admin-password" ? ""
+                          : command == "convert"      ? line.arguments[2]
+                                                      : line.arguments[1]);
   try {
-    if (argc > 1 && std::string(argv[1]) == "convert") return Convert(argc, argv, messages);
-    const CommandLine line = Parse(argc, argv);
-    if (line.Has("--help")) {
-      std::cout << kUsageText;
-      return kOk;
-    }
-    if (line.arguments.empty()) throw UsageError{"no command"};
-    const std::string& command = line.arguments[0];
-    if (!line.certificateOptions.empty() && command != "certificate")
-      throw UsageError{"certificate options belong to the certificate command"};
-    if (command == "list") return List(line, messages);
-    if (command == "show") return Show(line, messages);
-    if (command == "export") return Export(line, messages);
-    if (command == "import") return Import(line, messages);
-    if (command == "save") return Save(line, messages);
-    if (command == "check") return Check(line, messages);
-    if (command == "certificate") return Certificate(line, messages);
-    if (command == "users") return Users(line, messages);
-    if (command == "add-user" || command == "change-user" || command == "create")
-      return AddOrChangeUser(line, messages);
-    if (command == "remove-user") return RemoveUserCommand(line, messages);
-    if (command == "admin-password") return AdminPassword(line, messages);
-    if (command == "companies" || command == "add-company" || command == "rename-company" ||
-        command == "remove-company")
-      return Companies(line, messages);
-    throw UsageError{"unknown command " + command};
+    return kCommandFunctions.at(line.arguments[0])(line, messages);
   } catch (const UsageError& error) {
-    std::cerr << "pramo-db: " << error.text << "\n" << kUsageText;
+    std::cerr << "pramo-db: " << error.text << " (see pramo-db " << line.arguments[0] << " --help)\n";
     return kUsage;
   } catch (const std::exception& error) {
     std::cerr << "error: " << error.what() << "\n";

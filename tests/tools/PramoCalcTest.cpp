@@ -1,5 +1,7 @@
+#include <filesystem>
 #include <fstream>
 #include <random>
+#include <sstream>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -83,9 +85,91 @@ TEST(PramoCalc, NumbersRoundTripAndBatchesKeepTheirForm) {
   EXPECT_FALSE(out[1]["ok"].get<bool>());
   EXPECT_TRUE(out[1]["results"].empty());
 
-  const ToolRun lines = Calc(input[0].dump() + "\n\n" + input[0].dump() + "\n", "--jsonl -");
+  const ToolRun lines = Calc(input[0].dump() + "\n" + input[0].dump() + "\n", "--jsonl -");
   EXPECT_EQ(lines.exitCode, 0);
   EXPECT_EQ(std::count(lines.out.begin(), lines.out.end(), '\n'), 2);
+}
+
+// Every line of a batch gets its line, in order, whatever the other lines hold; --jobs changes nothing.
+TEST(PramoCalc, JsonLinesAnswerEveryLineInOrder) {
+  const std::string good = R"({"Fluid": 2, "PressureEntered": 6, "PressureUnit": 13, "TemperatureEntered": 60,)"
+                           R"( "FlowEntered": 40, "FlowMaxEntered": 50, "FlowMinEntered": 10, "FlowUnit": 5,)"
+                           R"( "PipeDiameterEntered": 100, "DpMaxGiven": true, "DpMaxEntered": 25000})";
+  struct Line {
+    std::string text;
+    const char* error;  // nullptr: a result
+  };
+  const Line lines[] = {
+      {good, nullptr},
+      {R"({"Fluid": 2,)", "not valid JSON"},
+      {R"({"Foo": 1})", "key \"Foo\""},
+      {"", "empty line"},
+      {R"({"PressureEntered": 1e999})", "key \"PressureEntered\": number out of range"},
+      {"[1, 2]", "JSON object"},
+      {"\"\xff\xfe\"", "not valid JSON"},
+      {std::string(100000, '[') + std::string(100000, ']'), "JSON object"},
+      {good + "\r", nullptr},
+  };
+  std::string input;
+  for (const Line& line : lines) input += line.text + "\n";
+  const ToolRun one = Calc(input, "--jsonl -"), two = Calc(input, "--jsonl --jobs=2 -");
+  EXPECT_EQ(one.exitCode, 2);
+  EXPECT_EQ(one.out, two.out);
+  std::istringstream out(one.out);
+  std::size_t number = 0;
+  for (std::string text; std::getline(out, text); ++number) {
+    ASSERT_LT(number, std::size(lines));
+    const json result = json::parse(text);
+    EXPECT_EQ(result["line"], number + 1);
+    const char* error = lines[number].error;
+    EXPECT_EQ(result["ok"].get<bool>(), error == nullptr) << text.substr(0, 200);
+    if (error) EXPECT_NE(result["error"].get<std::string>().find(error), std::string::npos) << result["error"];
+  }
+  EXPECT_EQ(number, std::size(lines));
+}
+
+// The command line and the input files: help and version on stdout, every usage error and every
+// unusable file one line on stderr that names it, exit status 2.
+TEST(PramoCalc, CommandLineAndInputFiles) {
+  const std::string folder = TempPath("inputs");
+  std::filesystem::create_directories(folder);
+  std::ofstream(folder + "/empty.json");
+  std::ofstream(folder + "/binary.json", std::ios::binary).write("\x7f" "ELF\0\x01", 6);
+  struct Case {
+    std::string args;
+    int exitCode;
+    const char* shown;  // on stdout for exit status 0, else on stderr
+  };
+  const std::string example = std::string(PRAMO_EXAMPLES) + "/water-orifice-series.json";
+  const Case cases[] = {
+      {"--help", 0, "Codes of the input keys"},
+      {"-h", 0, "--jobs"},
+      {"--version", 0, "pramo-calc 1."},
+      {"--result=2 --table " + example, 0, "\"table\""},
+      {"--result 2 -- " + example, 0, "\"results\""},
+      {"--frobnicate " + example, 2, "--frobnicate"},
+      {example + " --result", 2, "--result"},
+      {"--result=0 " + example, 2, "--result"},
+      {"--owner --help " + example, 2, "--owner"},
+      {"--zoom 60 --png " + folder + " " + example, 2, "--zoom"},
+      {"", 2, "no input"},
+      {folder, 2, "Is a directory"},
+      {folder + "/missing.json", 2, "No such file or directory"},
+      {folder + "/empty.json", 2, "empty"},
+      {"--jsonl " + folder + "/empty.json", 2, "no line"},
+      {folder + "/binary.json", 2, "not valid JSON"},
+      {"--cln " + folder, 2, "Is a directory"},
+  };
+  for (const Case& c : cases) {
+    const ToolRun run = RunTool(kCalc + " " + c.args);
+    EXPECT_EQ(run.exitCode, c.exitCode) << c.args << ": " << run.err;
+    const std::string& shown = c.exitCode == 0 ? run.out : run.err;
+    EXPECT_NE(shown.find(c.shown), std::string::npos) << c.args << ": " << shown.substr(0, 300);
+    if (c.exitCode == 2) {
+      EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << c.args << ": " << run.err;
+      EXPECT_TRUE(run.out.empty()) << c.args;
+    }
+  }
 }
 
 TEST(PramoCalc, MessagesKeepTheirKindAndLineBreaks) {

@@ -136,7 +136,7 @@ TEST_F(PramoDbTest, ListsShowsExportsAndChecksTheOlderProgramsRecords) {
   EXPECT_EQ(listing["rows"][0]["Number"], "0100012-01");
   EXPECT_EQ(listing["highestRunningCount"], 20);
 
-  run = Tool({"--json", "show", db, "0100012", "--user", "tester"});
+  run = Tool({"show", "--json", db, "0100012", "--user=tester"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   const auto shown = nlohmann::json::parse(run.out);
   EXPECT_EQ(shown["VersionTag"], "ver3.3");
@@ -180,7 +180,7 @@ TEST_F(PramoDbTest, RefusalsAndUsageErrorsHaveTheirExitCodes) {
   test::WriteBytes(folder.File("in.json"), {'{', '"', 'X', '"', ':', '1', '}'});
   run = Tool({"save", folder.File("db.flw"), folder.File("in.json")});
   EXPECT_EQ(run.exitCode, 2);
-  EXPECT_NE(run.err.find("key X"), std::string::npos);
+  EXPECT_NE(run.err.find("key \"X\""), std::string::npos);
 }
 
 TEST_F(PramoDbTest, SavesComputedCalculationsSignedByTheUserAndImportsRaiseOlderFiles) {

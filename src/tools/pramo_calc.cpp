@@ -342,7 +342,13 @@ int RunDocument(std::FILE* input, const Options& options) {
 }
 
 // The export file is read as the window's import reads it; its messages go to stderr as "kind: text".
-int RunCln(const std::string& path, const Options& options) {
+int RunCln(const Options& options) {
+  const std::string& path = options.clnPath;
+  // A missing file or a folder is named with the system's reason before the reader sees it.
+  std::string error;
+  std::FILE* file = OpenInput(path, error);
+  if (!file) return Unusable(error);
+  std::fclose(file);
   MessageRecorder messages(Answer::Yes);
   FileSystem& fs = LocalFileSystem();
   auto state = ImportInputs(fs, path, ReadWorkingSettings(fs, DefaultConfigurationPaths().file), messages);
@@ -351,7 +357,7 @@ int RunCln(const std::string& path, const Options& options) {
     std::erase(text, '\r');
     std::cerr << KindName(message.kind) << ": " << text << "\n";
   }
-  if (!state) return Unusable("", path + " is not a readable export file of the program");
+  if (!state) return Unusable(path + " is not a readable export file of the program");
   return RunStates({std::move(*state)}, false, options);
 }
 

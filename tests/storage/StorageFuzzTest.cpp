@@ -121,7 +121,9 @@ TEST(StorageFuzz, ExportFilesConfigurationAndLockFilesSurviveAnyContent) {
     // What was read is written back and reads the same; a file that could not be read stays as it was.
     ASSERT_EQ(SaveInterfaceState(LocalFileSystem(), paths.file, configuration.Interface, messages),
               !configuration.FileUnusable);
-    if (configuration.FileUnusable) EXPECT_EQ(test::ReadBytes(paths.file), bytes);
+    if (configuration.FileUnusable) {
+      EXPECT_EQ(test::ReadBytes(paths.file), bytes);
+    }
     EXPECT_EQ(ReadConfiguration(LocalFileSystem(), paths, messages).Interface.LastDatabase,
               configuration.Interface.LastDatabase);
     const std::string text(bytes.begin(), bytes.end());

@@ -123,7 +123,9 @@ TEST(PramoCalc, JsonLinesAnswerEveryLineInOrder) {
     EXPECT_EQ(result["line"], number + 1);
     const char* error = lines[number].error;
     EXPECT_EQ(result["ok"].get<bool>(), error == nullptr) << text.substr(0, 200);
-    if (error) EXPECT_NE(result["error"].get<std::string>().find(error), std::string::npos) << result["error"];
+    if (error) {
+      EXPECT_NE(result["error"].get<std::string>().find(error), std::string::npos) << result["error"];
+    }
   }
   EXPECT_EQ(number, std::size(lines));
 }

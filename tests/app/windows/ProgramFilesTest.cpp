@@ -1,14 +1,14 @@
-// The help file lookup in the program's data folders: next to the program (the build folder), then the
+// The help folder lookup in the program's data folders: next to the program (the build folder), then the
 // installed data folder beside bin/.
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTest>
 
+#include "app/windows/Help.h"
+#include "app/windows/Language.h"
 #include "app/windows/ProgramFiles.h"
-#include "app/windows/WindowText.h"
 
 using namespace pramo;
 
@@ -24,7 +24,7 @@ class ProgramFilesTest : public QObject {
     QVERIFY(QDir().mkpath(folders[1]));
     const QString base = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     auto help = [&](int folder, const char* suffix) {
-      return folders[folder] + QLatin1Char('/') + base + QLatin1String(suffix) + QStringLiteral(".chm");
+      return folders[folder] + QLatin1Char('/') + base + QLatin1String(suffix);
     };
     struct Case {
       QStringList present;
@@ -37,12 +37,12 @@ class ProgramFilesTest : public QObject {
         {{help(0, "_EN"), help(1, "_DE")}, "Deutsch", help(1, "_DE")},
         {{help(0, "_DE"), help(1, "_DE")}, "Deutsch", help(0, "_DE")},
         {{help(1, "_CZ")}, "Česky", help(1, "_CZ")},
-        {{help(0, "_EN")}, "Klingon", QString()},
+        {{help(0, "_EN")}, "Klingon", help(0, "_EN")},
     };
     for (const Case& c : cases) {
-      for (const QString& file : c.present) QVERIFY(QFile(file).open(QIODevice::WriteOnly));
-      QCOMPARE(ToQt(HelpFileOf(c.language)), c.expected);
-      for (const QString& file : c.present) QFile::remove(file);
+      for (const QString& folder : c.present) QVERIFY(QDir().mkpath(folder));
+      QCOMPARE(HelpFileOf(LanguageNamed(c.language)), c.expected);
+      for (const QString& folder : c.present) QDir(folder).removeRecursively();
     }
     QDir().rmpath(folders[1]);
   }

@@ -63,7 +63,7 @@ class ConversionWindowsTest : public QObject {
     names->setEditText(QStringLiteral("Energetika"));
     p.get<QPushButton>("BBPridejUtvar")->click();
     const std::string target = p.folder.filePath(QStringLiteral("Cil.flw")).toStdString();
-    LocalFileSystem().Create(target, true);
+    LocalFileSystem().Create(target, NewFile::Shared);
     DatabaseAccess db{LocalFileSystem(), PathsOf(target), p.messages};
     QVERIFY(AddCompany(db, {}, "Stará firma"));
 

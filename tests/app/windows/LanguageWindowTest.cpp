@@ -149,7 +149,7 @@ class LanguageWindowTest : public QObject {
              std::string("The help cannot be opened!\r\nThe help file was not found!"));
 
     const std::string database = m_folder.filePath(QStringLiteral("Pramo.flw")).toStdString();
-    LocalFileSystem().Create(database, true);
+    LocalFileSystem().Create(database, NewFile::Shared);
     QVERIFY(windows->fMain.StartSession(Session{"novak", "Jan Novák", database}));
     windows->fMain.show();
     windows->fMain.findChild<QPushButton*>(QStringLiteral("bNovyvypocet1"))->click();

@@ -3162,6 +3162,88 @@ Toto je pouze dočasné nastavení pro aktuální výpočet.</translation>
         <comment>2122</comment>
         <translation>Nej. kaskáda [%]</translation>
     </message>
+    <message>
+        <source>Převedené výpočty s neplatnou hodnotou (např. neznámou jednotkou): %1.<byte value="xd"/>
+V databázi jsou uvedeny, nelze je však zobrazit ani dále zpracovat.</source>
+        <comment>7206</comment>
+        <translation>Převedené výpočty s neplatnou hodnotou (např. neznámou jednotkou): %1.<byte value="xd"/>
+V databázi jsou uvedeny, nelze je však zobrazit ani dále zpracovat.</translation>
+    </message>
+    <message>
+        <source>Pramo</source>
+        <comment>6032</comment>
+        <translation>Pramo</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <comment>6033</comment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>6034</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>První snímač</source>
+        <comment>6197</comment>
+        <translation>První snímač</translation>
+    </message>
+    <message>
+        <source>Kaskáda</source>
+        <comment>6198</comment>
+        <translation>Kaskáda</translation>
+    </message>
+    <message>
+        <source>Databázi právě mění jiný uživatel!<byte value="xd"/>
+Zkuste to prosím za chvíli znovu.</source>
+        <comment>4040</comment>
+        <translation>Databázi právě mění jiný uživatel!<byte value="xd"/>
+Zkuste to prosím za chvíli znovu.</translation>
+    </message>
+    <message>
+        <source>Databázi právě mění jiný uživatel!<byte value="xd"/>
+Neuloženo!</source>
+        <comment>4041</comment>
+        <translation>Databázi právě mění jiný uživatel!<byte value="xd"/>
+Neuloženo!</translation>
+    </message>
+    <message>
+        <source>Výpočet %1 je v databázi poškozen: neplatná hodnota %2.<byte value="xd"/>
+Výpočet nelze zobrazit ani dále zpracovat.</source>
+        <comment>4015</comment>
+        <translation>Výpočet %1 je v databázi poškozen: neplatná hodnota %2.<byte value="xd"/>
+Výpočet nelze zobrazit ani dále zpracovat.</translation>
+    </message>
+    <message>
+        <source>Konfigurační soubor nelze přečíst:<byte value="xd"/>
+%1<byte value="xd"/>
+Program použije výchozí nastavení a do souboru nic nezapíše.<byte value="xd"/>
+Je nutný zásah administrátora!</source>
+        <comment>4210</comment>
+        <translation>Konfigurační soubor nelze přečíst:<byte value="xd"/>
+%1<byte value="xd"/>
+Program použije výchozí nastavení a do souboru nic nezapíše.<byte value="xd"/>
+Je nutný zásah administrátora!</translation>
+    </message>
+    <message>
+        <source>Konfigurační soubor je poškozený nebo příliš velký:<byte value="xd"/>
+%1<byte value="xd"/>
+Program použije výchozí nastavení a do souboru nic nezapíše.<byte value="xd"/>
+Je nutný zásah administrátora!</source>
+        <comment>4211</comment>
+        <translation>Konfigurační soubor je poškozený nebo příliš velký:<byte value="xd"/>
+%1<byte value="xd"/>
+Program použije výchozí nastavení a do souboru nic nezapíše.<byte value="xd"/>
+Je nutný zásah administrátora!</translation>
+    </message>
+    <message>
+        <source>Soubor zadání je poškozen: neplatná hodnota %1.<byte value="xd"/>
+Hodnoty nebyly načteny!</source>
+        <comment>4308</comment>
+        <translation>Soubor zadání je poškozen: neplatná hodnota %1.<byte value="xd"/>
+Hodnoty nebyly načteny!</translation>
+    </message>
 </context>
 <context>
     <name>TFConvert</name>
@@ -4183,31 +4265,31 @@ Toto je pouze dočasné nastavení pro aktuální výpočet.</translation>
     </message>
     <message>
         <source>Odhlásit</source>
-        <translation>Odhlásit</translation>
+        <translation type="vanished">Odhlásit</translation>
     </message>
     <message>
         <source>Konec</source>
-        <translation>Konec</translation>
+        <translation type="vanished">Konec</translation>
     </message>
     <message>
         <source>Soubor</source>
-        <translation>Soubor</translation>
+        <translation type="vanished">Soubor</translation>
     </message>
     <message>
         <source>Výpočet</source>
-        <translation>Výpočet</translation>
+        <translation type="vanished">Výpočet</translation>
     </message>
     <message>
         <source>Nastavení</source>
-        <translation>Nastavení</translation>
+        <translation type="vanished">Nastavení</translation>
     </message>
     <message>
         <source>Nápověda</source>
-        <translation>Nápověda</translation>
+        <translation type="vanished">Nápověda</translation>
     </message>
     <message>
         <source>Uložit</source>
-        <translation>Uložit</translation>
+        <translation type="vanished">Uložit</translation>
     </message>
     <message>
         <source>Ctrl+S</source>
@@ -4215,19 +4297,19 @@ Toto je pouze dočasné nastavení pro aktuální výpočet.</translation>
     </message>
     <message>
         <source>Export ...</source>
-        <translation>Export ...</translation>
+        <translation type="vanished">Export ...</translation>
     </message>
     <message>
         <source>Import ...</source>
-        <translation>Import ...</translation>
+        <translation type="vanished">Import ...</translation>
     </message>
     <message>
         <source>Nastavení tisku</source>
-        <translation>Nastavení tisku</translation>
+        <translation type="vanished">Nastavení tisku</translation>
     </message>
     <message>
         <source>Tisk osvědčení</source>
-        <translation>Tisk osvědčení</translation>
+        <translation type="vanished">Tisk osvědčení</translation>
     </message>
     <message>
         <source>Ctrl+P</source>
@@ -4235,7 +4317,7 @@ Toto je pouze dočasné nastavení pro aktuální výpočet.</translation>
     </message>
     <message>
         <source>Náhled</source>
-        <translation>Náhled</translation>
+        <translation type="vanished">Náhled</translation>
     </message>
     <message>
         <source>Ctrl+N</source>
@@ -4243,7 +4325,7 @@ Toto je pouze dočasné nastavení pro aktuální výpočet.</translation>
     </message>
     <message>
         <source>Výpočet parametrů</source>
-        <translation>Výpočet parametrů</translation>
+        <translation type="vanished">Výpočet parametrů</translation>
     </message>
     <message>
         <source>F5</source>
@@ -4251,7 +4333,7 @@ Toto je pouze dočasné nastavení pro aktuální výpočet.</translation>
     </message>
     <message>
         <source>Zobraz graf nejistot</source>
-        <translation>Zobraz graf nejistot</translation>
+        <translation type="vanished">Zobraz graf nejistot</translation>
     </message>
     <message>
         <source>F6</source>
@@ -4259,7 +4341,7 @@ Toto je pouze dočasné nastavení pro aktuální výpočet.</translation>
     </message>
     <message>
         <source>Zobraz tabulku nejistot</source>
-        <translation>Zobraz tabulku nejistot</translation>
+        <translation type="vanished">Zobraz tabulku nejistot</translation>
     </message>
     <message>
         <source>F7</source>
@@ -4267,35 +4349,127 @@ Toto je pouze dočasné nastavení pro aktuální výpočet.</translation>
     </message>
     <message>
         <source>Přesnost snímače tlakové diference</source>
-        <translation>Přesnost snímače tlakové diference</translation>
+        <translation type="vanished">Přesnost snímače tlakové diference</translation>
     </message>
     <message>
         <source>Přesnost stanovení měrné hmotnosti</source>
-        <translation>Přesnost stanovení měrné hmotnosti</translation>
+        <translation type="vanished">Přesnost stanovení měrné hmotnosti</translation>
     </message>
     <message>
         <source>Řada hodnot tlakové diference</source>
-        <translation>Řada hodnot tlakové diference</translation>
+        <translation type="vanished">Řada hodnot tlakové diference</translation>
     </message>
     <message>
         <source>Barometrický tlak</source>
-        <translation>Barometrický tlak</translation>
+        <translation type="vanished">Barometrický tlak</translation>
     </message>
     <message>
         <source>Vztažné podmínky pro měrnou hmotnost</source>
-        <translation>Vztažné podmínky pro měrnou hmotnost</translation>
+        <translation type="vanished">Vztažné podmínky pro měrnou hmotnost</translation>
     </message>
     <message>
         <source>Vztažné podmínky pro průtok</source>
-        <translation>Vztažné podmínky pro průtok</translation>
+        <translation type="vanished">Vztažné podmínky pro průtok</translation>
     </message>
     <message>
         <source>Změnit přístupové heslo</source>
-        <translation>Změnit přístupové heslo</translation>
+        <translation type="vanished">Změnit přístupové heslo</translation>
     </message>
     <message>
         <source>O programu ...</source>
-        <translation>O programu ...</translation>
+        <translation type="vanished">O programu ...</translation>
+    </message>
+    <message>
+        <source>&amp;Odhlásit</source>
+        <translation>&amp;Odhlásit</translation>
+    </message>
+    <message>
+        <source>&amp;Konec</source>
+        <translation>&amp;Konec</translation>
+    </message>
+    <message>
+        <source>&amp;Soubor</source>
+        <translation>&amp;Soubor</translation>
+    </message>
+    <message>
+        <source>&amp;Výpočet</source>
+        <translation>&amp;Výpočet</translation>
+    </message>
+    <message>
+        <source>Nas&amp;tavení</source>
+        <translation>Nas&amp;tavení</translation>
+    </message>
+    <message>
+        <source>&amp;Nápověda</source>
+        <translation>&amp;Nápověda</translation>
+    </message>
+    <message>
+        <source>&amp;Uložit</source>
+        <translation>&amp;Uložit</translation>
+    </message>
+    <message>
+        <source>&amp;Export ...</source>
+        <translation>&amp;Export ...</translation>
+    </message>
+    <message>
+        <source>&amp;Import ...</source>
+        <translation>&amp;Import ...</translation>
+    </message>
+    <message>
+        <source>&amp;Nastavení tisku</source>
+        <translation>&amp;Nastavení tisku</translation>
+    </message>
+    <message>
+        <source>&amp;Tisk osvědčení</source>
+        <translation>&amp;Tisk osvědčení</translation>
+    </message>
+    <message>
+        <source>Ná&amp;hled</source>
+        <translation>Ná&amp;hled</translation>
+    </message>
+    <message>
+        <source>&amp;Výpočet parametrů</source>
+        <translation>&amp;Výpočet parametrů</translation>
+    </message>
+    <message>
+        <source>Zobraz &amp;graf nejistot</source>
+        <translation>Zobraz &amp;graf nejistot</translation>
+    </message>
+    <message>
+        <source>Zobraz &amp;tabulku nejistot</source>
+        <translation>Zobraz &amp;tabulku nejistot</translation>
+    </message>
+    <message>
+        <source>&amp;Přesnost snímače tlakové diference</source>
+        <translation>&amp;Přesnost snímače tlakové diference</translation>
+    </message>
+    <message>
+        <source>Přesnost &amp;stanovení měrné hmotnosti</source>
+        <translation>Přesnost &amp;stanovení měrné hmotnosti</translation>
+    </message>
+    <message>
+        <source>Řada &amp;hodnot tlakové diference</source>
+        <translation>Řada &amp;hodnot tlakové diference</translation>
+    </message>
+    <message>
+        <source>&amp;Barometrický tlak</source>
+        <translation>&amp;Barometrický tlak</translation>
+    </message>
+    <message>
+        <source>&amp;Vztažné podmínky pro měrnou hmotnost</source>
+        <translation>&amp;Vztažné podmínky pro měrnou hmotnost</translation>
+    </message>
+    <message>
+        <source>Vztažné podmínky p&amp;ro průtok</source>
+        <translation>Vztažné podmínky p&amp;ro průtok</translation>
+    </message>
+    <message>
+        <source>&amp;Změnit přístupové heslo</source>
+        <translation>&amp;Změnit přístupové heslo</translation>
+    </message>
+    <message>
+        <source>&amp;O programu ...</source>
+        <translation>&amp;O programu ...</translation>
     </message>
 </context>
 </TS>

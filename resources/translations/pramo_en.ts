@@ -3162,6 +3162,88 @@ This setting holds only for the current calculation.</translation>
         <comment>2122</comment>
         <translation>Unc. cascade [%]</translation>
     </message>
+    <message>
+        <source>Převedené výpočty s neplatnou hodnotou (např. neznámou jednotkou): %1.<byte value="xd"/>
+V databázi jsou uvedeny, nelze je však zobrazit ani dále zpracovat.</source>
+        <comment>7206</comment>
+        <translation>Converted calculations with an invalid value (e.g. an unknown unit): %1.<byte value="xd"/>
+They are listed in the database but cannot be shown or processed further.</translation>
+    </message>
+    <message>
+        <source>Pramo</source>
+        <comment>6032</comment>
+        <translation>Pramo</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <comment>6033</comment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>6034</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>První snímač</source>
+        <comment>6197</comment>
+        <translation>First transmitter</translation>
+    </message>
+    <message>
+        <source>Kaskáda</source>
+        <comment>6198</comment>
+        <translation>Cascade</translation>
+    </message>
+    <message>
+        <source>Databázi právě mění jiný uživatel!<byte value="xd"/>
+Zkuste to prosím za chvíli znovu.</source>
+        <comment>4040</comment>
+        <translation>Another user is changing the database right now!<byte value="xd"/>
+Please try again in a moment.</translation>
+    </message>
+    <message>
+        <source>Databázi právě mění jiný uživatel!<byte value="xd"/>
+Neuloženo!</source>
+        <comment>4041</comment>
+        <translation>Another user is changing the database right now!<byte value="xd"/>
+Not stored!</translation>
+    </message>
+    <message>
+        <source>Výpočet %1 je v databázi poškozen: neplatná hodnota %2.<byte value="xd"/>
+Výpočet nelze zobrazit ani dále zpracovat.</source>
+        <comment>4015</comment>
+        <translation>Calculation %1 is damaged in the database: invalid value %2.<byte value="xd"/>
+The calculation cannot be shown or processed further.</translation>
+    </message>
+    <message>
+        <source>Konfigurační soubor nelze přečíst:<byte value="xd"/>
+%1<byte value="xd"/>
+Program použije výchozí nastavení a do souboru nic nezapíše.<byte value="xd"/>
+Je nutný zásah administrátora!</source>
+        <comment>4210</comment>
+        <translation>The configuration file cannot be read:<byte value="xd"/>
+%1<byte value="xd"/>
+The program uses the default settings and writes nothing to the file.<byte value="xd"/>
+The administrator must step in!</translation>
+    </message>
+    <message>
+        <source>Konfigurační soubor je poškozený nebo příliš velký:<byte value="xd"/>
+%1<byte value="xd"/>
+Program použije výchozí nastavení a do souboru nic nezapíše.<byte value="xd"/>
+Je nutný zásah administrátora!</source>
+        <comment>4211</comment>
+        <translation>The configuration file is damaged or too large:<byte value="xd"/>
+%1<byte value="xd"/>
+The program uses the default settings and writes nothing to the file.<byte value="xd"/>
+The administrator must step in!</translation>
+    </message>
+    <message>
+        <source>Soubor zadání je poškozen: neplatná hodnota %1.<byte value="xd"/>
+Hodnoty nebyly načteny!</source>
+        <comment>4308</comment>
+        <translation>The input file is damaged: invalid value %1.<byte value="xd"/>
+The values have not been read!</translation>
+    </message>
 </context>
 <context>
     <name>TFConvert</name>
@@ -4183,31 +4265,31 @@ This setting holds only for the current calculation.</translation>
     </message>
     <message>
         <source>Odhlásit</source>
-        <translation>Log out</translation>
+        <translation type="vanished">Log out</translation>
     </message>
     <message>
         <source>Konec</source>
-        <translation>Exit</translation>
+        <translation type="vanished">Exit</translation>
     </message>
     <message>
         <source>Soubor</source>
-        <translation>File</translation>
+        <translation type="vanished">File</translation>
     </message>
     <message>
         <source>Výpočet</source>
-        <translation>Calculation</translation>
+        <translation type="vanished">Calculation</translation>
     </message>
     <message>
         <source>Nastavení</source>
-        <translation>Settings</translation>
+        <translation type="vanished">Settings</translation>
     </message>
     <message>
         <source>Nápověda</source>
-        <translation>Help</translation>
+        <translation type="vanished">Help</translation>
     </message>
     <message>
         <source>Uložit</source>
-        <translation>Save</translation>
+        <translation type="vanished">Save</translation>
     </message>
     <message>
         <source>Ctrl+S</source>
@@ -4215,19 +4297,19 @@ This setting holds only for the current calculation.</translation>
     </message>
     <message>
         <source>Export ...</source>
-        <translation>Export ...</translation>
+        <translation type="vanished">Export ...</translation>
     </message>
     <message>
         <source>Import ...</source>
-        <translation>Import ...</translation>
+        <translation type="vanished">Import ...</translation>
     </message>
     <message>
         <source>Nastavení tisku</source>
-        <translation>Print settings</translation>
+        <translation type="vanished">Print settings</translation>
     </message>
     <message>
         <source>Tisk osvědčení</source>
-        <translation>Print certificate</translation>
+        <translation type="vanished">Print certificate</translation>
     </message>
     <message>
         <source>Ctrl+P</source>
@@ -4235,7 +4317,7 @@ This setting holds only for the current calculation.</translation>
     </message>
     <message>
         <source>Náhled</source>
-        <translation>Preview</translation>
+        <translation type="vanished">Preview</translation>
     </message>
     <message>
         <source>Ctrl+N</source>
@@ -4243,7 +4325,7 @@ This setting holds only for the current calculation.</translation>
     </message>
     <message>
         <source>Výpočet parametrů</source>
-        <translation>Compute</translation>
+        <translation type="vanished">Compute</translation>
     </message>
     <message>
         <source>F5</source>
@@ -4251,7 +4333,7 @@ This setting holds only for the current calculation.</translation>
     </message>
     <message>
         <source>Zobraz graf nejistot</source>
-        <translation>Show uncertainty graph</translation>
+        <translation type="vanished">Show uncertainty graph</translation>
     </message>
     <message>
         <source>F6</source>
@@ -4259,7 +4341,7 @@ This setting holds only for the current calculation.</translation>
     </message>
     <message>
         <source>Zobraz tabulku nejistot</source>
-        <translation>Show uncertainty table</translation>
+        <translation type="vanished">Show uncertainty table</translation>
     </message>
     <message>
         <source>F7</source>
@@ -4267,35 +4349,127 @@ This setting holds only for the current calculation.</translation>
     </message>
     <message>
         <source>Přesnost snímače tlakové diference</source>
-        <translation>Accuracy of the differential pressure transmitter</translation>
+        <translation type="vanished">Accuracy of the differential pressure transmitter</translation>
     </message>
     <message>
         <source>Přesnost stanovení měrné hmotnosti</source>
-        <translation>Accuracy of the density</translation>
+        <translation type="vanished">Accuracy of the density</translation>
     </message>
     <message>
         <source>Řada hodnot tlakové diference</source>
-        <translation>Differential pressure series</translation>
+        <translation type="vanished">Differential pressure series</translation>
     </message>
     <message>
         <source>Barometrický tlak</source>
-        <translation>Barometric pressure</translation>
+        <translation type="vanished">Barometric pressure</translation>
     </message>
     <message>
         <source>Vztažné podmínky pro měrnou hmotnost</source>
-        <translation>Reference conditions for density</translation>
+        <translation type="vanished">Reference conditions for density</translation>
     </message>
     <message>
         <source>Vztažné podmínky pro průtok</source>
-        <translation>Reference conditions for flow rate</translation>
+        <translation type="vanished">Reference conditions for flow rate</translation>
     </message>
     <message>
         <source>Změnit přístupové heslo</source>
-        <translation>Change password</translation>
+        <translation type="vanished">Change password</translation>
     </message>
     <message>
         <source>O programu ...</source>
-        <translation>About ...</translation>
+        <translation type="vanished">About ...</translation>
+    </message>
+    <message>
+        <source>&amp;Odhlásit</source>
+        <translation>&amp;Log out</translation>
+    </message>
+    <message>
+        <source>&amp;Konec</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Soubor</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Výpočet</source>
+        <translation>&amp;Calculation</translation>
+    </message>
+    <message>
+        <source>Nas&amp;tavení</source>
+        <translation>&amp;Settings</translation>
+    </message>
+    <message>
+        <source>&amp;Nápověda</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Uložit</source>
+        <translation>&amp;Store</translation>
+    </message>
+    <message>
+        <source>&amp;Export ...</source>
+        <translation>&amp;Export ...</translation>
+    </message>
+    <message>
+        <source>&amp;Import ...</source>
+        <translation>&amp;Import ...</translation>
+    </message>
+    <message>
+        <source>&amp;Nastavení tisku</source>
+        <translation>Print setti&amp;ngs</translation>
+    </message>
+    <message>
+        <source>&amp;Tisk osvědčení</source>
+        <translation>&amp;Print certificate</translation>
+    </message>
+    <message>
+        <source>Ná&amp;hled</source>
+        <translation>Pre&amp;view</translation>
+    </message>
+    <message>
+        <source>&amp;Výpočet parametrů</source>
+        <translation>&amp;Compute</translation>
+    </message>
+    <message>
+        <source>Zobraz &amp;graf nejistot</source>
+        <translation>Show uncertainty &amp;graph</translation>
+    </message>
+    <message>
+        <source>Zobraz &amp;tabulku nejistot</source>
+        <translation>Show uncertainty &amp;table</translation>
+    </message>
+    <message>
+        <source>&amp;Přesnost snímače tlakové diference</source>
+        <translation>&amp;Accuracy of the differential pressure transmitter</translation>
+    </message>
+    <message>
+        <source>Přesnost &amp;stanovení měrné hmotnosti</source>
+        <translation>Accuracy of the &amp;density</translation>
+    </message>
+    <message>
+        <source>Řada &amp;hodnot tlakové diference</source>
+        <translation>Differential pressure &amp;series</translation>
+    </message>
+    <message>
+        <source>&amp;Barometrický tlak</source>
+        <translation>&amp;Barometric pressure</translation>
+    </message>
+    <message>
+        <source>&amp;Vztažné podmínky pro měrnou hmotnost</source>
+        <translation>&amp;Reference conditions for density</translation>
+    </message>
+    <message>
+        <source>Vztažné podmínky p&amp;ro průtok</source>
+        <translation>Reference conditions for &amp;flow rate</translation>
+    </message>
+    <message>
+        <source>&amp;Změnit přístupové heslo</source>
+        <translation>Change the &amp;password</translation>
+    </message>
+    <message>
+        <source>&amp;O programu ...</source>
+        <translation>&amp;About ...</translation>
     </message>
 </context>
 </TS>

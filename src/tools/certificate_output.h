@@ -21,7 +21,6 @@ struct CertificateRequest {
   bool Wanted() const { return !pdfPath.empty() || !pngDir.empty(); }
 };
 
-
 // Renders the certificate of a computed calculation into the requested PDF file and PNG pages
 // (DIR/page-1.png, …). The dates left empty in the request's settings become today's and the
 // calculation's, in the locale's short date form, as the program prints them. False with the reason in error

@@ -2,16 +2,11 @@
 
 #include <iostream>
 
+#include "core/ProgramVersion.h"
 #include "printing/PageEngine.h"
 
 namespace pramo::tools {
 namespace {
-
-#define PRAMO_STRINGIFY2(x) #x
-#define PRAMO_STRINGIFY(x) PRAMO_STRINGIFY2(x)
-
-constexpr const char* kVersion = PRAMO_STRINGIFY(PRAMO_VERSION_MAJOR) "." PRAMO_STRINGIFY(
-    PRAMO_VERSION_MINOR) "." PRAMO_STRINGIFY(PRAMO_VERSION_RELEASE);
 
 // The zoom list's entries without their " %".
 std::optional<PreviewZoom> ZoomNamed(const std::string& value) {
@@ -45,7 +40,7 @@ void Complete(CLI::App& command) {
 
 void SetUpCommandLine(CLI::App& app) {
   Complete(app);
-  app.set_version_flag("--version", std::string(app.get_name()) + " " + kVersion,
+  app.set_version_flag("--version", std::string(app.get_name()) + " " + std::string(ProgramVersion()),
                        "print the version and exit");
   for (CLI::App* command : app.get_subcommands({})) Complete(*command);
 }

@@ -62,10 +62,40 @@ void JsonWriter::Boolean(bool value) {
   m_out += value ? "true" : "false";
 }
 
+namespace {
+
+// The length of the well-formed UTF-8 sequence that starts at text[i], 0 when it is none.
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t i) {
+  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+  const unsigned char lead = byte(i);
+  std::size_t length = 0;
+  unsigned char low = 0x80, high = 0xBF;  // the allowed range of the second byte
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;  // no surrogates
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  } else {
+    return 0;
+  }
+  if (i + length > text.size() || byte(i + 1) < low || byte(i + 1) > high) return 0;
+  for (std::size_t k = 2; k < length; ++k)
+    if ((byte(i + k) & 0xC0) != 0x80) return 0;
+  return length;
+}
+
+}  // namespace
+
 void JsonWriter::String(std::string_view text) {
   Separate();
   m_out += '"';
-  for (char c : text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
     const auto byte = static_cast<unsigned char>(c);
     switch (c) {
       case '"':
@@ -89,8 +119,14 @@ void JsonWriter::String(std::string_view text) {
           m_out += "\\u00";
           m_out += kHex[byte >> 4];
           m_out += kHex[byte & 0xF];
-        } else {
+        } else if (byte < 0x80) {
           m_out += c;
+        } else if (const std::size_t length = Utf8SequenceLength(text, i)) {
+          m_out.append(text.substr(i, length));
+          i += length - 1;
+        } else {
+          // A byte of no character (an echo of broken input): JSON text must stay UTF-8.
+          m_out += "\\ufffd";
         }
     }
   }

@@ -92,9 +92,10 @@ TEST(PramoCalc, NumbersRoundTripAndBatchesKeepTheirForm) {
 
 // Every line of a batch gets its line, in order, whatever the other lines hold; --jobs changes nothing.
 TEST(PramoCalc, JsonLinesAnswerEveryLineInOrder) {
-  const std::string good = R"({"Fluid": 2, "PressureEntered": 6, "PressureUnit": 13, "TemperatureEntered": 60,)"
-                           R"( "FlowEntered": 40, "FlowMaxEntered": 50, "FlowMinEntered": 10, "FlowUnit": 5,)"
-                           R"( "PipeDiameterEntered": 100, "DpMaxGiven": true, "DpMaxEntered": 25000})";
+  const std::string good =
+      R"({"Fluid": 2, "PressureEntered": 6, "PressureUnit": 13, "TemperatureEntered": 60,)"
+      R"( "FlowEntered": 40, "FlowMaxEntered": 50, "FlowMinEntered": 10, "FlowUnit": 5,)"
+      R"( "PipeDiameterEntered": 100, "DpMaxGiven": true, "DpMaxEntered": 25000})";
   struct Line {
     std::string text;
     const char* error;  // nullptr: a result
@@ -104,7 +105,7 @@ TEST(PramoCalc, JsonLinesAnswerEveryLineInOrder) {
       {R"({"Fluid": 2,)", "not valid JSON"},
       {R"({"Foo": 1})", "key \"Foo\""},
       {"", "empty line"},
-      {R"({"PressureEntered": 1e999})", "key \"PressureEntered\": number out of range"},
+      {R"({"PressureEntered": 1e999})", "number overflow"},
       {"[1, 2]", "JSON object"},
       {"\"\xff\xfe\"", "not valid JSON"},
       {std::string(100000, '[') + std::string(100000, ']'), "JSON object"},
@@ -123,7 +124,9 @@ TEST(PramoCalc, JsonLinesAnswerEveryLineInOrder) {
     EXPECT_EQ(result["line"], number + 1);
     const char* error = lines[number].error;
     EXPECT_EQ(result["ok"].get<bool>(), error == nullptr) << text.substr(0, 200);
-    if (error) EXPECT_NE(result["error"].get<std::string>().find(error), std::string::npos) << result["error"];
+    if (error) {
+      EXPECT_NE(result["error"].get<std::string>().find(error), std::string::npos) << result["error"];
+    }
   }
   EXPECT_EQ(number, std::size(lines));
 }
@@ -134,7 +137,11 @@ TEST(PramoCalc, CommandLineAndInputFiles) {
   const std::string folder = TempPath("inputs");
   std::filesystem::create_directories(folder);
   std::ofstream(folder + "/empty.json");
-  std::ofstream(folder + "/binary.json", std::ios::binary).write("\x7f" "ELF\0\x01", 6);
+  std::ofstream(folder + "/binary.json", std::ios::binary)
+      .write(
+          "\x7f"
+          "ELF\0\x01",
+          6);
   struct Case {
     std::string args;
     int exitCode;

@@ -64,51 +64,39 @@ void JsonWriter::Boolean(bool value) {
 
 namespace {
 
-// The length of the well-formed UTF-8 sequence at the start of text, 0 where it is not one (a stray
-// continuation byte, an overlong or surrogate form, a cut sequence).
-std::size_t Utf8SequenceLength(std::string_view text) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char lead = byte(0);
+// The length of the well-formed UTF-8 sequence that starts at text[i], 0 when it is none.
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t i) {
+  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+  const unsigned char lead = byte(i);
   std::size_t length = 0;
-  unsigned char low = 0x80, high = 0xBF;
+  unsigned char low = 0x80, high = 0xBF;  // the allowed range of the second byte
   if (lead >= 0xC2 && lead <= 0xDF) {
     length = 2;
   } else if (lead >= 0xE0 && lead <= 0xEF) {
     length = 3;
     if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
+    if (lead == 0xED) high = 0x9F;  // no surrogates
   } else if (lead >= 0xF0 && lead <= 0xF4) {
     length = 4;
     if (lead == 0xF0) low = 0x90;
     if (lead == 0xF4) high = 0x8F;
+  } else {
+    return 0;
   }
-  if (length == 0 || text.size() < length) return 0;
-  if (byte(1) < low || byte(1) > high) return 0;
-  for (std::size_t i = 2; i < length; ++i)
-    if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
+  if (i + length > text.size() || byte(i + 1) < low || byte(i + 1) > high) return 0;
+  for (std::size_t k = 2; k < length; ++k)
+    if ((byte(i + k) & 0xC0) != 0x80) return 0;
   return length;
 }
 
 }  // namespace
 
-// Bytes that are not UTF-8 (from a damaged input echoed in a message) become U+FFFD, so that the output
-// stays JSON that any reader takes.
 void JsonWriter::String(std::string_view text) {
   Separate();
   m_out += '"';
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
     const auto byte = static_cast<unsigned char>(c);
-    if (byte >= 0x80) {
-      const std::size_t length = Utf8SequenceLength(text.substr(i));
-      if (length == 0) {
-        m_out += "\xEF\xBF\xBD";
-      } else {
-        m_out.append(text.substr(i, length));
-        i += length - 1;
-      }
-      continue;
-    }
     switch (c) {
       case '"':
         m_out += "\\\"";
@@ -131,8 +119,14 @@ void JsonWriter::String(std::string_view text) {
           m_out += "\\u00";
           m_out += kHex[byte >> 4];
           m_out += kHex[byte & 0xF];
-        } else {
+        } else if (byte < 0x80) {
           m_out += c;
+        } else if (const std::size_t length = Utf8SequenceLength(text, i)) {
+          m_out.append(text.substr(i, length));
+          i += length - 1;
+        } else {
+          // A byte of no character (an echo of broken input): JSON text must stay UTF-8.
+          m_out += "\\ufffd";
         }
     }
   }

@@ -65,26 +65,10 @@ const std::set<std::string, std::less<>> kInputKeys = {"CalcKind",
 
 }  // namespace
 
-namespace {
-
-// JSON numbers beyond the doubles read as infinities; no field takes one.
-std::optional<std::string> InfiniteNumberKey(const json& input) {
-  for (const auto& [key, value] : input.items()) {
-    if (value.is_number_float() && !std::isfinite(value.get<double>())) return key;
-    if (value.is_array())
-      for (const json& item : value)
-        if (item.is_number_float() && !std::isfinite(item.get<double>())) return key;
-  }
-  return std::nullopt;
-}
-
-}  // namespace
-
 std::optional<UnusableInput> ReadInputs(const json& input, CalculationState& state) {
   if (!input.is_object()) return UnusableInput{"", "each calculation must be a JSON object"};
   for (const auto& [key, value] : input.items())
     if (!kInputKeys.contains(key)) return UnusableInput{key, "unknown key"};
-  if (auto key = InfiniteNumberKey(input)) return UnusableInput{*key, "number out of range"};
   if (auto key = StateFromJson(input, state)) return UnusableInput{*key, "wrong type, or outside its range"};
   return CompleteInputs(input, state);
 }

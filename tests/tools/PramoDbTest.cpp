@@ -559,5 +559,92 @@ TEST_F(PramoDbTest, PrintsTheCertificateOfAStoredCalculation) {
   EXPECT_EQ(Tool({"list", db, "--user", "tester", "--graph", "off"}).exitCode, 2);
 }
 
+// The whole line is read before anything is done: help wherever it stands does nothing else, and a word
+// in an option's place is never its value, so it can neither skip the login nor stand for a file.
+TEST_F(PramoDbTest, CommandLinesAreReadWholeBeforeAnythingIsDone) {
+  const std::string db = folder.Copy("legacy.flw", "db.flw");
+  SetUpAdministrator();
+  RegisterTester(db);
+  const auto original = test::ReadBytes(db);
+  const std::string old = folder.File("vypocty.000");
+  test::WriteBytes(old, {1, 2, 3});
+  struct Case {
+    std::vector<std::string> args;
+    int exitCode;
+    const char* shown;  // on stdout for exit status 0, else on stderr
+  };
+  const Case cases[] = {
+      {{"--help"}, 0, "convert"},
+      {{"--version"}, 0, "pramo-db 1."},
+      {{"save", "-h"}, 0, "--result"},
+      {{"convert", old, db, "--help", "--user", "admin"}, 0, "pramo-db convert"},
+      {{"convert", old, db, "--companies", "--help"}, 2, "--companies"},
+      {{"convert", old, db, "--user", "--help"}, 2, "--user"},
+      {{"add-user", db, "nový", "Nový Uživatel", "--user", "-h"}, 2, "--user"},
+      {{"list", db, "--user=tester", "--sort"}, 2, "--sort"},
+      {{"list", db, "--user"}, 2, "--user"},
+      {{"save", db, Input(), "--result=0", "--user", "tester"}, 2, "--result"},
+      {{"--user", "tester", "list", db}, 2, "--user"},
+      {{}, 2, "--help"},
+  };
+  for (const Case& c : cases) {
+    const ToolRun run = Tool(c.args);
+    EXPECT_EQ(run.exitCode, c.exitCode) << c.args.size() << run.err;
+    const std::string& shown = c.exitCode == 0 ? run.out : run.err;
+    EXPECT_NE(shown.find(c.shown), std::string::npos) << shown;
+    if (c.exitCode == 2) {
+      EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+  }
+  EXPECT_EQ(test::ReadBytes(db), original);
+  // Every command tells its own arguments and options.
+  for (const char* command : {"list", "show", "export", "import", "save", "certificate", "companies",
+                              "add-company", "rename-company", "remove-company", "check", "users", "add-user",
+                              "change-user", "remove-user", "create", "admin-password", "convert"}) {
+    const ToolRun run = Tool({command, "--help"});
+    EXPECT_EQ(run.exitCode, 0) << command;
+    EXPECT_NE(run.out.find(std::string("pramo-db ") + command), std::string::npos) << run.out;
+  }
+}
+
+// The README's example sized over the series: the first result lies outside the standard, so a save takes
+// the first that complies and says so; one asked for that does not comply is refused, as one document
+// with --json. The stored calculation names its fluid as the program does.
+TEST_F(PramoDbTest, SaveTakesTheFirstComplyingResultUnlessToldWhich) {
+  const std::string db = folder.Copy("one-user.flw", "db.flw");
+  SetUpAdministrator();
+  RegisterTester(db);
+  const std::string example = std::string(PRAMO_EXAMPLES) + "/water-orifice-series.json";
+  ToolRun run = Tool({"save", db, example, "--user", "tester"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out, "0100001-01\n");
+  EXPECT_NE(run.err.find("stored result 2 of 10 (10000 Pa)"), std::string::npos) << run.err;
+
+  run = Tool({"save", db, example, "--result=1", "--json", "--user", "tester"});
+  EXPECT_EQ(run.exitCode, 1);
+  const auto refused = nlohmann::json::parse(run.out);
+  EXPECT_FALSE(refused["ok"].get<bool>());
+  EXPECT_EQ(refused["result"], 1);
+  EXPECT_FALSE(refused["messages"].empty());
+  run = Tool({"save", db, example, "--result", "3", "--json", "--user", "tester"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const auto stored = nlohmann::json::parse(run.out);
+  EXPECT_EQ(stored["Number"], "0100002-01");
+  EXPECT_EQ(stored["SeriesValue"], 16000.0);
+  run = Tool({"save", db, folder.File("missing.json"), "--json", "--user", "tester"});
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_NE(nlohmann::json::parse(run.out)["error"].get<std::string>().find("No such file"),
+            std::string::npos);
+
+  run = Tool({"show", db, "0100002-01", "--json", "--user", "tester"});
+  const auto shown = nlohmann::json::parse(run.out);
+  EXPECT_EQ(shown["DpMax"], 16000.0);
+  EXPECT_EQ(shown["names"]["Fluid"], "voda");
+  EXPECT_EQ(shown["units"]["DpMax"], "Pa");
+  EXPECT_EQ(shown["DateIso"].get<std::string>().size(), 10u);
+  run = Tool({"list", db, "--json", "--user", "tester"});
+  EXPECT_EQ(nlohmann::json::parse(run.out)["rows"][0]["Fluid"], "voda");
+}
+
 }  // namespace
 }  // namespace pramo

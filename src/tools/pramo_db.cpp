@@ -133,12 +133,12 @@ constexpr const char* kLoginHelp =
     "terminal, a new password from PRAMO_NEW_PASSWORD or asked twice.";
 
 // The options of the commands, by name: whether it takes a value, and its help.
-struct OptionSpec {
+struct OptionEntry {
   const char* name;
   const char* value;  // the value's name, nullptr for a switch
   const char* help;
 };
-constexpr OptionSpec kOptionSpecs[] = {
+constexpr OptionEntry kOptionSpecs[] = {
     {"--json", nullptr, "print JSON"},
     {"--filter", "company=TEXT|fluid=N|program=N|date=DAYS", "list only the calculations that match"},
     {"--descending", nullptr, "the highest number first"},
@@ -150,13 +150,13 @@ constexpr OptionSpec kOptionSpecs[] = {
     {"--all-companies", nullptr, "take every company of the companies file"},
 };
 
-struct CommandSpec {
+struct CommandEntry {
   const char* name;
   const char* help;
   std::vector<const char*> arguments;
   std::vector<const char*> options;
 };
-const CommandSpec kCommands[] = {
+const CommandEntry kCommands[] = {
     {"list", "list the calculations (user)", {"DB"}, {"--filter", "--descending", "--json"}},
     {"show", "show a calculation (user)", {"DB", "NUMBER"}, {"--json"}},
     {"export", "write a calculation as an export file (user)", {"DB", "NUMBER", "FILE.cln"}, {}},
@@ -199,25 +199,25 @@ void DeclareCommands(ParsedLine& parsed) {
   CLI::App& app = parsed.app;
   app.require_subcommand(1);
   app.footer(kLoginHelp);
-  for (const CommandSpec& spec : kCommands) {
-    CLI::App* command = app.add_subcommand(spec.name, spec.help);
+  for (const CommandEntry& entry : kCommands) {
+    CLI::App* command = app.add_subcommand(entry.name, entry.help);
     command->footer(kLoginHelp);
-    std::vector<std::string>& arguments = parsed.arguments[spec.name];
-    arguments.resize(spec.arguments.size());
-    for (std::size_t i = 0; i < spec.arguments.size(); ++i)
-      command->add_option(spec.arguments[i], arguments[i])->required()->type_name("");
-    if (std::string(spec.name) != "import")
+    std::vector<std::string>& arguments = parsed.arguments[entry.name];
+    arguments.resize(entry.arguments.size());
+    for (std::size_t i = 0; i < entry.arguments.size(); ++i)
+      command->add_option(entry.arguments[i], arguments[i])->required()->type_name("");
+    if (std::string(entry.name) != "import")
       command->add_option("--user", parsed.values["--user"], "the login: a user of DB, or admin")
           ->type_name("LOGIN");
-    for (const char* name : spec.options) {
+    for (const char* name : entry.options) {
       const auto option = std::find_if(std::begin(kOptionSpecs), std::end(kOptionSpecs),
-                                       [&](const OptionSpec& o) { return std::string(o.name) == name; });
+                                       [&](const OptionEntry& o) { return std::string(o.name) == name; });
       if (option->value)
         command->add_option(name, parsed.values[name], option->help)->type_name(option->value);
       else
         command->add_flag(name, option->help);
     }
-    if (std::string(spec.name) == "certificate")
+    if (std::string(entry.name) == "certificate")
       tools::AddCertificateOptions(*command, parsed.line.certificateEdits, false);
   }
   CLI::App* save = app.get_subcommand("save");

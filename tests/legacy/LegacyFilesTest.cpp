@@ -1,4 +1,3 @@
-#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -339,9 +338,10 @@ TEST(LegacyRecordFile, AFileThatShrinksWhileReadEndsInAFailure) {
   EXPECT_LT(file.RecordsRead(), 100u);
 }
 
-// Fifty thousand records, the largest old databases, must convert within seconds in all; reading and
-// decoding should take a small part of that.
-TEST(LegacyPerformance, FiftyThousandRecordsReadAndDecodeQuickly) {
+// Fifty thousand records, the largest old databases, with five hundred companies: every record is listed
+// and decoded, and each company is named once. Their speed is measured by bench/convert_benchmark, not
+// here, where a shared machine's load decides the time.
+TEST(LegacyFiles, FiftyThousandRecordsAreListedAndDecoded) {
   ScratchFolder folder;
   constexpr int kRecords = 50000;
   std::string bytes(kLegacyHeaderSize, '\0');
@@ -362,10 +362,10 @@ TEST(LegacyPerformance, FiftyThousandRecordsReadAndDecodeQuickly) {
     companies.Add(number, "Firma " + std::to_string(i));
   }
 
-  const auto start = std::chrono::steady_clock::now();
   MessageRecorder messages;
   std::vector<LegacyListEntry> list;
   ASSERT_TRUE(ReadLegacyList(path, LegacyEncoding::Kamenicky, list, messages));
+  EXPECT_EQ(list.size(), static_cast<std::size_t>(kRecords));
   std::vector<std::string> companyList;
   CalculationState state;
   PrepareLegacyState(state);
@@ -379,15 +379,8 @@ TEST(LegacyPerformance, FiftyThousandRecordsReadAndDecodeQuickly) {
     EncodeBlock(state);
     ++decoded;
   }
-  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   EXPECT_EQ(decoded, kRecords);
   EXPECT_EQ(companyList.size(), 500u);
-  RecordProperty("seconds", std::to_string(seconds));
-  std::printf("50000 records listed, decoded and encoded in %.3f s\n", seconds);
-#ifdef NDEBUG
-  // Only an optimised build says anything about the program's speed.
-  EXPECT_LT(seconds, 1.0);
-#endif
 }
 
 }  // namespace

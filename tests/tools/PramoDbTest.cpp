@@ -63,7 +63,7 @@ class PramoDbTest : public ::testing::Test {
   static constexpr const char* kAdminPassword = "Správce-1";
   static constexpr const char* kTesterPassword = "tajné heslo";
 
-  static pid_t Spawn(const std::vector<std::string>& args, const std::string& out, const std::string& err) {
+  pid_t Spawn(const std::vector<std::string>& args, const std::string& out, const std::string& err) {
     return test::StartTool(PRAMO_DB, args, out, err);
   }
 
@@ -215,7 +215,8 @@ TEST_F(PramoDbTest, TwoWritersNeverLoseACalculation) {
   std::vector<std::string> stored;
   int refused = 0;
   for (int round = 0; round < kRounds; ++round) {
-    const std::string a = "a" + std::to_string(round), b = "b" + std::to_string(round);
+    const std::string a = std::string("a").append(std::to_string(round)),
+                      b = std::string("b").append(std::to_string(round));
     const pid_t first =
         Spawn({"save", db, input, "--user", "tester"}, folder.File(a + ".out"), folder.File(a + ".err"));
     const pid_t second =

@@ -196,4 +196,11 @@ inline constexpr Text kFittingOlderVenturiTube[] = {
 inline constexpr Text kPipeMaterialLabel{1860, "Materiál potrubí"};
 inline constexpr Text kInletCylinderMaterialLabel{1861, "Materiál vstupního válce"};
 
+// Reading the cascade grid of the input page (numbered with the uncertainty model's texts).
+inline constexpr Text kCascadeRangeInvalid{2000, "Špatně zadán diferenční tlak kaskády!"};
+inline constexpr Text kCascadeAccuracyInvalid{2001, "Špatně zadána přesnost snímače tlakové diference!"};
+// %1: the transmitter number 2..4.
+inline constexpr Text kCascadeAccuracyTooSmall{
+    2002, "Zadaná přesnost snímače tlakové diference %1 je příliš malá!"};
+
 }  // namespace pramo::str

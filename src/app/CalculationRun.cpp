@@ -6,6 +6,7 @@
 #include "core/Validity.h"
 #include "strings/app.h"
 #include "strings/core.h"
+#include "uncertainty/FlowUncertainty.h"
 
 namespace pramo {
 namespace {
@@ -17,19 +18,7 @@ void Fail(Messages& messages) {
 // Sizes one result of the kind and appends its entry; false when the iteration failed.
 bool SizeAndList(CalculationState& state, DerivedValues& derived, double seriesValue, RunOutcome& outcome,
                  char separator) {
-  bool ok = false;
-  switch (state.CalcKind) {
-    case CalculationKind::Bore:
-      ok = SizeBore(state, derived, seriesValue);
-      break;
-    case CalculationKind::Dp:
-      ok = SizeDp(state, derived);
-      break;
-    default:
-      ok = SizeFlow(state, derived);
-      break;
-  }
-  if (!ok) return false;
+  if (!SizeResult(state, derived, state.CalcKind, seriesValue)) return false;
   if (state.CalcKind != CalculationKind::Bore) seriesValue = DpAtMaximumFlow(state);
   outcome.entries.push_back(
       {seriesValue, ResultStatus(state.LimitFlags), SeriesEntryText(state, seriesValue, separator), state});
@@ -52,8 +41,27 @@ void WriteBack(InputForm& form, const CalculationState& state, char separator) {
 
 }  // namespace
 
-double DpAtMaximumFlow(const CalculationState& state) {
-  return state.CalcKind == CalculationKind::Dp ? state.Dp : state.DpMax;
+bool SizeResult(CalculationState& state, DerivedValues& derived, CalculationKind kind, double dpMax) {
+  bool ok = false;
+  switch (kind) {
+    case CalculationKind::Bore:
+      ok = SizeBore(state, derived, dpMax);
+      break;
+    case CalculationKind::Dp:
+      ok = SizeDp(state, derived);
+      dpMax = state.Dp;
+      break;
+    default:
+      ok = SizeFlow(state, derived);
+      dpMax = state.Dp;
+      break;
+  }
+  if (!ok) return false;
+  // The uncertainties refer to the differential pressure this result was sized for, not to a transmitter
+  // range left from an earlier result of the series.
+  const double flowRatio = state.MassFlowMin / state.MassFlowMax;
+  ComputeFlowUncertainties(state, derived, flowRatio * flowRatio * dpMax, dpMax);
+  return true;
 }
 
 std::string SeriesEntryText(const CalculationState& s, double seriesValue, char separator) {
@@ -97,7 +105,7 @@ bool ChooseSeriesEntry(int index, CalculationState& state, DerivedValues& derive
   if (state.CalcKind == CalculationKind::Bore && !state.DpMaxGiven) {
     if (index < 0 || index > 9) index = 0;
     dpMax = state.DpSeries[index];
-    if (!SizeBore(state, derived, dpMax)) {
+    if (!SizeResult(state, derived, CalculationKind::Bore, dpMax)) {
       Fail(messages);
       return false;
     }

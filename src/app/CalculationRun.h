@@ -6,6 +6,7 @@
 #include "core/CalculationState.h"
 #include "core/InputForm.h"
 #include "core/InputGathering.h"
+#include "core/SizingIterations.h"
 
 namespace pramo {
 
@@ -48,8 +49,8 @@ std::string SeriesEntryText(const CalculationState& state, double seriesValue, c
 std::vector<std::string> ResultMemo(const CalculationState& state, double seriesValue,
                                     char decimalSeparator = '.');
 
-// The differential pressure at maximum flow of the current result: in the Δp kind the maximum flow is
-// the operating flow, so it is the computed Δp; otherwise the given maximum.
-double DpAtMaximumFlow(const CalculationState& state);
+// Sizes a result of the given kind (the bore for the differential pressure dpMax at maximum flow; the Δp
+// and flow kinds take theirs from the state) and adds its uncertainties. False when the iteration failed.
+bool SizeResult(CalculationState& state, DerivedValues& derived, CalculationKind kind, double dpMax);
 
 }  // namespace pramo

@@ -57,7 +57,7 @@ bool WriteDiagnosticExport(const std::string& path, const CalculationState& calc
   bool sized = true;
   for (int k = 1; k <= kCurvePoints && sized; ++k) {
     state.MassFlow = k * calculation.MassFlowMax / 100.0;
-    sized = Prepare(state, derived, messages) && SizeBore(state, derived, dpMax);
+    sized = Prepare(state, derived, messages) && SizeResult(state, derived, CalculationKind::Bore, dpMax);
     if (!sized) {
       Tell(messages, MessageKind::Error, str::kCalculationFailed);
       break;

@@ -17,19 +17,7 @@ std::string NumberText(double value, NumberTexts numbers, char separator) {
   return GeneralText(value, 15, separator);
 }
 
-// In the older lists the element materials 6 and 7 stand in each other's place.
-int ElementMaterialItem(const CalculationState& s) {
-  if (!UsesOldMaterialLists(s.VersionTag)) return s.ElementMaterial;
-  if (s.ElementMaterial == 6) return 7;
-  if (s.ElementMaterial == 7) return 6;
-  return s.ElementMaterial;
-}
-
 }  // namespace
-
-bool UsesOldMaterialLists(const std::string& versionTag) {
-  return versionTag == "ver2.2" || versionTag == "ver3.3" || versionTag == "ver3.4";
-}
 
 InputForm FormFromState(const CalculationState& s, NumberTexts numbers, char separator) {
   auto text = [numbers, separator](double v) { return NumberText(v, numbers, separator); };

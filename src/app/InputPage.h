@@ -21,7 +21,4 @@ InputForm FormFromState(const CalculationState& state, NumberTexts numbers = Num
 // the maximum differential pressure off in the Δp kind and on (its edit shown) in the flow kind.
 void ApplyPageRules(InputForm& form);
 
-// Whether the tag is one of the older ones whose calculations show the short material lists.
-bool UsesOldMaterialLists(const std::string& versionTag);
-
 }  // namespace pramo

@@ -1,13 +1,10 @@
 #include "core/AirProperties.h"
 
+#include "core/Units.h"
+
 namespace pramo {
 namespace {
 
-constexpr double kZeroCelsius = 273.15;
-constexpr double kPressureN = 98066.5;  // "n" conditions: 98 066.5 Pa and 20 °C
-constexpr double kTemperatureN = 293.15;
-constexpr double kPressureNN = 101325;  // "N" conditions: 101 325 Pa and 0 °C
-constexpr double kTemperatureNN = 273.15;
 constexpr double kDryAirDensityN = 1.1659;
 constexpr double kDryAirDensityNN = 1.2928;
 constexpr double kVapourDensityNN = 0.804;

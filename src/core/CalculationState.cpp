@@ -72,6 +72,16 @@ std::string MaterialText(int material) {
   return ItemText(str::kMaterialItem, material);
 }
 
+bool UsesOldMaterialLists(const std::string& versionTag) {
+  return versionTag == "ver2.2" || versionTag == "ver3.3" || versionTag == "ver3.4";
+}
+
+int ElementMaterialItem(const CalculationState& state) {
+  const int stored = state.ElementMaterial;
+  if (!UsesOldMaterialLists(state.VersionTag)) return stored;
+  return stored == 6 ? 7 : stored == 7 ? 6 : stored;
+}
+
 int TemperatureBandOf(double t) {
   if (!(t > 100.0)) return 0;
   if (t > 700.0) return 7;

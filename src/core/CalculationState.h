@@ -49,6 +49,7 @@ inline constexpr int kFlowUnitKindCount = 6;
 inline constexpr int kMaterialCount = 19;
 inline constexpr std::uint8_t kMaterialOther = 18;  // "jiný": no thermal expansion
 inline constexpr int kTemperatureBandCount = 8;
+inline constexpr int kCascadeTransmitters = 4;  // transmitter 1 and at most three below its range
 
 // Capacities (characters) of the stored strings.
 inline constexpr std::size_t kVersionTagCapacity = 6;
@@ -103,8 +104,8 @@ struct CalculationState {
   std::array<double, 10> DpSeries{6300, 10000, 16000, 25000, 40000, 63000, 100000, 160000, 250000, 400000};
   double DpTransmitterAccuracy = 0.2;
   double DensityAccuracy = 1.0;
-  std::array<double, 4> CascadeRange{};     // transmitters 1 to 4, Pa
-  std::array<double, 4> CascadeAccuracy{};  // transmitters 1 to 4, %
+  std::array<double, kCascadeTransmitters> CascadeRange{};     // transmitters 1 to 4, Pa
+  std::array<double, kCascadeTransmitters> CascadeAccuracy{};  // transmitters 1 to 4, %
   double BarometricPressure = 101325;
   std::string Description;
   double Pressure = 0;
@@ -208,6 +209,12 @@ std::string ElementLongName(PrimaryElementKind kind);
 std::string FluidItemText(FluidKind fluid);
 std::string CalculationKindText(CalculationKind kind);
 std::string MaterialText(int material);  // the current (19-entry) list
+
+// Whether the tag is one of the older ones whose calculations show the short material lists.
+bool UsesOldMaterialLists(const std::string& versionTag);
+// The item of the element material list the calculation's tag shows: in the older list the stored
+// materials 6 and 7 stand in each other's place.
+int ElementMaterialItem(const CalculationState& state);
 
 // Temperature band of t in °C: 0 for t <= 100, 1 for 100 < t <= 200, ... 7 for 700 < t <= 800. The table
 // has no band above 800 °C; there the 700-800 °C band serves.

@@ -8,10 +8,13 @@
 #include "core/Units.h"
 #include "core/WaterSteam.h"
 #include "strings/core.h"
-#include "uncertainty/FlowUncertainty.h"
 
 namespace pramo {
 namespace {
+
+constexpr double kSmallestAccuracy = 0.0001;
+constexpr int kRangeRow = 1;
+constexpr int kAccuracyRow = 2;
 
 // One gathering: the form, the state and the input-error flag it raises.
 class Gathering {
@@ -145,34 +148,34 @@ void Gathering::GatherDensity() {
 
 void Gathering::TypedDensity(double x) {
   const double p1 = m_s.Pressure;
-  const double T = m_s.Temperature + 273.15;
-  const double pF = m_s.FlowRefPressure, TF = m_s.FlowRefTemperature + 273.15;
-  const double pD = m_s.DensityRefPressure, TD = m_s.DensityRefTemperature + 273.15;
+  const double T = m_s.Temperature + kZeroCelsius;
+  const double pF = m_s.FlowRefPressure, TF = m_s.FlowRefTemperature + kZeroCelsius;
+  const double pD = m_s.DensityRefPressure, TD = m_s.DensityRefTemperature + kZeroCelsius;
   m_s.DensityEntered = x;
   switch (m_s.DensityUnit) {
     case 0:
       m_s.Density = x;
       m_d.DensityAtFlowRef = x * pF * T / p1 / TF;
-      m_d.DensityAtN = x * 98066.5 * T / p1 / 293.15;
-      m_d.DensityAtNN = x * 101325 * T / p1 / 273.15;
+      m_d.DensityAtN = x * kPressureN * T / p1 / kTemperatureN;
+      m_d.DensityAtNN = x * kPressureNN * T / p1 / kTemperatureNN;
       break;
     case 1:
       m_d.DensityAtFlowRef = x * pF * TD / pD / TF;
       m_s.Density = x * p1 * TD / pD / T;
-      m_d.DensityAtN = x * 98066.5 * TD / pD / 293.15;
-      m_d.DensityAtNN = x * 101325 * TD / pD / 273.15;
+      m_d.DensityAtN = x * kPressureN * TD / pD / kTemperatureN;
+      m_d.DensityAtNN = x * kPressureNN * TD / pD / kTemperatureNN;
       break;
     case 2:
       m_d.DensityAtNN = x;
-      m_d.DensityAtFlowRef = x * pF * 273.15 / 101325 / TF;
-      m_s.Density = x * p1 * 273.15 / 101325 / T;
-      m_d.DensityAtN = x * 98066.5 * 273.15 / 101325 / 293.15;
+      m_d.DensityAtFlowRef = x * pF * kTemperatureNN / kPressureNN / TF;
+      m_s.Density = x * p1 * kTemperatureNN / kPressureNN / T;
+      m_d.DensityAtN = x * kPressureN * kTemperatureNN / kPressureNN / kTemperatureN;
       break;
     default:
       m_d.DensityAtN = x;
-      m_d.DensityAtFlowRef = x * pF * 293.15 / 98066.5 / TF;
-      m_s.Density = x * p1 * 293.15 / 98066.5 / T;
-      m_d.DensityAtNN = x * 101325 * 293.15 / 98066.5 / 273.15;
+      m_d.DensityAtFlowRef = x * pF * kTemperatureN / kPressureN / TF;
+      m_s.Density = x * p1 * kTemperatureN / kPressureN / T;
+      m_d.DensityAtNN = x * kPressureNN * kTemperatureN / kPressureN / kTemperatureNN;
       break;
   }
   if (!m_s.FlowAsDryAir) return;
@@ -181,8 +184,8 @@ void Gathering::TypedDensity(double x) {
   m_d.SaturationVapourDensity = vapour.vapourDensity;
   m_d.DryAirDensity = m_s.Density - m_s.Humidity / 100.0 * vapour.vapourDensity;
   m_d.DryAirDensityAtFlowRef = m_d.DryAirDensity * pF * T / p1 / TF;
-  m_d.DryAirDensityAtN = T * m_d.DryAirDensity * 98066.5 / p1 / 293.15;
-  m_d.DryAirDensityAtNN = T * m_d.DryAirDensity * 101325 / p1 / 273.15;
+  m_d.DryAirDensityAtN = T * m_d.DryAirDensity * kPressureN / p1 / kTemperatureN;
+  m_d.DryAirDensityAtNN = T * m_d.DryAirDensity * kPressureNN / p1 / kTemperatureNN;
 }
 
 void Gathering::ComputedDensity() {
@@ -365,6 +368,16 @@ bool StorableText(Messages& messages, const Text& label, const std::string& text
   return true;
 }
 
+bool IsBlank(const std::string& text) {
+  return text.find_first_not_of(" \t") == std::string::npos;
+}
+
+// Applies a value read from the cascade grid to the state, noting a change for the texts-changed flag.
+void Store(double& field, double value, bool& textsChanged) {
+  if (field != value) textsChanged = true;
+  field = value;
+}
+
 template <class Int>
 void ReadWholeNumber(const std::string& text, Int& field) {
   std::string_view s = text;
@@ -400,6 +413,63 @@ bool GatherTexts(InputForm& form, CalculationState& state, const GatherContext& 
   return ReadCascadeGrid(form.SGKaskada2, state, context.selectedSeriesEntry, context.messages,
                          form.textsChanged) &&
          ok;
+}
+
+double Transmitter1Range(const CalculationState& state, int selectedSeriesEntry) {
+  if (state.CalcKind == CalculationKind::Dp) return state.Dp;
+  if (state.DpMaxGiven) return state.DpMax;
+  const bool entryChosen =
+      selectedSeriesEntry >= 0 && selectedSeriesEntry < static_cast<int>(state.DpSeries.size());
+  return state.DpSeries[entryChosen ? selectedSeriesEntry : 0];
+}
+
+bool ReadCascadeGrid(CascadeGrid& grid, CalculationState& state, int selectedSeriesEntry, Messages& messages,
+                     bool& textsChanged) {
+  state.CascadeRange[0] = Transmitter1Range(state, selectedSeriesEntry);
+  state.CascadeAccuracy[0] = state.DpTransmitterAccuracy;
+
+  // Transmitter n sits in column n of the grid and at index n - 1 of the state's arrays.
+  for (int transmitter = kCascadeTransmitters; transmitter >= 2; --transmitter) {
+    std::string& cell = grid.cells[kRangeRow][transmitter];
+    double range = 0;
+    if (IsBlank(cell)) {
+      cell.clear();
+    } else if (const auto value = ReadNumber(cell)) {
+      range = *value;
+    } else {
+      cell.clear();
+      grid.selectedRow = kRangeRow;
+      grid.selectedColumn = transmitter;
+      Tell(messages, MessageKind::Error, str::kCascadeRangeInvalid);
+      return false;
+    }
+    Store(state.CascadeRange[transmitter - 1], range, textsChanged);
+  }
+
+  for (int transmitter = kCascadeTransmitters; transmitter >= 2; --transmitter) {
+    std::string& cell = grid.cells[kAccuracyRow][transmitter];
+    double accuracy = 0;
+    if (state.CascadeRange[transmitter - 1] == 0) {
+      cell.clear();
+    } else if (const auto value = ReadNumber(cell)) {
+      accuracy = *value;
+    } else {
+      grid.selectedRow = kAccuracyRow;
+      grid.selectedColumn = transmitter;
+      Tell(messages, MessageKind::Error, str::kCascadeAccuracyInvalid);
+      return false;
+    }
+    Store(state.CascadeAccuracy[transmitter - 1], accuracy, textsChanged);
+  }
+
+  for (int transmitter = 2; transmitter <= kCascadeTransmitters; ++transmitter) {
+    if (state.CascadeRange[transmitter - 1] != 0 &&
+        state.CascadeAccuracy[transmitter - 1] < kSmallestAccuracy) {
+      Tell(messages, MessageKind::Error, str::kCascadeAccuracyTooSmall,
+           Format(str::kCascadeAccuracyTooSmall, {std::to_string(transmitter)}));
+    }
+  }
+  return true;
 }
 
 }  // namespace pramo

@@ -31,4 +31,17 @@ bool GatherInputs(InputForm& form, CalculationState& state, DerivedValues& deriv
 // a text holds a character that cannot be stored or a grid cell is no number (the user is told which).
 bool GatherTexts(InputForm& form, CalculationState& state, const GatherContext& context);
 
+// Range of cascade transmitter 1: the differential pressure at the maximum flow of the shown result. In
+// the Δp kind that is the computed Dp (the maximum flow is the operating flow there); otherwise the typed
+// maximum when given, else the series value of the chosen series entry (entry 0 when none of 0..9 is).
+double Transmitter1Range(const CalculationState& state, int selectedSeriesEntry);
+
+// Reads the cascade grid into CascadeRange and CascadeAccuracy: transmitter 1 from Transmitter1Range and
+// DpTransmitterAccuracy, transmitters 2 to 4 from the grid's cells. A cell that does not hold a number
+// is selected, the reading stops with its message and false is returned; the state keeps what was read
+// before. An accuracy below 0.0001 for a used transmitter is reported but read. textsChanged is set when
+// a range or accuracy of transmitters 2 to 4 differs from the state's previous value.
+bool ReadCascadeGrid(CascadeGrid& grid, CalculationState& state, int selectedSeriesEntry, Messages& messages,
+                     bool& textsChanged);
+
 }  // namespace pramo

@@ -12,7 +12,6 @@
 #include "core/StraightLengths.h"
 #include "core/Validity.h"
 #include "strings/core.h"
-#include "uncertainty/FlowUncertainty.h"
 
 namespace pramo {
 namespace {
@@ -181,7 +180,7 @@ bool SizeBore(CalculationState& state, DerivedValues& derived, double dpMax) {
       DiameterAt20(state.Bore, state.ElementMaterial, derived.TemperatureBand, state.Temperature);
   if (!watch.Clean(bore20)) return false;
   state.Bore20 = bore20;
-  Finish(state, derived, dpMax);
+  Finish(state, dpMax);
   return true;
 }
 
@@ -216,7 +215,7 @@ bool SizeDp(CalculationState& state, DerivedValues& derived) {
     epsilon = next;
   }
   if (!watch.Clean()) return false;
-  Finish(state, derived, state.Dp);
+  Finish(state, state.Dp);
   return true;
 }
 
@@ -257,22 +256,21 @@ bool SizeFlow(CalculationState& state, DerivedValues& derived) {
   state.ReDMin = 0;
   state.Velocity = state.VelocityMax = velocity;
   state.Dp = state.DpMax;
-  Finish(state, derived, state.Dp);
+  Finish(state, state.Dp);
   return true;
 }
 
-void Finish(CalculationState& state, DerivedValues& derived, double dpMax) {
-  const double flowRatio = state.MassFlowMin / state.MassFlowMax;
-  const double dpMin = flowRatio * flowRatio * dpMax;
+void Finish(CalculationState& state, double dpMax) {
   ComputeStraightLengths(state);
-  // The uncertainties refer to the differential pressure this result was sized for, not to a transmitter
-  // range left from an earlier result of the series.
-  ComputeFlowUncertainties(state, derived, dpMin, dpMax);
   const double beta2 = state.Beta * state.Beta;
   const double root = std::sqrt(1.0 - beta2 * beta2);
   const double cBeta2 = state.C * beta2;
   state.PressureLoss = (root - cBeta2) / (root + cBeta2) * dpMax;
   SetLimitFlags(state, dpMax);
+}
+
+double DpAtMaximumFlow(const CalculationState& state) {
+  return state.CalcKind == CalculationKind::Dp ? state.Dp : state.DpMax;
 }
 
 std::string BoreEditText(const CalculationState& state, char decimalSeparator) {

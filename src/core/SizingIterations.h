@@ -34,9 +34,14 @@ bool SizeDp(CalculationState& state, DerivedValues& derived);
 // not smaller than the pipe fails.
 bool SizeFlow(CalculationState& state, DerivedValues& derived);
 
-// The common finishing step: straight lengths, uncertainties, minimum permitted flow, pressure loss and
-// validity flags. dpMax is the differential pressure that corresponds to the maximum flow.
-void Finish(CalculationState& state, DerivedValues& derived, double dpMax);
+// The common finishing step: straight lengths, minimum permitted flow, pressure loss and validity flags.
+// dpMax is the differential pressure that corresponds to the maximum flow. The uncertainties of the result
+// are left to the caller: the uncertainty model builds on the core, not the core on it.
+void Finish(CalculationState& state, double dpMax);
+
+// The differential pressure at maximum flow of the current result: in the Δp kind the maximum flow is
+// the operating flow, so it is the computed Δp; otherwise the given maximum.
+double DpAtMaximumFlow(const CalculationState& state);
 
 // The bore at 20 °C in mm as the bore edit of the input page shows it after a sizing (up to 15
 // significant digits).

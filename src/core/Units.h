@@ -11,6 +11,14 @@ namespace pramo {
 // locale; optional sign and exponent, blanks around it allowed. Nothing for any other text.
 std::optional<double> ReadNumber(std::string_view text);
 
+// Absolute zero on the Celsius scale, and the reference conditions of the normal volume units and of the
+// densities the certificate shows: "n" at 98 066.5 Pa and 20 °C, "N" at 101 325 Pa and 0 °C.
+inline constexpr double kZeroCelsius = 273.15;    // K
+inline constexpr double kPressureN = 98066.5;     // Pa
+inline constexpr double kTemperatureN = 293.15;   // K
+inline constexpr double kPressureNN = 101325;     // Pa
+inline constexpr double kTemperatureNN = 273.15;  // K
+
 // Unit lists: the index is the unit byte stored in the calculation.
 inline constexpr int kPressureUnitCount = 16;  // 0..7 absolute, 8..15 the same units gauge
 inline constexpr int kDpUnitCount = 8;

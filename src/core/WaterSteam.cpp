@@ -4,12 +4,12 @@
 #include <span>
 
 #include "core/Numerics.h"
+#include "core/Units.h"
 
 namespace pramo {
 namespace {
 
 constexpr double kGasConstant = 461.526;  // J/(kg·K)
-constexpr double kZeroCelsius = 273.15;
 constexpr double kCriticalPressure = 22.064e6;
 constexpr double kMinSaturationPressure = 611.213;  // on the saturation line at 0 °C
 constexpr double kMaxPressure = 100e6;

@@ -8,6 +8,7 @@
 #include "core/AirProperties.h"
 #include "core/CodePage1250.h"
 #include "core/StraightLengths.h"
+#include "core/Units.h"
 #include "strings/legacy.h"
 
 namespace pramo {
@@ -16,11 +17,6 @@ namespace {
 using namespace legacy_offset;
 
 constexpr double kDayNumberOffset = 169306;  // the old day count starts this many days before 30.12.1899
-constexpr double kZeroCelsius = 273.15;
-constexpr double kPressureN = 98066.5;  // "n": 98 066.5 Pa, 20 °C
-constexpr double kTemperatureN = 293.15;
-constexpr double kPressureNN = 101325;  // "N": 101 325 Pa, 0 °C
-constexpr double kTemperatureNN = 273.15;
 
 std::int32_t Int32BE(const LegacyRecord& r, std::size_t o) {
   const std::uint32_t v = std::uint32_t{r[o]} << 24 | std::uint32_t{r[o + 1]} << 16 |

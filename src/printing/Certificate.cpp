@@ -7,9 +7,8 @@
 #include <vector>
 #include <span>
 
-#include "app/CalculationRun.h"
-#include "app/InputPage.h"
 #include "core/NumberText.h"
+#include "core/SizingIterations.h"
 #include "core/StraightLengths.h"
 #include "core/Units.h"
 #include "core/Validity.h"
@@ -32,8 +31,7 @@ bool IsLast(std::span<const Text> list, int index) {
   return index == static_cast<int>(list.size()) - 1;
 }
 
-// A material as the input page's list shows it: the calculation's tag decides the list, and in the old
-// element list the stored indices 6 and 7 stand in each other's place.
+// A material as the input page's list shows it: the calculation's tag decides the list.
 struct MaterialItem {
   std::span<const Text> list;
   int index = 0;
@@ -41,13 +39,12 @@ struct MaterialItem {
   bool IsOther() const { return IsLast(list, index); }
 };
 
-MaterialItem ElementMaterialItem(const CalculationState& s) {
-  if (!UsesOldMaterialLists(s.VersionTag)) return {str::kMaterialItem, s.ElementMaterial};
-  const int stored = s.ElementMaterial;
-  return {str::kOldElementMaterialItem, stored == 6 ? 7 : stored == 7 ? 6 : stored};
+MaterialItem ElementMaterialEntry(const CalculationState& s) {
+  if (!UsesOldMaterialLists(s.VersionTag)) return {str::kMaterialItem, ElementMaterialItem(s)};
+  return {str::kOldElementMaterialItem, ElementMaterialItem(s)};
 }
 
-MaterialItem PipeMaterialItem(const CalculationState& s) {
+MaterialItem PipeMaterialEntry(const CalculationState& s) {
   if (!UsesOldMaterialLists(s.VersionTag)) return {str::kMaterialItem, s.PipeMaterial};
   return {str::kOldPipeMaterialItem, s.PipeMaterial};
 }
@@ -310,8 +307,8 @@ void Body::Inputs() {
   if (IsGas(m_s.Fluid)) Row(str::kKappaLabel, none, Fixed(m_s.Kappa, 3));
 
   const std::string millimetres = UnitCell(Tr(str::kUnitMillimetres));
-  const MaterialItem elementMaterial = ElementMaterialItem(m_s);
-  const MaterialItem pipeMaterial = PipeMaterialItem(m_s);
+  const MaterialItem elementMaterial = ElementMaterialEntry(m_s);
+  const MaterialItem pipeMaterial = PipeMaterialEntry(m_s);
   if (kind == CalculationKind::Dp || kind == CalculationKind::Flow) {
     if (elementMaterial.IsOther())
       Row(str::kBoreLabel, millimetres, Fixed(m_s.Bore * 1000, 3));
@@ -348,7 +345,7 @@ void Body::IntermediateResults() {
   Heading(str::kIntermediateHeading);
   const std::string none = Tr(str::kNoUnitCell);
   const std::string speed = UnitCell(Tr(str::kUnitMetresPerSecond));
-  if (!PipeMaterialItem(m_s).IsOther())
+  if (!PipeMaterialEntry(m_s).IsOther())
     Row(str::kPipeLabel, UnitCell(Tr(str::kUnitMillimetres)), Fixed(m_s.PipeDiameter * 1000, 3));
   if (m_s.CalcKind == CalculationKind::Bore) {
     Row(str::kReynoldsOperatingLabel, none, Fixed(m_s.ReD, 0));
@@ -371,7 +368,7 @@ void Body::Results() {
   Row(str::kExpansibilityLabel, none, Fixed(m_s.Epsilon, 4));
   Row(str::kBetaLabel, none, Fixed(m_s.Beta, 4));
   Row(str::kBoreLabel, millimetres, Fixed(m_s.Bore * 1000, 3));
-  if (m_s.CalcKind == CalculationKind::Bore && !ElementMaterialItem(m_s).IsOther())
+  if (m_s.CalcKind == CalculationKind::Bore && !ElementMaterialEntry(m_s).IsOther())
     Row(str::kBore20Label, millimetres, Fixed(m_s.Bore20 * 1000, 3));
   if (m_s.CalcKind == CalculationKind::Dp)
     Row(str::kDpLabel, UnitCell(Tr(str::kUnitPascal)), Fixed(m_s.Dp, m_s.Dp <= 999 ? 5 : 2));

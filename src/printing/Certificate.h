@@ -7,8 +7,8 @@
 #include "printing/PageCanvas.h"
 #include "printing/PageEngine.h"
 #include "printing/PageFrame.h"
+#include "printing/UncertaintyGraphDrawing.h"
 #include "strings/printing.h"
-#include "uncertainty/UncertaintyGraph.h"
 
 namespace pramo {
 

@@ -1,12 +1,8 @@
 #include "uncertainty/FlowUncertainty.h"
 
 #include <cmath>
-#include <optional>
-#include <string>
-#include <string_view>
 
 #include "core/Numerics.h"
-#include "core/Units.h"
 #include "strings/uncertainty.h"
 
 namespace pramo {
@@ -15,24 +11,10 @@ namespace {
 constexpr double kPipeDiameterUncertainty = 0.4;
 constexpr double kBoreUncertainty = 0.07;
 constexpr double kUncertaintyLimit = 100;
-constexpr double kSmallestAccuracy = 0.0001;
-constexpr int kCascadeSlots = 4;
-constexpr int kRangeRow = 1;
-constexpr int kAccuracyRow = 2;
 
 // A result that cannot be trusted (above 100 %, or not finite because β reached 1) is reported as 100.
 double LimitTo100(double value) {
   return value <= kUncertaintyLimit ? value : kUncertaintyLimit;
-}
-
-bool IsBlank(const std::string& text) {
-  return text.find_first_not_of(" \t") == std::string::npos;
-}
-
-// Applies a value read from the grid to the state, noting a change for the texts-changed flag.
-void Store(double& field, double value, bool& textsChanged) {
-  if (field != value) textsChanged = true;
-  field = value;
 }
 
 }  // namespace
@@ -160,7 +142,7 @@ UncertaintyCurves ComputeUncertaintyCurves(const CalculationState& state) {
   const double accuracy = state.DpTransmitterAccuracy;
   // The transmitter that measures dp: the first of 4, 3, 2 whose range reaches dp, else transmitter 1.
   const auto cascadeDpUncertainty = [&](double dp) {
-    for (int slot = kCascadeSlots - 1; slot >= 1; --slot) {
+    for (int slot = kCascadeTransmitters - 1; slot >= 1; --slot) {
       const double range = state.CascadeRange[slot];
       if (range != 0 && range >= dp) return state.CascadeAccuracy[slot] * range / dp;
     }
@@ -187,65 +169,8 @@ UncertaintyCurves ComputeUncertaintyCurves(const CalculationState& state) {
   return curves;
 }
 
-double Transmitter1Range(const CalculationState& state, int selectedSeriesEntry) {
-  if (state.CalcKind == CalculationKind::Dp) return state.Dp;
-  if (state.DpMaxGiven) return state.DpMax;
-  const bool entryChosen =
-      selectedSeriesEntry >= 0 && selectedSeriesEntry < static_cast<int>(state.DpSeries.size());
-  return state.DpSeries[entryChosen ? selectedSeriesEntry : 0];
-}
-
-bool ReadCascadeGrid(CascadeGrid& grid, CalculationState& state, int selectedSeriesEntry, Messages& messages,
-                     bool& textsChanged) {
-  state.CascadeRange[0] = Transmitter1Range(state, selectedSeriesEntry);
-  state.CascadeAccuracy[0] = state.DpTransmitterAccuracy;
-
-  // Transmitter n sits in column n of the grid and at index n - 1 of the state's arrays.
-  for (int transmitter = kCascadeSlots; transmitter >= 2; --transmitter) {
-    std::string& cell = grid.cells[kRangeRow][transmitter];
-    double range = 0;
-    if (IsBlank(cell)) {
-      cell.clear();
-    } else if (const auto value = ReadNumber(cell)) {
-      range = *value;
-    } else {
-      cell.clear();
-      grid.selectedRow = kRangeRow;
-      grid.selectedColumn = transmitter;
-      Tell(messages, MessageKind::Error, str::kCascadeRangeInvalid);
-      return false;
-    }
-    Store(state.CascadeRange[transmitter - 1], range, textsChanged);
-  }
-
-  for (int transmitter = kCascadeSlots; transmitter >= 2; --transmitter) {
-    std::string& cell = grid.cells[kAccuracyRow][transmitter];
-    double accuracy = 0;
-    if (state.CascadeRange[transmitter - 1] == 0) {
-      cell.clear();
-    } else if (const auto value = ReadNumber(cell)) {
-      accuracy = *value;
-    } else {
-      grid.selectedRow = kAccuracyRow;
-      grid.selectedColumn = transmitter;
-      Tell(messages, MessageKind::Error, str::kCascadeAccuracyInvalid);
-      return false;
-    }
-    Store(state.CascadeAccuracy[transmitter - 1], accuracy, textsChanged);
-  }
-
-  for (int transmitter = 2; transmitter <= kCascadeSlots; ++transmitter) {
-    if (state.CascadeRange[transmitter - 1] != 0 &&
-        state.CascadeAccuracy[transmitter - 1] < kSmallestAccuracy) {
-      Tell(messages, MessageKind::Error, str::kCascadeAccuracyTooSmall,
-           Format(str::kCascadeAccuracyTooSmall, {std::to_string(transmitter)}));
-    }
-  }
-  return true;
-}
-
 bool CheckCascade(const CalculationState& state, Messages& messages) {
-  for (int slot = 1; slot < kCascadeSlots; ++slot) {
+  for (int slot = 1; slot < kCascadeTransmitters; ++slot) {
     const double range = state.CascadeRange[slot];
     if (range != 0 && !(range < state.CascadeRange[0])) {
       Tell(messages, MessageKind::Warning, str::kCascadeRangeNotBelowDpMax);

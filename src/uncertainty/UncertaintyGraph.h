@@ -5,23 +5,12 @@
 
 #include "core/CalculationState.h"
 #include "core/Messages.h"
-#include "printing/PageCanvas.h"
 #include "uncertainty/FlowUncertainty.h"
 
 namespace pramo {
 
-// The uncertainty graph: both curves over 0 … 100 % of the maximum flow on a bitmap of fixed size, with
-// a choice of the top of the vertical axis. The graph window shows the bitmap; the certificate draws the
-// same drawing scaled into a rectangle of its page.
-
-// Size of the graph bitmap: the plot spans x 30 … 330 and y 20 … 270, the rest holds the axis labels.
-inline constexpr int kGraphBitmapWidth = 345;
-inline constexpr int kGraphBitmapHeight = 295;
-
-// The pens of the two curves: transmitter 1 blue, the cascade black, both kCurvePen pixels wide.
-inline constexpr RgbColor kSingleCurveColor{0, 0, 255};
-inline constexpr RgbColor kCascadeCurveColor = kBlack;
-inline constexpr int kCurvePen = 3;
+// The uncertainty graph's view: which curves it shows over 0 … 100 % of the maximum flow and the top of
+// its vertical axis. Its drawing belongs to the printing, which the graph window shares.
 
 // Tops of the vertical axis in %, in zoom order.
 inline constexpr std::array<int, 6> kGraphScales{10, 20, 40, 60, 80, 100};
@@ -52,10 +41,8 @@ int ZoomedIn(int scale);
 int ZoomedOut(int scale);
 bool CanZoomIn(int scale);
 bool CanZoomOut(int scale);
-
-// Draws the graph on a bitmap of kGraphBitmapWidth x kGraphBitmapHeight pixels: the cleared area, the
-// axes with their divisions and grid, and the switched-on curves (transmitter 1 blue, cascade black).
-void DrawUncertaintyGraph(PageCanvas& canvas, const UncertaintyCurves& curves, const GraphView& view);
+// The step a scale is drawn at: the scale itself when it is one of the steps, otherwise 100.
+int ScaleStep(int scale);
 
 // "Pro tisk": stores the view as the print settings of the graph and tells so; refuses (and tells why)
 // when no curve is switched on. Returns whether the settings were stored.

@@ -9,9 +9,12 @@
 #include "strings/app.h"
 #include "core/NumberText.h"
 #include "strings/core.h"
+#include "support/MessageIds.h"
 
 namespace pramo {
 namespace {
+
+using test::MessageIds;
 
 // Water through an orifice plate in a 100 mm pipe, sized over the Δp series.
 InputForm WaterOrifice() {
@@ -35,11 +38,6 @@ class Run : public testing::Test {
     const GatherContext context{recorder, true, "Tester", 1, 46000};
     return RunCalculation(form, state, derived, context);
   }
-  std::vector<int> Shown() const {
-    std::vector<int> ids;
-    for (const auto& m : recorder.Shown()) ids.push_back(m.id);
-    return ids;
-  }
   MessageRecorder recorder;
   CalculationState state;
   DerivedValues derived;
@@ -52,7 +50,7 @@ TEST_F(Run, SeriesGivesTenEntriesAndLeavesEntryZeroComputed) {
   EXPECT_TRUE(outcome.dropDownList);
   EXPECT_TRUE(outcome.clearChangeFlags);
   EXPECT_TRUE(state.ResultsValid);
-  EXPECT_TRUE(Shown().empty());
+  EXPECT_TRUE(MessageIds(recorder).empty());
   for (std::size_t i = 0; i < 10; ++i) {
     const auto& e = outcome.entries[i];
     EXPECT_EQ(e.seriesValue, state.DpSeries[i]);
@@ -102,7 +100,7 @@ TEST_F(Run, InputErrorStillWritesBackTheSaturationTemperature) {
   const RunOutcome outcome = Calculate(f);
   EXPECT_TRUE(outcome.entries.empty());
   EXPECT_FALSE(state.ResultsValid);
-  EXPECT_EQ(Shown(), std::vector<int>{str::kBadInput.id});
+  EXPECT_EQ(MessageIds(recorder), std::vector<int>{str::kBadInput.id});
   EXPECT_EQ(f.EProvozniTeplota, "151.84");  // saturation at 5 bar
 }
 
@@ -112,7 +110,7 @@ TEST_F(Run, UndeterminedFluidIsRefusedBeforeAnything) {
   state.ResultsValid = true;
   const RunOutcome outcome = Calculate(f);
   EXPECT_TRUE(outcome.stopped);
-  EXPECT_EQ(Shown(), std::vector<int>{str::kChooseFluid.id});
+  EXPECT_EQ(MessageIds(recorder), std::vector<int>{str::kChooseFluid.id});
   EXPECT_TRUE(state.ResultsValid);
 }
 
@@ -123,7 +121,7 @@ TEST_F(Run, IndexErrorInPreparationStopsAndInvalidatesTheLastResults) {
   const RunOutcome outcome = Calculate(f);
   EXPECT_TRUE(outcome.stopped);
   EXPECT_TRUE(outcome.entries.empty());
-  EXPECT_EQ(Shown(), std::vector<int>{str::kBadIndexSettings.id});
+  EXPECT_EQ(MessageIds(recorder), std::vector<int>{str::kBadIndexSettings.id});
   EXPECT_FALSE(state.ResultsValid);  // the state's inputs no longer match its results
 }
 
@@ -132,7 +130,7 @@ TEST_F(Run, FailureInTheSeriesKeepsTheEarlierEntries) {
   state.DpSeries[3] = 0;  // nothing can be sized for no differential pressure
   const RunOutcome outcome = Calculate(f);
   EXPECT_EQ(outcome.entries.size(), 3u);
-  EXPECT_EQ(Shown(), std::vector<int>{str::kCalculationFailed.id});
+  EXPECT_EQ(MessageIds(recorder), std::vector<int>{str::kCalculationFailed.id});
   EXPECT_TRUE(state.ResultsValid);
 }
 
@@ -190,7 +188,7 @@ TEST_F(Run, DiagnosticExportWritesAHundredRowsAndRestoresTheCalculation) {
   const CalculationState before = state;
   const std::string path = (std::filesystem::temp_directory_path() / "pramo-diagnostic.txt").string();
   ASSERT_TRUE(WriteDiagnosticExport(path, state, recorder));
-  EXPECT_EQ(Shown(), std::vector<int>{str::kDiagnosticSaved.id});
+  EXPECT_EQ(MessageIds(recorder), std::vector<int>{str::kDiagnosticSaved.id});
   std::ifstream file(path, std::ios::binary);
   std::string line;
   std::vector<std::string> lines;
@@ -204,7 +202,7 @@ TEST_F(Run, DiagnosticExportWritesAHundredRowsAndRestoresTheCalculation) {
 
   recorder.Clear();
   EXPECT_FALSE(WriteDiagnosticExport("/nonexistent-folder/x.txt", state, recorder));
-  EXPECT_EQ(Shown(), std::vector<int>{str::kDiagnosticNotSaved.id});
+  EXPECT_EQ(MessageIds(recorder), std::vector<int>{str::kDiagnosticNotSaved.id});
 }
 
 }  // namespace

@@ -3,17 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "strings/app.h"
+#include "support/MessageIds.h"
 
 namespace pramo {
 namespace {
 
+using test::MessageIds;
+
 class Settings : public testing::Test {
  protected:
-  std::vector<int> Shown() const {
-    std::vector<int> ids;
-    for (const auto& m : recorder.Shown()) ids.push_back(m.id);
-    return ids;
-  }
   MessageRecorder recorder;
   CalculationState state;
 };
@@ -37,7 +35,7 @@ TEST_F(Settings, TransmitterAccuracyHasALowerLimit) {
   EXPECT_EQ(AcceptValue(ValuePurpose::DpTransmitterAccuracy, "0.00005", state, recorder),
             ValueAnswer::Refused);
   EXPECT_EQ(state.DpTransmitterAccuracy, 0.2);
-  EXPECT_EQ(Shown(), std::vector<int>{str::kAccuracyTooSmall.id});
+  EXPECT_EQ(MessageIds(recorder), std::vector<int>{str::kAccuracyTooSmall.id});
   EXPECT_EQ(recorder.Shown()[0].kind, MessageKind::Warning);
   EXPECT_EQ(AcceptValue(ValuePurpose::DpTransmitterAccuracy, "0,0001", state, recorder), ValueAnswer::Stored);
   EXPECT_EQ(state.DpTransmitterAccuracy, 0.0001);
@@ -51,7 +49,7 @@ TEST_F(Settings, TextThatIsNoNumberIsRefusedWithAnError) {
   for (const char* text : {"", "abc", "1.2.3", "12 Pa"}) {
     recorder.Clear();
     EXPECT_EQ(AcceptValue(ValuePurpose::DensityAccuracy, text, state, recorder), ValueAnswer::NotANumber);
-    EXPECT_EQ(Shown(), std::vector<int>{str::kNumberExpected.id}) << text;
+    EXPECT_EQ(MessageIds(recorder), std::vector<int>{str::kNumberExpected.id}) << text;
     EXPECT_EQ(recorder.Shown()[0].kind, MessageKind::Error);
   }
   EXPECT_EQ(state.DensityAccuracy, 1.0);
@@ -85,7 +83,7 @@ TEST_F(Settings, AReferenceValueThatFailsLeavesItsFieldAndTellsOnce) {
   EXPECT_EQ(state.DensityRefPressure, 101325);
   EXPECT_DOUBLE_EQ(state.DensityRefTemperature, 300 - 273.15);
   AcceptReference(ReferencePurpose::Density, "x", 0, "y", 0, state, recorder);
-  EXPECT_EQ(Shown(), (std::vector<int>{str::kNumberExpected.id, str::kNumberExpected.id}));
+  EXPECT_EQ(MessageIds(recorder), (std::vector<int>{str::kNumberExpected.id, str::kNumberExpected.id}));
 }
 
 TEST_F(Settings, DpSeriesStoresWholeNumbersAndMarksTheRest) {

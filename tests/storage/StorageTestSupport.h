@@ -15,6 +15,7 @@
 #include "core/Messages.h"
 #include "storage/DatabaseFile.h"
 #include "storage/FileSystem.h"
+#include "support/MessageIds.h"
 
 namespace pramo::test {
 
@@ -174,12 +175,6 @@ class FaultyFileSystem : public FileSystem {
   int m_failAt = 0;
   bool m_failed = false;
 };
-
-inline std::vector<int> MessageIds(const MessageRecorder& recorder) {
-  std::vector<int> ids;
-  for (const Message& message : recorder.Shown()) ids.push_back(message.id);
-  return ids;
-}
 
 // A computed calculation ready to be stored under the given number.
 inline CalculationState ComputedCalculation(std::uint32_t count, std::uint8_t index = 1) {

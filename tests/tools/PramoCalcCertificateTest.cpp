@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ToolRunner.h"
+#include "support/ToolRun.h"
 
 namespace pramo::test {
 namespace {

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "ToolRunner.h"
+#include "support/ToolRun.h"
 #include "core/CalculationBlockCodec.h"
 
 namespace pramo::test {

@@ -1,8 +1,5 @@
 // pramo-db convert as administrators and scripts run it: a separate process, also interrupted.
-#include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -14,17 +11,12 @@
 
 #include "access/PasswordCode.h"
 #include "legacy/ConversionTestSupport.h"
-
-extern char** environ;
+#include "support/ToolRun.h"
 
 namespace pramo {
 namespace {
 
-struct ToolRun {
-  int exitCode = -1;  // -1: ended by a signal
-  std::string out;
-  std::string err;
-};
+using test::ToolRun;
 
 class PramoDbConvertTest : public ::testing::Test {
  protected:
@@ -43,35 +35,12 @@ class PramoDbConvertTest : public ::testing::Test {
 
   static constexpr const char* kPassword = "Heslo123";
 
-  // Runs pramo-db with stdin from /dev/null (not a terminal).
   pid_t Spawn(const std::vector<std::string>& args, const std::string& tag) {
-    std::vector<std::string> all{PRAMO_DB};
-    all.insert(all.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (auto& a : all) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, folder.File(tag + ".out").c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, folder.File(tag + ".err").c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    pid_t pid = 0;
-    EXPECT_EQ(posix_spawn(&pid, PRAMO_DB, &actions, nullptr, argv.data(), environ), 0);
-    posix_spawn_file_actions_destroy(&actions);
-    return pid;
+    return test::StartTool(PRAMO_DB, args, folder.File(tag + ".out"), folder.File(tag + ".err"));
   }
 
   ToolRun Finish(pid_t pid, const std::string& tag) {
-    int status = 0;
-    waitpid(pid, &status, 0);
-    ToolRun run;
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    const auto o = test::ReadBytes(folder.File(tag + ".out")), e = test::ReadBytes(folder.File(tag + ".err"));
-    run.out.assign(o.begin(), o.end());
-    run.err.assign(e.begin(), e.end());
-    return run;
+    return test::FinishTool(pid, folder.File(tag + ".out"), folder.File(tag + ".err"));
   }
 
   ToolRun Tool(std::vector<std::string> args, const std::string& tag = "run") {

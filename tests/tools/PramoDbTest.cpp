@@ -1,8 +1,5 @@
 // pramo-db as scripts run it: separate processes, also two at a time and killed at random instants.
-#include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -17,18 +14,12 @@
 #include "storage/WriterLock.h"
 #include "storage/DatabaseRecord.h"
 #include "storage/StorageTestSupport.h"
-#include "tools/ToolRunner.h"
-
-extern char** environ;
+#include "support/ToolRun.h"
 
 namespace pramo {
 namespace {
 
-struct ToolRun {
-  int exitCode = -1;  // -1: ended by a signal
-  std::string out;
-  std::string err;
-};
+using test::ToolRun;
 
 class PramoDbTest : public ::testing::Test {
  protected:
@@ -73,36 +64,12 @@ class PramoDbTest : public ::testing::Test {
   static constexpr const char* kTesterPassword = "tajné heslo";
 
   pid_t Spawn(const std::vector<std::string>& args, const std::string& out, const std::string& err) {
-    std::vector<std::string> all{PRAMO_DB};
-    all.insert(all.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (auto& a : all) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    // No terminal: a password the test did not give must not be asked for.
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    pid_t pid = 0;
-    EXPECT_EQ(posix_spawn(&pid, PRAMO_DB, &actions, nullptr, argv.data(), environ), 0);
-    posix_spawn_file_actions_destroy(&actions);
-    return pid;
-  }
-
-  static int Wait(pid_t pid) {
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return test::StartTool(PRAMO_DB, args, out, err);
   }
 
   ToolRun Tool(const std::vector<std::string>& args, const std::string& tag = "run") {
     const std::string out = folder.File(tag + ".out"), err = folder.File(tag + ".err");
-    ToolRun run;
-    run.exitCode = Wait(Spawn(args, out, err));
-    const auto o = test::ReadBytes(out), e = test::ReadBytes(err);
-    run.out.assign(o.begin(), o.end());
-    run.err.assign(e.begin(), e.end());
+    const ToolRun run = test::FinishTool(Spawn(args, out, err), out, err);
     transcript += run.out + run.err;
     return run;
   }
@@ -248,13 +215,14 @@ TEST_F(PramoDbTest, TwoWritersNeverLoseACalculation) {
   std::vector<std::string> stored;
   int refused = 0;
   for (int round = 0; round < kRounds; ++round) {
-    const std::string a = "a" + std::to_string(round), b = "b" + std::to_string(round);
+    const std::string a = std::string("a").append(std::to_string(round)),
+                      b = std::string("b").append(std::to_string(round));
     const pid_t first =
         Spawn({"save", db, input, "--user", "tester"}, folder.File(a + ".out"), folder.File(a + ".err"));
     const pid_t second =
         Spawn({"save", db, input, "--user", "tester"}, folder.File(b + ".out"), folder.File(b + ".err"));
     for (const auto& [pid, tag] : {std::pair{first, a}, std::pair{second, b}}) {
-      const int code = Wait(pid);
+      const int code = test::WaitForTool(pid);
       const auto out = test::ReadBytes(folder.File(tag + ".out"));
       const auto err = test::ReadBytes(folder.File(tag + ".err"));
       ASSERT_TRUE(code == 0 || code == 1) << code;
@@ -296,7 +264,7 @@ TEST_F(PramoDbTest, AStoreKilledAtAnyInstantLeavesTheOldOrTheNewContent) {
         Spawn({"save", db, input, "--user", "tester"}, folder.File("k.out"), folder.File("k.err"));
     std::this_thread::sleep_for(std::chrono::microseconds(random() % 250000));
     kill(pid, SIGKILL);
-    const int code = Wait(pid);
+    const int code = test::WaitForTool(pid);
     if (code == -1 && !std::filesystem::exists(db)) ++killedMidway;
     const ToolRun check = Tool({"check", db, "--json", "--user", "tester"});
     ASSERT_EQ(check.exitCode, 0) << check.out << check.err;

@@ -7,7 +7,7 @@
 
 #include "core/CalculationState.h"
 #include "core/Messages.h"
-#include "uncertainty/UncertaintyGraph.h"
+#include "printing/UncertaintyGraphDrawing.h"
 
 namespace Ui {
 class TFGraf;

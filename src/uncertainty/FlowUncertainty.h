@@ -60,6 +60,9 @@ double Transmitter1Range(const CalculationState& state, int selectedSeriesEntry)
 bool ReadCascadeGrid(CascadeGrid& grid, CalculationState& state, int selectedSeriesEntry, Messages& messages,
                      bool& textsChanged);
 
+// Whether every used cascade transmitter 2 to 4 (range 0: unused) has a range below `dp`.
+bool CascadeRangesBelow(const CalculationState& state, double dp);
+
 // Every used cascade transmitter 2 to 4 must have a range below that of transmitter 1; otherwise the
 // warning is shown and false returned.
 bool CheckCascade(const CalculationState& state, Messages& messages);

@@ -96,6 +96,10 @@ AddUserOutcome AddToExistingDatabase(DatabaseAccess& db, const std::string& logi
   return AddUserOutcome::Added;
 }
 
+void TellLastUserStays(Messages& messages) {
+  Tell(messages, MessageKind::Error, str::kLastUser);
+}
+
 }  // namespace
 
 std::string AdministratorLoginName() {
@@ -175,6 +179,16 @@ bool ChangeUser(DatabaseAccess& db, const std::string& login, const std::string&
   return matched;
 }
 
+bool UserRemovable(std::size_t userCount) {
+  return userCount >= 2;
+}
+
+bool UserRemovable(std::size_t userCount, Messages& messages) {
+  if (UserRemovable(userCount)) return true;
+  TellLastUserStays(messages);
+  return false;
+}
+
 RemoveUserOutcome RemoveUser(DatabaseAccess& db, const std::string& login) {
   SafeRewrite rewrite(db);
   if (!rewrite.Begin()) return RemoveUserOutcome::NotFound;
@@ -198,9 +212,9 @@ RemoveUserOutcome RemoveUser(DatabaseAccess& db, const std::string& login) {
     matched = true;
   }
   // Counted in the same pass that removes: another administrator's removal in the meantime is seen.
-  if (matched && users == 1) {
+  if (matched && !UserRemovable(users)) {
     rewrite.Abandon();
-    Tell(db.messages, MessageKind::Error, str::kLastUser);
+    TellLastUserStays(db.messages);
     return RemoveUserOutcome::LastUser;
   }
   // Finished even without a match, so that a failure of the rewrite is told as such.

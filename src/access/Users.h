@@ -39,6 +39,12 @@ AddUserOutcome AddUser(DatabaseAccess& db, const std::string& login, const std::
 bool ChangeUser(DatabaseAccess& db, const std::string& login, const std::string& fullName,
                 const std::string& password);
 
+// The last user of a database stays, since nobody could log into it afterwards: whether a user may be
+// removed while `userCount` are registered ("Odstraň" is offered only then). With messages, a refusal is
+// told.
+bool UserRemovable(std::size_t userCount);
+bool UserRemovable(std::size_t userCount, Messages& messages);
+
 enum class RemoveUserOutcome { Removed, NotFound, LastUser };
 // Clears the user's flag; the record stays. The last user of a database is not removed (told), since
 // nobody could log into it afterwards.

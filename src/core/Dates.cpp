@@ -1,5 +1,6 @@
 #include "core/Dates.h"
 
+#include <algorithm>
 #include <cctype>
 #include <chrono>
 #include <cmath>
@@ -69,6 +70,37 @@ std::string FourDigitYearPattern(std::string_view localePattern) {
   return day && month && year ? pattern : kNumericPattern;
 }
 
+std::string SingleSeparatorDateFormat(std::string_view pattern) {
+  const std::string format(pattern);
+  auto isField = [](char c) { return c == 'd' || c == 'M' || c == 'y'; };
+  const auto fieldStart = std::find_if(format.begin(), format.end(), isField);
+  const auto fieldEnd = std::find_if_not(fieldStart, format.end(), isField);
+  const auto separatorEnd = std::find_if(fieldEnd, format.end(), isField);
+  const std::string separator(fieldEnd, separatorEnd);
+  if (separator.size() <= 1 || separatorEnd == format.end()) return format;
+  const auto kept = separator.find_first_not_of(' ');
+  const char single = kept == std::string::npos ? ' ' : separator[kept];
+  std::string result;
+  for (std::size_t i = 0; i < format.size();) {
+    if (format.compare(i, separator.size(), separator) == 0) {
+      result += single;
+      i += separator.size();
+    } else {
+      result += format[i++];
+    }
+  }
+  return result;
+}
+
+std::string ListingDatePattern(std::string_view localePattern) {
+  const std::string format = SingleSeparatorDateFormat(localePattern);
+  const bool plain = std::all_of(format.begin(), format.end(), [](char c) {
+    return c == 'd' || c == 'M' || c == 'y' || (c != '\'' && !std::isalpha(static_cast<unsigned char>(c)));
+  });
+  const bool shortFields = format.find("ddd") == std::string::npos && format.find("MMM") == std::string::npos;
+  return plain && shortFields && !format.empty() ? format : std::string("d.M.yyyy");
+}
+
 std::string DateText(double dayCount, std::string_view pattern) {
   const std::optional<CivilDate> date = CivilDateOf(dayCount);
   if (!date) return {};
@@ -83,7 +115,8 @@ std::string DateText(double dayCount, std::string_view pattern) {
     } else if (c == 'M') {
       text += Padded(date->Month, run >= 2 ? 2 : 1);
     } else if (c == 'y') {
-      text += Padded(static_cast<unsigned>(date->Year), 4);
+      const auto year = static_cast<unsigned>(date->Year);
+      text += run >= 3 ? Padded(year, 4) : Padded(year % 100, 2);
     } else {
       text.append(run, c);
     }

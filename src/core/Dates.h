@@ -28,7 +28,19 @@ double TodayDayCount();
 // fields gives "dd.MM.yyyy".
 std::string FourDigitYearPattern(std::string_view localePattern);
 
-// The day count in the pattern's form; empty where CivilDateOf has no date.
+// The locale's short date pattern as the database listing shows dates: its date separator cut down to one
+// character, the year as the locale writes it. A pattern with names of months or days, eras or quoted
+// texts gives "d.M.yyyy".
+std::string ListingDatePattern(std::string_view localePattern);
+// The cut-down: a separator of several characters (as ". " in "d. M. yyyy") is trimmed to its first
+// character that is no blank and replaced by it throughout.
+std::string SingleSeparatorDateFormat(std::string_view pattern);
+
+// The form of the dates that the tools give scripts.
+inline constexpr std::string_view kIsoDatePattern = "yyyy-MM-dd";
+
+// The day count in the pattern's form (d and M with one or two digits, yy with two, yyyy with four);
+// empty where CivilDateOf has no date.
 std::string DateText(double dayCount, std::string_view pattern);
 
 }  // namespace pramo

@@ -20,6 +20,10 @@ Answer Ask(Messages& messages, const Text& text, const std::string& formatted, s
   return messages.Show(Message{MessageKind::Confirmation, text.id, formatted, std::move(buttons)});
 }
 
+Answer Ask(Messages& messages, MessageKind kind, const Text& text, std::vector<Answer> buttons) {
+  return messages.Show(Message{kind, text.id, Tr(text), std::move(buttons)});
+}
+
 const char* KindName(MessageKind kind) {
   switch (kind) {
     case MessageKind::Error:

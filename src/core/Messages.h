@@ -34,6 +34,8 @@ void Tell(Messages& messages, MessageKind kind, const Text& text, const std::str
 // Asks a question with the given buttons and returns the answer.
 Answer Ask(Messages& messages, const Text& text, std::vector<Answer> buttons);
 Answer Ask(Messages& messages, const Text& text, const std::string& formatted, std::vector<Answer> buttons);
+// A question of another kind than a confirmation (a warning or information with Yes/No).
+Answer Ask(Messages& messages, MessageKind kind, const Text& text, std::vector<Answer> buttons);
 
 const char* KindName(MessageKind kind);
 const char* AnswerName(Answer answer);

@@ -479,6 +479,22 @@ void SafeRewrite::Abandon() {
   m_lock.reset();
 }
 
+bool NumberWithinLimits(const CalculationNumber& number) {
+  return number.count <= kHighestRunningCount && number.index <= kHighestIndex;
+}
+
+bool RoomForNewNumber(std::uint32_t highestRunningCount, Messages& messages) {
+  if (highestRunningCount < kHighestRunningCount) return true;
+  Tell(messages, MessageKind::Error, str::kDatabaseFull);
+  return false;
+}
+
+bool RoomForNextIndex(std::uint8_t highestIndex, Messages& messages) {
+  if (highestIndex < kHighestIndex) return true;
+  Tell(messages, MessageKind::Error, str::kIndexLimit);
+  return false;
+}
+
 SaveOutcome SaveCalculation(DatabaseAccess& db, const CalculationState& state, SaveMode mode,
                             std::uint32_t* storedCount) {
   CalculationState numbered = state;
@@ -493,9 +509,8 @@ SaveOutcome SaveCalculation(DatabaseAccess& db, const CalculationState& state, S
       rewrite.End();  // tells the failure and puts the database back
       return SaveOutcome::Failed;
     }
-    if (highest >= kHighestRunningCount) {
+    if (!RoomForNewNumber(highest, db.messages)) {
       rewrite.Abandon();
-      Tell(db.messages, MessageKind::Error, str::kDatabaseFull);
       return SaveOutcome::Failed;
     }
     numbered.NumberCount = highest + 1;
@@ -673,7 +688,7 @@ DatabaseCheck CheckDatabase(DatabaseAccess& db) {
       const CalculationNumber number = NumberOfBlock(record);
       if (IsKnownVersionTag(tag)) {
         const std::string text = NumberText(tag, number);
-        if (number.count > 99999 || number.index > 99) problem(str::kCheckNumberRange, {position, text});
+        if (!NumberWithinLimits(number)) problem(str::kCheckNumberRange, {position, text});
         if (!numbers.insert(text).second) problem(str::kCheckDuplicateNumber, {position, text});
         check.highestRunningCount = std::max(check.highestRunningCount, number.count);
       }

@@ -110,8 +110,14 @@ class SafeRewrite {
 enum class SaveMode { NewNumber, NextIndex, NextFreeNumber };
 enum class SaveOutcome { Stored, Conflict, Failed };
 
+// The numbering's limits: the number text has five digits for the running count and two for the index.
 inline constexpr std::uint32_t kHighestRunningCount = 99999;
 inline constexpr std::uint8_t kHighestIndex = 99;
+bool NumberWithinLimits(const CalculationNumber& number);
+// Whether a new running count fits above the highest one stored; "Databáze je plná!" when not.
+bool RoomForNewNumber(std::uint32_t highestRunningCount, Messages& messages);
+// Whether another index fits above the highest one of a number; the index limit is told when not.
+bool RoomForNextIndex(std::uint8_t highestIndex, Messages& messages);
 
 // Stores the calculation. A new number goes into the first free calculation slot or at the end; a next
 // index directly behind the record of its predecessor. A number that another instance has meanwhile

@@ -4,41 +4,14 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
-#include <ctime>
 
 #include "core/CalculationBlockCodec.h"
+#include "core/Dates.h"
 #include "strings/core.h"
 #include "strings/storage.h"
 
 namespace pramo {
 namespace {
-
-constexpr long long kUnixEpochDay = 25569;  // 1 January 1970 as a day count since 30 December 1899
-constexpr double kFirstDay = -693593;       // 1 January 0001
-constexpr double kLastDay = 2958465;        // 31 December 9999
-
-// Days since 1 January 1970 of a civil date, and back (proleptic Gregorian calendar).
-long long DaysFromCivil(long long y, unsigned m, unsigned d) {
-  y -= m <= 2;
-  const long long era = (y >= 0 ? y : y - 399) / 400;
-  const unsigned yoe = static_cast<unsigned>(y - era * 400);
-  const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-  const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + static_cast<long long>(doe) - 719468;
-}
-
-void CivilFromDays(long long z, long long& y, unsigned& m, unsigned& d) {
-  z += 719468;
-  const long long era = (z >= 0 ? z : z - 146096) / 146097;
-  const unsigned doe = static_cast<unsigned>(z - era * 146097);
-  const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  y = static_cast<long long>(yoe) + era * 400;
-  const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const unsigned mp = (5 * doy + 2) / 153;
-  d = doy - (153 * mp + 2) / 5 + 1;
-  m = mp < 10 ? mp + 3 : mp - 9;
-  y += m <= 2;
-}
 
 std::string PipeDiameterText(RecordView record, char separator) {
   double diameter;
@@ -161,7 +134,7 @@ bool ListDatabase(DatabaseAccess& db, const ListingRequest& request, DatabaseLis
     cells[2] = StoredText(record, 9, kFluidNameCapacity, true);
     cells[3] = ElementItemText(static_cast<PrimaryElementKind>(record[7]));
     cells[4] = PipeDiameterText(record, request.format.decimalSeparator);
-    cells[5] = FormatShortDate(DateOf(record), request.format.shortDate);
+    cells[5] = DateText(DateOf(record), request.format.shortDate);
     cells[6] = std::move(company);
     listing.AddRow(cells);
     return true;
@@ -180,9 +153,8 @@ bool ListDatabase(DatabaseAccess& db, const ListingRequest& request, DatabaseLis
 }
 
 double FirstDayOfDateFilter(int item, double today) {
-  constexpr int kDays[] = {0, 7, 14, 30, 365};
-  if (item < 0 || item >= static_cast<int>(std::size(kDays))) return 0;
-  return today - kDays[item];
+  if (item < 0 || item >= static_cast<int>(std::size(kDateFilterDays))) return 0;
+  return today - kDateFilterDays[item];
 }
 
 std::vector<std::string> SecondFilterItems(FilterKind kind, const std::vector<std::string>& companies) {
@@ -218,40 +190,6 @@ std::string CounterText(std::size_t shownRow, std::size_t rowCount) {
 std::size_t SelectionAfterReversal(std::size_t rowCount, std::size_t selectedRow) {
   if (selectedRow > rowCount) return 1;
   return std::max<std::size_t>(rowCount - selectedRow + 1, 1);
-}
-
-double Today() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return static_cast<double>(DaysFromCivil(local.tm_year + 1900LL, static_cast<unsigned>(local.tm_mon + 1),
-                                           static_cast<unsigned>(local.tm_mday)) +
-                             kUnixEpochDay);
-}
-
-std::string FormatShortDate(double days, const std::string& pattern) {
-  if (!std::isfinite(days) || days < kFirstDay || days > kLastDay) return {};
-  long long year;
-  unsigned month, day;
-  CivilFromDays(static_cast<long long>(std::floor(days)) - kUnixEpochDay, year, month, day);
-  std::string text;
-  for (std::size_t i = 0; i < pattern.size();) {
-    const char c = pattern[i];
-    std::size_t run = 1;
-    while (i + run < pattern.size() && pattern[i + run] == c) ++run;
-    if (c == 'd') {
-      text += PaddedNumber(day, run >= 2 ? 2 : 1);
-    } else if (c == 'M') {
-      text += PaddedNumber(month, run >= 2 ? 2 : 1);
-    } else if (c == 'y') {
-      text += run >= 3 ? PaddedNumber(static_cast<std::uint64_t>(year), 4)
-                       : PaddedNumber(static_cast<std::uint64_t>(year % 100), 2);
-    } else {
-      text.append(run, c);
-    }
-    i += run;
-  }
-  return text;
 }
 
 std::string ShortestDecimal(double value, char decimalSeparator) {

@@ -73,7 +73,9 @@ struct ListingRequest {
 // an unknown version tag stops the listing with a warning and leaves it empty.
 bool ListDatabase(DatabaseAccess& db, const ListingRequest& request, DatabaseListing& listing);
 
-// The first day of the date filter for the chosen item (today − 0, 7, 14, 30, 365 days), 0 for none.
+// How many days back each item of the date filter reaches (today, a week, two weeks, a month, a year).
+inline constexpr int kDateFilterDays[] = {0, 7, 14, 30, 365};
+// The first day of the date filter for the chosen item, 0 for none.
 double FirstDayOfDateFilter(int item, double today);
 
 // Items of the second filter list for a kind of the first (the company list comes from the database).
@@ -84,12 +86,6 @@ std::string CounterText(std::size_t shownRow, std::size_t rowCount);
 
 // The selection (1-based) after the rows were reversed.
 std::size_t SelectionAfterReversal(std::size_t rowCount, std::size_t selectedRow);
-
-// Today's date in the local time zone as a day count since 30 December 1899.
-double Today();
-
-// A day count as a date in the short date format; empty for a value that is no date.
-std::string FormatShortDate(double days, const std::string& pattern);
 
 // A number in its shortest form that reads back exactly, with the given decimal separator.
 std::string ShortestDecimal(double value, char decimalSeparator);

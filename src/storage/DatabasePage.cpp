@@ -13,19 +13,6 @@ namespace {
 constexpr std::uint8_t kElementMaterialOfOld[] = {12, 6, 8, 12, 13, 13, 16, 1};
 constexpr std::uint8_t kPipeMaterialOfOld[] = {0, 6, 8, 12, 12, 13, 13, 16};
 
-Answer AskWith(Messages& messages, MessageKind kind, const Text& text, std::vector<Answer> buttons) {
-  return messages.Show(Message{kind, text.id, Tr(text), std::move(buttons)});
-}
-
-// Loads the selected calculation for a copy or recomputation and brings it to the current version.
-std::optional<LoadedCalculation> LoadForEditing(DatabaseAccess& db, const std::string& numberText,
-                                                const WorkingSettings& settings) {
-  auto loaded = LoadCalculation(db, numberText, &settings);
-  if (!loaded) return std::nullopt;
-  RaiseOlderVersion(loaded->state, db.messages);
-  return loaded;
-}
-
 std::string LastCharacters(const std::string& utf8, std::size_t count) {
   const std::size_t total = CharacterCount(utf8);
   if (total <= count) return utf8;
@@ -59,35 +46,20 @@ std::uint8_t RemapPipeMaterial(std::uint8_t oldIndex) {
 void RaiseOlderVersion(CalculationState& state, Messages& messages) {
   const std::string& tag = state.VersionTag;
   if (tag == "ver2.2" || tag == "ver3.3") {
-    AskWith(messages, MessageKind::Warning, str::kOlderStandard, {Answer::Yes});
+    Ask(messages, MessageKind::Warning, str::kOlderStandard, {Answer::Yes});
     state.Fittings = {};
   }
   if (tag == "ver2.2" || tag == "ver3.3" || tag == "ver3.4") {
-    AskWith(messages, MessageKind::Warning, str::kOlderProgram, {Answer::Yes});
+    Ask(messages, MessageKind::Warning, str::kOlderProgram, {Answer::Yes});
     state.ElementMaterial = RemapElementMaterial(state.ElementMaterial);
     state.PipeMaterial = RemapPipeMaterial(state.PipeMaterial);
   }
   state.VersionTag = kCurrentVersionTag;
 }
 
-void NumberAsNew(CalculationState& state, std::uint32_t highestRunningCount, const Signer& signer) {
-  state.VersionTag = kCurrentVersionTag;
-  state.Designer = signer.designer;
-  state.NumberInstallation = signer.installation;
-  state.NumberCount = highestRunningCount + 1;
-  state.NumberIndex = 1;
-}
-
-void NumberAsNextIndex(CalculationState& state, std::uint8_t highestIndex, const Signer& signer) {
-  state.VersionTag = kCurrentVersionTag;
-  state.Designer = signer.designer;
-  state.NumberInstallation = signer.installation;
-  state.NumberIndex = static_cast<std::uint8_t>(highestIndex + 1);
-}
-
 bool ConfirmDiscardUnsaved(Messages& messages) {
-  return AskWith(messages, MessageKind::Warning, str::kUnsavedLost,
-                 {Answer::Yes, Answer::No, Answer::Cancel}) == Answer::Yes;
+  return Ask(messages, MessageKind::Warning, str::kUnsavedLost, {Answer::Yes, Answer::No, Answer::Cancel}) ==
+         Answer::Yes;
 }
 
 std::optional<std::string> SelectedNumberText(const DatabaseListing& listing, std::size_t selectedRow,
@@ -102,129 +74,6 @@ std::optional<std::string> SelectedNumberText(const DatabaseListing& listing, st
   }
   if (unsavedChanges && !ConfirmDiscardUnsaved(messages)) return std::nullopt;
   return std::string(listing.Cell(selectedRow - 1, 0));
-}
-
-std::optional<CalculationState> ShowCalculation(DatabaseAccess& db, const DatabaseListing& listing,
-                                                std::size_t selectedRow, bool unsavedChanges) {
-  const auto numberText = SelectedNumberText(listing, selectedRow, unsavedChanges, db.messages);
-  if (!numberText) return std::nullopt;
-  auto loaded = LoadCalculation(db, *numberText, nullptr);
-  if (!loaded) return std::nullopt;
-  return std::move(loaded->state);
-}
-
-std::optional<CalculationState> NewCalculation(Messages& messages, bool settingsChanged,
-                                               std::uint32_t highestRunningCount,
-                                               const WorkingSettings& settings, const Signer& signer) {
-  if (settingsChanged && !ConfirmDiscardUnsaved(messages)) return std::nullopt;
-  if (highestRunningCount >= kHighestRunningCount) {
-    Tell(messages, MessageKind::Error, str::kDatabaseFull);
-    return std::nullopt;
-  }
-  CalculationState state;
-  NumberAsNew(state, highestRunningCount, signer);
-  ApplyWorkingSettings(settings, state);
-  return state;
-}
-
-std::optional<CalculationState> CopyCalculation(DatabaseAccess& db, const DatabaseListing& listing,
-                                                std::size_t selectedRow, bool unsavedChanges,
-                                                const WorkingSettings& settings, const Signer& signer) {
-  const auto numberText = SelectedNumberText(listing, selectedRow, unsavedChanges, db.messages);
-  if (!numberText) return std::nullopt;
-  if (listing.HighestRunningCount() >= kHighestRunningCount) {
-    Tell(db.messages, MessageKind::Error, str::kDatabaseFull);
-    return std::nullopt;
-  }
-  auto loaded = LoadForEditing(db, *numberText, settings);
-  if (!loaded) return std::nullopt;
-  NumberAsNew(loaded->state, listing.HighestRunningCount(), signer);
-  return std::move(loaded->state);
-}
-
-std::optional<CalculationState> RecomputeCalculation(DatabaseAccess& db, const DatabaseListing& listing,
-                                                     std::size_t selectedRow, bool unsavedChanges,
-                                                     const WorkingSettings& settings, const Signer& signer) {
-  const auto numberText = SelectedNumberText(listing, selectedRow, unsavedChanges, db.messages);
-  if (!numberText) return std::nullopt;
-  auto loaded = LoadCalculation(db, *numberText, &settings);
-  if (!loaded) return std::nullopt;
-  if (loaded->highestIndex >= kHighestIndex) {
-    Tell(db.messages, MessageKind::Error, str::kIndexLimit);
-    return std::nullopt;
-  }
-  RaiseOlderVersion(loaded->state, db.messages);
-  NumberAsNextIndex(loaded->state, loaded->highestIndex, signer);
-  return std::move(loaded->state);
-}
-
-bool CascadeRangesBelowDpMax(const CalculationState& state) {
-  for (std::size_t slot = 1; slot < state.CascadeRange.size(); ++slot)
-    if (state.CascadeRange[slot] != 0 && !(state.CascadeRange[slot] < state.DpMax)) return false;
-  return true;
-}
-
-StoreOutcome StoreCalculation(DatabaseAccess& db, CalculationState& state, const StoreRequest& request,
-                              DatabaseListing& listing, const ListingRequest& listingRequest) {
-  Messages& messages = db.messages;
-  if (!state.ResultsValid || request.settingsChanged) {
-    Tell(messages, MessageKind::Warning, str::kComputeFirst);
-    return StoreOutcome::Refused;
-  }
-  if (!request.saveAll) {
-    // The flag of the recommended velocity (the seventh) does not make a calculation non-compliant.
-    for (std::size_t i = 0; i < state.LimitFlags.size(); ++i) {
-      if (i != 6 && state.LimitFlags[i]) {
-        Tell(messages, MessageKind::Information, str::kNotCompliantNotStored);
-        return StoreOutcome::Refused;
-      }
-    }
-  }
-  if (!CascadeRangesBelowDpMax(state)) {
-    Tell(messages, MessageKind::Warning, str::kCascadeRangeTooHigh);
-    return StoreOutcome::Refused;
-  }
-  if (request.mode == SaveMode::NewNumber) {
-    const std::string numberText =
-        FullNumberText({state.NumberInstallation, state.NumberCount, state.NumberIndex});
-    if (listing.HoldsNumber(numberText)) {
-      Tell(messages, MessageKind::Error, str::kNumberExists);
-      return StoreOutcome::Refused;
-    }
-    if (state.NumberCount <= listing.HighestRunningCount()) {
-      Tell(messages, MessageKind::Error, str::kNumberBelowHighest);
-      return StoreOutcome::Refused;
-    }
-    if (state.NumberCount > kHighestRunningCount) {
-      Tell(messages, MessageKind::Error, str::kNumberInvalid);
-      return StoreOutcome::Refused;
-    }
-  }
-  const std::vector<Answer> yesNo{Answer::Yes, Answer::No};
-  if (state.Company.empty() && state.MeasuringPoint.empty()) {
-    if (AskWith(messages, MessageKind::Information, str::kNoCompanyNoPoint, yesNo) != Answer::Yes)
-      return StoreOutcome::Refused;
-  } else if (state.Company.empty()) {
-    if (AskWith(messages, MessageKind::Information, str::kNoCompany, yesNo) != Answer::Yes)
-      return StoreOutcome::Refused;
-  } else if (state.MeasuringPoint.empty()) {
-    if (AskWith(messages, MessageKind::Information, str::kNoMeasuringPoint, yesNo) != Answer::Yes)
-      return StoreOutcome::Refused;
-  }
-  if (!state.DpMaxGiven && request.dpMaxBoxVisible && request.chosenSeriesValue) {
-    state.DpMaxEntered = state.DpMax = *request.chosenSeriesValue;
-    state.DpUnit = 0;
-    state.DpMaxGiven = true;
-  }
-  state.ResultsValid = true;
-  const SaveOutcome saved = SaveCalculation(db, state, request.mode, &state.NumberCount);
-  if (saved != SaveOutcome::Failed) ListDatabase(db, listingRequest, listing);
-  if (saved == SaveOutcome::Stored) {
-    Tell(messages, MessageKind::Information, str::kStored);
-    return StoreOutcome::Stored;
-  }
-  Tell(messages, MessageKind::Error, str::kStoreFailed);
-  return saved == SaveOutcome::Conflict ? StoreOutcome::Conflict : StoreOutcome::Failed;
 }
 
 bool IsWholeNumberText(const std::string& text) {

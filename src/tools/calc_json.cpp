@@ -1,8 +1,5 @@
 #include "tools/calc_json.h"
 
-#include <chrono>
-#include <cmath>
-#include <cstdio>
 #include <set>
 
 #include "app/FlowTable.h"
@@ -330,19 +327,6 @@ void WriteUnits(JsonWriter& out) {
     out.String(unit);
   }
   out.EndObject();
-}
-
-std::string IsoDate(double dayCount) {
-  using namespace std::chrono;
-  if (!std::isfinite(dayCount) || std::fabs(dayCount) > 4.0e6) return {};
-  const sys_days epoch = year{1899} / December / 30;
-  const year_month_day date{epoch + days{static_cast<long>(std::floor(dayCount))}};
-  const int y = static_cast<int>(date.year());
-  if (!date.ok() || y < 1 || y > 9999) return {};
-  char text[16];
-  std::snprintf(text, sizeof text, "%04d-%02u-%02u", y, static_cast<unsigned>(date.month()),
-                static_cast<unsigned>(date.day()));
-  return text;
 }
 
 std::string InputCodesHelp() {

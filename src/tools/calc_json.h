@@ -52,10 +52,6 @@ void WriteNames(JsonWriter& out, const CalculationState& state);
 // a unit of its own (`PressureEntered`, ...) has it named by its unit key.
 void WriteUnits(JsonWriter& out);
 
-// A day count of the calculation state (days since 30 December 1899) as an ISO 8601 date, YYYY-MM-DD;
-// empty for a count outside the years 1 to 9999.
-std::string IsoDate(double dayCount);
-
 // The codes of the input keys with the names the program shows for them, for the tools' help.
 std::string InputCodesHelp();
 

@@ -48,9 +48,11 @@
 
 #include "access/Login.h"
 #include "access/Users.h"
+#include "app/CalculationCommands.h"
 #include "app/CalculationRun.h"
 #include "app/InputPage.h"
 #include "core/CalculationBlockCodec.h"
+#include "core/Dates.h"
 #include "core/InputGathering.h"
 #include "core/Messages.h"
 #include "db_convert.h"
@@ -59,7 +61,6 @@
 #include "storage/Configuration.h"
 #include "storage/DatabaseFile.h"
 #include "storage/DatabaseListing.h"
-#include "storage/DatabasePage.h"
 #include "storage/ExportImport.h"
 #include "strings/access.h"
 #include "strings/app.h"
@@ -381,11 +382,10 @@ ListingFilter FilterOf(const std::optional<std::string>& option) {
   } else if (kind == "program") {
     filter = {FilterKind::Program, number(2), ""};
   } else if (kind == "date") {
-    constexpr int kDays[] = {0, 7, 14, 30, 365};
     const int days = number(365);
-    const auto it = std::find(std::begin(kDays), std::end(kDays), days);
-    if (it == std::end(kDays)) throw UsageError{"--filter date wants 0, 7, 14, 30 or 365"};
-    filter = {FilterKind::Date, static_cast<int>(it - std::begin(kDays)), ""};
+    const auto it = std::find(std::begin(kDateFilterDays), std::end(kDateFilterDays), days);
+    if (it == std::end(kDateFilterDays)) throw UsageError{"--filter date wants 0, 7, 14, 30 or 365"};
+    filter = {FilterKind::Date, static_cast<int>(it - std::begin(kDateFilterDays)), ""};
   } else {
     throw UsageError{"unknown filter " + kind};
   }
@@ -398,7 +398,7 @@ void PrintState(const CalculationState& state, bool json) {
   tools::JsonWriter names, units;
   tools::WriteNames(names, state);
   tools::WriteUnits(units);
-  fields["DateIso"] = tools::IsoDate(state.Date);
+  fields["DateIso"] = DateText(state.Date, kIsoDatePattern);
   fields["names"] = nlohmann::ordered_json::parse(names.Text());
   if (json) {
     fields["units"] = nlohmann::ordered_json::parse(units.Text());
@@ -412,7 +412,7 @@ void PrintState(const CalculationState& state, bool json) {
 int List(const CommandLine& line, Messages& messages) {
   ListingRequest request;
   request.filter = FilterOf(line.Value("--filter"));
-  request.today = Today();
+  request.today = TodayDayCount();
   request.descending = line.Has("--descending");
   auto db = OpenDatabase(line.arguments[1], messages);
   if (!LogInUser(line, db)) return kRefused;
@@ -583,27 +583,22 @@ int StoreInput(const CommandLine& line, Messages& messages, SaveReport& report) 
   request.chosenSeriesValue = report.result->seriesValue;
 
   ListingRequest listingRequest;
-  listingRequest.today = Today();
+  listingRequest.today = TodayDayCount();
   DatabaseListing listing;
   if (!ListDatabase(db, listingRequest, listing)) return kRefused;
 
   if (const auto number = line.Value("--next-index")) {
     request.mode = SaveMode::NextIndex;
-    const auto loaded = LoadCalculation(db, *number, &configuration.Working);
-    if (!loaded) return kRefused;
-    if (loaded->highestIndex >= kHighestIndex) {
-      Tell(messages, MessageKind::Error, str::kIndexLimit);
-      return kRefused;
-    }
-    state->NumberCount = loaded->state.NumberCount;
-    NumberAsNextIndex(*state, loaded->highestIndex, signer);
+    const auto stored = LoadForNextIndex(db, *number, configuration.Working);
+    if (!stored) return kRefused;
+    NumberAsNextIndex(*state, *stored, signer);
   } else {
     // "--new" is the next free number when the calculation is stored, chosen under the writer lock, so
     // that scripts storing at once each get their own.
     request.mode = SaveMode::NextFreeNumber;
     NumberAsNew(*state, listing.HighestRunningCount(), signer);
   }
-  state->Date = Today();
+  state->Date = TodayDayCount();
   if (StoreCalculation(db, *state, request, listing, listingRequest) != StoreOutcome::Stored) return kRefused;
   report.number = FullNumberText({state->NumberInstallation, state->NumberCount, state->NumberIndex});
   return kOk;
@@ -773,11 +768,8 @@ int RemoveUserCommand(const CommandLine& line, Messages& messages) {
   if (!LogInAdministrator(line, messages, false)) return kRefused;
   const auto listed = ListUsers(db);
   if (!listed) return kRefused;
-  // The window offers "Odstraň" only with two users or more.
-  if (listed->size() < 2) {
-    Tell(messages, MessageKind::Error, str::kLastUser);
-    return kRefused;
-  }
+  // Refused before the question, as the window does not offer "Odstraň" then.
+  if (!UserRemovable(listed->size(), messages)) return kRefused;
   return RemoveUserFromList(db, line.arguments[2]) ? kOk : kRefused;
 }
 

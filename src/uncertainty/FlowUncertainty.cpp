@@ -169,15 +169,18 @@ UncertaintyCurves ComputeUncertaintyCurves(const CalculationState& state) {
   return curves;
 }
 
-bool CheckCascade(const CalculationState& state, Messages& messages) {
+bool CascadeRangesBelow(const CalculationState& state, double dp) {
   for (int slot = 1; slot < kCascadeTransmitters; ++slot) {
     const double range = state.CascadeRange[slot];
-    if (range != 0 && !(range < state.CascadeRange[0])) {
-      Tell(messages, MessageKind::Warning, str::kCascadeRangeNotBelowDpMax);
-      return false;
-    }
+    if (range != 0 && !(range < dp)) return false;
   }
   return true;
+}
+
+bool CheckCascade(const CalculationState& state, Messages& messages) {
+  if (CascadeRangesBelow(state, state.CascadeRange[0])) return true;
+  Tell(messages, MessageKind::Warning, str::kCascadeRangeNotBelowDpMax);
+  return false;
 }
 
 }  // namespace pramo

@@ -46,6 +46,9 @@ struct UncertaintyCurves {
 // range is the differential pressure at the maximum flow.
 UncertaintyCurves ComputeUncertaintyCurves(const CalculationState& state);
 
+// Whether every used cascade transmitter 2 to 4 (range 0: unused) has a range below `dp`.
+bool CascadeRangesBelow(const CalculationState& state, double dp);
+
 // Every used cascade transmitter 2 to 4 must have a range below that of transmitter 1; otherwise the
 // warning is shown and false returned.
 bool CheckCascade(const CalculationState& state, Messages& messages);

@@ -48,5 +48,32 @@ TEST(Dates, DayCountsFromTheLastDayOf1899) {
   EXPECT_EQ(CivilDateOf(TodayDayCount()).has_value(), true);
 }
 
+TEST(Dates, TheListingsFormsOfALocalePattern) {
+  const struct {
+    const char* locale;
+    const char* listed;
+  } patterns[] = {
+      {"d. M. yyyy", "d.M.yyyy"},       {"dd.MM.yy", "dd.MM.yy"}, {"M/d/yy", "M/d/yy"},
+      {"yyyy - MM - dd", "yyyy-MM-dd"}, {"yyyy", "yyyy"},         {"d MMM yyyy", "d.M.yyyy"},
+      {"d 'de' M", "d.M.yyyy"},         {"", "d.M.yyyy"},
+  };
+  for (const auto& p : patterns) EXPECT_EQ(ListingDatePattern(p.locale), p.listed) << p.locale;
+  EXPECT_EQ(SingleSeparatorDateFormat("d. M. yyyy"), "d.M.yyyy");
+  EXPECT_EQ(SingleSeparatorDateFormat(""), "");
+  const struct {
+    double days;
+    const char* pattern;
+    const char* text;
+  } dates[] = {
+      {2, "d.M.yyyy", "1.1.1900"},
+      {60, "dd.MM.yyyy", "28.02.1900"},
+      {45351.75, "d. M. yy", "29. 2. 24"},
+      {45351, "d.M.y", "29.2.24"},
+      {0, kIsoDatePattern.data(), "1899-12-30"},
+      {1e300, "d.M.yyyy", ""},
+  };
+  for (const auto& d : dates) EXPECT_EQ(DateText(d.days, d.pattern), d.text) << d.pattern;
+}
+
 }  // namespace
 }  // namespace pramo

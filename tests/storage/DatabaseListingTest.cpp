@@ -129,16 +129,6 @@ TEST_F(DatabaseListingTest, ProgressRunsFromZeroToHundred) {
   EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
 }
 
-TEST(DisplayFormats, DatesInTheShortFormat) {
-  EXPECT_EQ(FormatShortDate(2, "d.M.yyyy"), "1.1.1900");
-  EXPECT_EQ(FormatShortDate(60, "dd.MM.yyyy"), "28.02.1900");
-  EXPECT_EQ(FormatShortDate(45292, "d.M.yyyy"), "1.1.2024");
-  EXPECT_EQ(FormatShortDate(45351.75, "d. M. yy"), "29. 2. 24");
-  EXPECT_EQ(FormatShortDate(0, "yyyy-MM-dd"), "1899-12-30");
-  EXPECT_EQ(FormatShortDate(std::nan(""), "d.M.yyyy"), "");
-  EXPECT_EQ(FormatShortDate(1e300, "d.M.yyyy"), "");
-}
-
 TEST(DisplayFormats, ShortestDecimalReadsBackExactly) {
   EXPECT_EQ(ShortestDecimal(150, ','), "150");
   EXPECT_EQ(ShortestDecimal(0.1, ','), "0,1");

@@ -125,7 +125,7 @@ void AdministrationPage::ShowUsers() {
   if (const auto users = ListUsers(db))
     for (const std::string& login : *users) ui->CBSUPrihlasovaciJmeno->addItem(ToQt(login));
   ui->CBSUPrihlasovaciJmeno->setCurrentIndex(-1);
-  ui->BBOdstranUzivatele2->setEnabled(ui->CBSUPrihlasovaciJmeno->count() >= 2);
+  ui->BBOdstranUzivatele2->setEnabled(UserRemovable(ui->CBSUPrihlasovaciJmeno->count()));
   ui->BBZmen->setEnabled(true);
 }
 
@@ -188,7 +188,7 @@ void AdministrationPage::BBOdstranUzivatele2Click() {
   else if (RemoveUserFromList(db, m_currentLogin))
     ShowUsers();
   EmptyUserEdits();
-  ui->BBOdstranUzivatele2->setEnabled(ui->CBSUPrihlasovaciJmeno->count() >= 2);
+  ui->BBOdstranUzivatele2->setEnabled(UserRemovable(ui->CBSUPrihlasovaciJmeno->count()));
 }
 
 // The form acts on the user picked from the list (or added last), never on whatever is typed.

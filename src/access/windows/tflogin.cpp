@@ -11,6 +11,8 @@
 #include "app/windows/Language.h"
 #include "app/windows/WindowText.h"
 #include "app/windows/tfmain.h"
+#include "core/Dates.h"
+#include "printing/qt/LocaleFormats.h"
 #include "storage/DatabasePage.h"
 #include "strings/access.h"
 #include "ui_tflogin.h"
@@ -26,7 +28,7 @@ TFLogin::TFLogin(TfMain& main, TFZmenaHesla2& passwordChange, Messages& messages
   ui->setupUi(this);
   ui->pbNactiDatabazi->hide();
   // Dates are shown with a single separator character wherever the program shows them.
-  m_main.UseShortDateFormat(ShortDateFormat());
+  m_main.UseShortDateFormat(ListingDatePattern(LocaleDatePattern()));
   m_main.SetListingProgress(ui->pbNactiDatabazi);
   auto setTexts = [this] {
     ui->retranslateUi(this);

@@ -14,14 +14,6 @@ namespace pramo {
 QString ToQt(const std::string& text);
 std::string FromQt(const QString& text);
 
-// The locale's short date format in the form the database listing shows dates (d, dd, M, MM, yy, yyyy and
-// literal characters), its date separator cut down to one character.
-std::string ShortDateFormat();
-
-// The cut-down of a short date format in that form: a separator of several characters (as ". " in
-// "d. M. yyyy") is trimmed to its first character and replaced by it throughout.
-std::string SingleSeparatorDateFormat(const std::string& format);
-
 // The decimal separator of the user's locale, as the engine's number texts take it.
 char DecimalSeparator();
 

@@ -1665,15 +1665,9 @@ void TfMain::AImportExecute() {
   const std::string path = m_chooseFile(this, {false, Tr(str::kImportDialogTitle), {}});
   if (path.empty()) return;
   FileSystem& fs = LocalFileSystem();
-  std::optional<CalculationState> imported =
-      ImportInputs(fs, path, ReadWorkingSettings(fs, m_configurationPath), m_messages);
+  const std::optional<CalculationState> imported =
+      ImportForEditing(fs, path, ReadWorkingSettings(fs, m_configurationPath), m_state, m_messages);
   if (!imported) return;
-  // The calculation being edited keeps its number, designer and date.
-  imported->NumberInstallation = m_state.NumberInstallation;
-  imported->NumberCount = m_state.NumberCount;
-  imported->NumberIndex = m_state.NumberIndex;
-  imported->Designer = m_state.Designer;
-  imported->Date = m_state.Date;
   ShowCalculationOnPage(*imported);
   ClearResults();
   MarkChanged();

@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 
+#include "app/CalculationCommands.h"
 #include "app/CalculationRun.h"
 #include "app/InputPageRules.h"
 #include "app/SettingsDialogs.h"

@@ -12,6 +12,7 @@
 
 #include "app/windows/WindowText.h"
 #include "app/windows/tfmain.h"
+#include "core/Dates.h"
 #include "storage/windows/companiesgroup.h"
 #include "strings/app.h"
 #include "strings/storage.h"
@@ -128,7 +129,7 @@ ListingFilter TfMain::CurrentFilter() const {
 ListingRequest TfMain::CurrentListingRequest() const {
   ListingRequest request;
   request.filter = CurrentFilter();
-  request.today = Today();
+  request.today = TodayDayCount();
   request.format.decimalSeparator = DecimalSeparator();
   request.format.shortDate = m_shortDateFormat;
   request.descending = m_configuration.Interface.SortOrder == 1;

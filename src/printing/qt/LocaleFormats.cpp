@@ -7,12 +7,12 @@
 
 namespace pramo {
 
-std::string LocaleShortDatePattern() {
-  return FourDigitYearPattern(QLocale().dateFormat(QLocale::ShortFormat).toStdString());
+std::string LocaleDatePattern() {
+  return QLocale().dateFormat(QLocale::ShortFormat).toStdString();
 }
 
 std::string LocaleShortDate(double dayCount) {
-  return DateText(dayCount, LocaleShortDatePattern());
+  return DateText(dayCount, FourDigitYearPattern(LocaleDatePattern()));
 }
 
 char LocaleDecimalPoint() {

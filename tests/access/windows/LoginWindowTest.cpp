@@ -267,16 +267,6 @@ class LoginWindowTest : public QObject {
     QCOMPARE(p.messages.Shown().back().kind, MessageKind::Error);
   }
 
-  // Dates are shown with one separator character: a separator of several characters is cut to its first.
-  void dateFormatKeepsOneSeparator() {
-    QCOMPARE(SingleSeparatorDateFormat("d. M. yyyy"), std::string("d.M.yyyy"));
-    QCOMPARE(SingleSeparatorDateFormat("dd.MM.yy"), std::string("dd.MM.yy"));
-    QCOMPARE(SingleSeparatorDateFormat("M/d/yy"), std::string("M/d/yy"));
-    QCOMPARE(SingleSeparatorDateFormat("yyyy - MM - dd"), std::string("yyyy-MM-dd"));
-    QCOMPARE(SingleSeparatorDateFormat("yyyy"), std::string("yyyy"));
-    QCOMPARE(SingleSeparatorDateFormat(""), std::string(""));
-  }
-
   // A user changes his own password from the menu; the new one is the one that logs in next time.
   void userChangesHisOwnPassword() {
     Program p;

@@ -7,6 +7,7 @@
 #include <QToolButton>
 
 #include "ProgramFixture.h"
+#include "core/Dates.h"
 #include "storage/DatabaseFile.h"
 #include "storage/DatabaseListing.h"
 #include "access/PasswordCode.h"
@@ -29,7 +30,7 @@ void Store(Program& p, unsigned count, FluidKind fluid, const char* versionTag, 
   state.VersionTag = versionTag;
   state.Fluid = fluid;
   state.Company = company;
-  state.Date = Today();
+  state.Date = TodayDayCount();
   state.NumberInstallation = 1;
   state.NumberCount = count;
   state.NumberIndex = 1;

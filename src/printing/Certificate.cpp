@@ -678,10 +678,11 @@ void Body::Signatures() {
 
   m_engine.SetLineHeight(m_engine.MeasureLineHeight());
   const double line = RoundPixel(m_engine.LineHeight());
-  // A blank line above the block; the block itself at the foot of the page, a new one when it does not fit.
-  m_engine.KeepTogether(1 + kBlockLines);
+  // The block at the foot of the page, a new one when it does not fit, with a blank line above it and one
+  // below that keeps its last rule off the footer's.
+  m_engine.KeepTogether(kBlockLines + 2);
   m_engine.SetCurrentY(
-      std::max(m_engine.CurrentY() + line, std::floor(m_engine.BottomLimit() - (1 + kBlockLines) * line)));
+      std::max(m_engine.CurrentY() + line, std::floor(m_engine.BottomLimit() - (kBlockLines + 2) * line)));
   const double top = m_engine.CurrentY() + line;
 
   for (int column = 0; column < 3; ++column) {

@@ -717,8 +717,8 @@ TEST_F(CertificateBody, SignatureBlockStaysWholeAtTheFootOfTheLastPage) {
       }
       const DrawnText* signature = printer.Find("Podpis:");
       ASSERT_NE(signature, nullptr);
-      EXPECT_LE(signature->y + 90, bottomLimit);
-      EXPECT_GT(signature->y + 2 * 90, bottomLimit);
+      EXPECT_LE(signature->y + 2 * 90, bottomLimit);
+      EXPECT_GT(signature->y + 3 * 90, bottomLimit);
     }
   }
   EXPECT_TRUE(moved);

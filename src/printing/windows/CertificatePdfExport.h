@@ -32,7 +32,7 @@ class CertificatePdfExport {
 
  private:
   CalculationFileChooser m_choose = ChooseCertificatePdfFile;
-  QString m_folder;  // empty until a file was chosen
+  QString m_folder;  // the folder last used; the documents folder before
 };
 
 }  // namespace pramo

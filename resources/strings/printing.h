@@ -144,4 +144,23 @@ inline constexpr Text kDefaultFooterText{6250, "Firma x Telefon x URL"};
 // The preview's status: the shown page of how many.
 inline constexpr Text kPreviewPageStatus{6260, "Strana %1 z %2"};
 
+// The print options of the certificate's own: the standard's parts and editions under the title, the
+// signature block, and the reasons of a result outside the standard.
+inline constexpr Text kStandardLine{6270, "Norma: ČSN EN ISO 5167-1:2003 a ČSN EN ISO 5167-%1:2003"};
+inline constexpr Text kStandardOldLengths{6271, ", přímé délky dle ČSN EN ISO 5167-1:1998"};
+inline constexpr Text kSignatureColumn[] = {
+    {6272, "Vypracoval"},
+    {6273, "Kontroloval"},
+    {6274, "Schválil"},
+};
+inline constexpr Text kSignatureNameLabel{6275, "Jméno:"};
+inline constexpr Text kSignatureDateLabel{6276, "Datum:"};
+inline constexpr Text kSignatureLabel{6277, "Podpis:"};
+
+// Export of the certificate as a PDF file.
+inline constexpr Text kPdfExportTitle{6280, "Export osvědčení do PDF"};
+inline constexpr Text kPdfExportFilter{6281, "Dokumenty PDF|*.pdf|Všechny soubory|*.*"};
+inline constexpr Text kPdfExportFallbackName{6282, "osvedceni"};
+inline constexpr Text kPdfWritten{6283, "Osvědčení bylo zapsáno do souboru\r\n%1"};
+
 }  // namespace pramo::str

@@ -3244,6 +3244,68 @@ Hodnoty nebyly načteny!</source>
         <translation>Soubor zadání je poškozen: neplatná hodnota %1.<byte value="xd"/>
 Hodnoty nebyly načteny!</translation>
     </message>
+    <message>
+        <source>Norma: ČSN EN ISO 5167-1:2003 a ČSN EN ISO 5167-%1:2003</source>
+        <comment>6270</comment>
+        <translation>Norma: ČSN EN ISO 5167-1:2003 a ČSN EN ISO 5167-%1:2003</translation>
+    </message>
+    <message>
+        <source>, přímé délky dle ČSN EN ISO 5167-1:1998</source>
+        <comment>6271</comment>
+        <translation>, přímé délky dle ČSN EN ISO 5167-1:1998</translation>
+    </message>
+    <message>
+        <source>Vypracoval</source>
+        <comment>6272</comment>
+        <translation>Vypracoval</translation>
+    </message>
+    <message>
+        <source>Kontroloval</source>
+        <comment>6273</comment>
+        <translation>Kontroloval</translation>
+    </message>
+    <message>
+        <source>Schválil</source>
+        <comment>6274</comment>
+        <translation>Schválil</translation>
+    </message>
+    <message>
+        <source>Jméno:</source>
+        <comment>6275</comment>
+        <translation>Jméno:</translation>
+    </message>
+    <message>
+        <source>Datum:</source>
+        <comment>6276</comment>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>Podpis:</source>
+        <comment>6277</comment>
+        <translation>Podpis:</translation>
+    </message>
+    <message>
+        <source>Export osvědčení do PDF</source>
+        <comment>6280</comment>
+        <translation>Export osvědčení do PDF</translation>
+    </message>
+    <message>
+        <source>Dokumenty PDF|*.pdf|Všechny soubory|*.*</source>
+        <comment>6281</comment>
+        <translation>Dokumenty PDF|*.pdf|Všechny soubory|*.*</translation>
+    </message>
+    <message>
+        <source>osvedceni</source>
+        <comment>6282</comment>
+        <translation>osvedceni</translation>
+    </message>
+    <message>
+        <source>Osvědčení bylo zapsáno do souboru<byte value="xd"/>
+%1</source>
+        <comment>6283</comment>
+        <translation>Osvědčení bylo zapsáno do souboru<byte value="xd"/>
+%1</translation>
+    </message>
 </context>
 <context>
     <name>TFConvert</name>
@@ -3463,6 +3525,14 @@ Hodnoty nebyly načteny!</translation>
         <source>Měřítko zobrazení</source>
         <translation>Měřítko zobrazení</translation>
     </message>
+    <message>
+        <source>Export PDF ...</source>
+        <translation>Export PDF ...</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
 </context>
 <context>
     <name>TFNapoveda</name>
@@ -3536,6 +3606,18 @@ Hodnoty nebyly načteny!</translation>
     <message>
         <source>Zpět</source>
         <translation>Zpět</translation>
+    </message>
+    <message>
+        <source>Norma</source>
+        <translation>Norma</translation>
+    </message>
+    <message>
+        <source>Podpisy</source>
+        <translation>Podpisy</translation>
+    </message>
+    <message>
+        <source>Důvody nesplnění normy</source>
+        <translation>Důvody nesplnění normy</translation>
     </message>
 </context>
 <context>

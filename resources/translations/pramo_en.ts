@@ -3244,6 +3244,68 @@ Hodnoty nebyly načteny!</source>
         <translation>The input file is damaged: invalid value %1.<byte value="xd"/>
 The values have not been read!</translation>
     </message>
+    <message>
+        <source>Norma: ČSN EN ISO 5167-1:2003 a ČSN EN ISO 5167-%1:2003</source>
+        <comment>6270</comment>
+        <translation>Standard: ČSN EN ISO 5167-1:2003 and ČSN EN ISO 5167-%1:2003</translation>
+    </message>
+    <message>
+        <source>, přímé délky dle ČSN EN ISO 5167-1:1998</source>
+        <comment>6271</comment>
+        <translation>, straight lengths to ČSN EN ISO 5167-1:1998</translation>
+    </message>
+    <message>
+        <source>Vypracoval</source>
+        <comment>6272</comment>
+        <translation>Prepared by</translation>
+    </message>
+    <message>
+        <source>Kontroloval</source>
+        <comment>6273</comment>
+        <translation>Checked by</translation>
+    </message>
+    <message>
+        <source>Schválil</source>
+        <comment>6274</comment>
+        <translation>Approved by</translation>
+    </message>
+    <message>
+        <source>Jméno:</source>
+        <comment>6275</comment>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Datum:</source>
+        <comment>6276</comment>
+        <translation>Date:</translation>
+    </message>
+    <message>
+        <source>Podpis:</source>
+        <comment>6277</comment>
+        <translation>Signature:</translation>
+    </message>
+    <message>
+        <source>Export osvědčení do PDF</source>
+        <comment>6280</comment>
+        <translation>Export the certificate as PDF</translation>
+    </message>
+    <message>
+        <source>Dokumenty PDF|*.pdf|Všechny soubory|*.*</source>
+        <comment>6281</comment>
+        <translation>PDF documents|*.pdf|All files|*.*</translation>
+    </message>
+    <message>
+        <source>osvedceni</source>
+        <comment>6282</comment>
+        <translation>certificate</translation>
+    </message>
+    <message>
+        <source>Osvědčení bylo zapsáno do souboru<byte value="xd"/>
+%1</source>
+        <comment>6283</comment>
+        <translation>The certificate was written to the file<byte value="xd"/>
+%1</translation>
+    </message>
 </context>
 <context>
     <name>TFConvert</name>
@@ -3463,6 +3525,14 @@ The values have not been read!</translation>
         <source>Měřítko zobrazení</source>
         <translation>Zoom</translation>
     </message>
+    <message>
+        <source>Export PDF ...</source>
+        <translation>Export PDF ...</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
 </context>
 <context>
     <name>TFNapoveda</name>
@@ -3536,6 +3606,18 @@ The values have not been read!</translation>
     <message>
         <source>Zpět</source>
         <translation>Back</translation>
+    </message>
+    <message>
+        <source>Norma</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Podpisy</source>
+        <translation>Signatures</translation>
+    </message>
+    <message>
+        <source>Důvody nesplnění normy</source>
+        <translation>Reasons for non-compliance</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "printing/Certificate.h"
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <string_view>
 #include <utility>
@@ -188,6 +189,7 @@ class Body {
   void GraphKey(const GraphView& view, double printerScale, double targetScale);
   void Tables(const UncertaintyCurves& curves);
   void TableValues(const UncertaintyCurves& curves, int table);
+  void Signatures();
 
   PageEngine& m_engine;
   const CalculationState& m_s;
@@ -204,10 +206,12 @@ void Body::Draw() {
   Uncertainties();
   const PrintOptions& options = m_settings.Options;
   if (m_s.CalcKind == CalculationKind::Bore && options.Cascade && HasCascadeTransmitters(m_s)) CascadeTable();
-  if (!options.Graph && !options.Table) return;
-  const UncertaintyCurves curves = CertificateCurves(m_s);
-  if (options.Graph) Graph(curves);
-  if (options.Table) Tables(curves);
+  if (options.Graph || options.Table) {
+    const UncertaintyCurves curves = CertificateCurves(m_s);
+    if (options.Graph) Graph(curves);
+    if (options.Table) Tables(curves);
+  }
+  if (options.Signatures) Signatures();
 }
 
 void Body::Description() {
@@ -422,6 +426,12 @@ void Body::Uncertainties() {
   if (OutsideStandard(m_s)) {
     Cell(kCellLabel).Text = Tr(str::kNotCompliant);
     m_engine.EmitRow();
+    // Why, in the words of the results page's error memo, indented under the warning.
+    if (m_settings.Options.NonComplianceReasons)
+      for (const std::string& line : ListLimitMessages(m_s, m_separator)) {
+        Cell(kCellNote).Text = line;
+        m_engine.EmitRow();
+      }
   }
   HalfLine();
 }
@@ -653,7 +663,70 @@ void Body::Tables(const UncertaintyCurves& curves) {
   TableValues(curves, 1);
 }
 
+void Body::Signatures() {
+  // Lines of the block from its heading row: the name, the date, and the signature with room to sign above.
+  constexpr int kNameLine = 2;
+  constexpr int kDateLine = 4;
+  constexpr int kSignatureLine = 7;
+  constexpr int kBlockLines = kSignatureLine + 1;
+  constexpr double kColumnWidth = 86.0 / 3;
+  constexpr double kColumnGap = 3;
+  constexpr int kColumnCells[] = {kCellLabel, kCellNote, kCellCentre};
+
+  m_engine.SetLineHeight(m_engine.MeasureLineHeight());
+  const double line = RoundPixel(m_engine.LineHeight());
+  // The block at the foot of the page, a new one when it does not fit, with a blank line above it and one
+  // below that keeps its last rule off the footer's.
+  m_engine.KeepTogether(kBlockLines + 2);
+  m_engine.SetCurrentY(
+      std::max(m_engine.CurrentY() + line, std::floor(m_engine.BottomLimit() - (kBlockLines + 2) * line)));
+  const double top = m_engine.CurrentY() + line;
+
+  for (int column = 0; column < 3; ++column) {
+    TRecPrintTxtFormat& cell = Cell(kColumnCells[column]);
+    cell.X = 7 + column * kColumnWidth;
+    cell.Align = 0;
+    cell.Style = FontStyle::Bold;
+    cell.Text = Tr(str::kSignatureColumn[column]);
+  }
+  m_engine.EmitRow();
+  for (int cell : kColumnCells) Cell(cell).Style = FontStyle::Plain;
+
+  // Each line to fill in by hand: its label in every column, then a rule from past the label to the column's
+  // end; the designer's name stands on the first column's name line.
+  const auto fillIn = [&](int lineIndex, const Text& label, const std::string& firstColumnValue) {
+    const std::string text = Tr(label);
+    const double labelPercent = m_engine.Printer().TextWidth(text) * 100 / m_engine.LayoutWidth();
+    const double ruleFrom = std::max(6.0, std::ceil(labelPercent) + 1);
+    for (int cell : kColumnCells) Cell(cell).Text = text;
+    Cell(kCellHeading).X = 7 + ruleFrom;
+    Cell(kCellHeading).Align = 0;
+    Cell(kCellHeading).Style = FontStyle::Plain;
+    Cell(kCellHeading).Text = firstColumnValue;
+    m_engine.SetCurrentY(top + (lineIndex - 1) * line);
+    m_engine.EmitRow();
+    const double rule = m_engine.CurrentY() + line;
+    for (int column = 0; column < 3; ++column) {
+      const double left = 7 + column * kColumnWidth;
+      Hairline(Percent(left + ruleFrom), rule, Percent(left + kColumnWidth - kColumnGap), rule);
+    }
+  };
+  fillIn(kNameLine, str::kSignatureNameLabel, m_s.Designer);
+  fillIn(kDateLine, str::kSignatureDateLabel, {});
+  fillIn(kSignatureLine, str::kSignatureLabel, {});
+}
+
 }  // namespace
+
+std::string StandardLineOf(const CalculationState& state) {
+  if (static_cast<int>(state.ElementKind) >= kElementKindCount) return {};
+  // The part of ISO 5167 of the element's group: 2 orifice plates, 3 nozzles, 4 Venturi tubes.
+  const FittingGroup group = FittingGroupOf(state.ElementKind);
+  const char* part = group == FittingGroup::Orifice ? "2" : group == FittingGroup::Nozzle ? "3" : "4";
+  std::string text = Format(str::kStandardLine, {part});
+  if (!UsesCurrentFittingTables(state.VersionTag)) text += Tr(str::kStandardOldLengths);
+  return text;
+}
 
 InputFieldTexts InputFieldTextsOf(const CalculationState& state, char decimalSeparator) {
   return {GeneralText(state.PressureEntered, 15, decimalSeparator),
@@ -697,6 +770,7 @@ PageFrame CertificateFrame(const CalculationState& state, const CertificateSetti
   frame.DatabasePath = settings.DatabasePath;
   frame.FooterOn = settings.FooterOn;
   frame.FooterText = settings.FooterText;
+  if (settings.Options.Standard) frame.StandardLine = StandardLineOf(state);
   if (!settings.Numbered) frame.NumberText.clear();
   return frame;
 }

@@ -12,13 +12,18 @@
 
 namespace pramo {
 
-// The five print options of the print settings window.
+// The print options of the print settings window.
 struct PrintOptions {
   bool Description = true;      // "Popis": the description block
   bool Cascade = true;          // "Kaskádu": the cascade table; the cascade curve preselected in the graph
   bool Graph = true;            // "Graf nejistot"
   bool Table = true;            // "Tabulku nejistot": the two uncertainty tables
   bool CascadeNewPage = false;  // "Kaskádu vždy na novou stránku"
+  bool Standard = true;         // "Norma": the parts and editions of the standard under the title
+  bool Signatures = true;       // "Podpisy": the signature block at the end
+  bool NonComplianceReasons = true;  // "Důvody nesplnění normy": the error memo under the warning
+
+  bool operator==(const PrintOptions&) const = default;
 };
 
 // The texts of the input page's pressure and differential-pressure edits, which the certificate prints
@@ -49,6 +54,10 @@ struct CertificateSettings {
   bool GraphCascadeSwitch = true;
   bool Numbered = true;  // false: a calculation without a number yet, whose header shows none
 };
+
+// The parts and editions of ČSN EN ISO 5167 a calculation follows, as the line under the title names them;
+// empty for an unknown element.
+std::string StandardLineOf(const CalculationState& state);
 
 // The header and footer of every page for a calculation.
 PageFrame CertificateFrame(const CalculationState& state, const CertificateSettings& settings);

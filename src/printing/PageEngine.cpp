@@ -217,14 +217,10 @@ void PageEngine::EmitRow() {
   const std::array<std::vector<std::string>, 6> lines = WrappedCells();
   std::size_t lineCount = 1;
   for (const auto& cell : lines) lineCount = std::max(lineCount, cell.size());
-  m_y += RoundPixel(m_lineHeight);
   // The header's own rows never break a page; the paper check leaves room for them. A grown row moves
   // whole (and is drawn below the header even when it does not fit on an empty page either).
-  if (!m_inHeader && m_y + static_cast<double>(lineCount) * RoundPixel(m_lineHeight) > m_bottomLimit) {
-    EndPage();
-    StartPage();
-    m_y += RoundPixel(m_lineHeight);
-  }
+  if (!m_inHeader) KeepTogether(static_cast<int>(lineCount));
+  m_y += RoundPixel(m_lineHeight);
   const int advance = RoundPixel(m_lineHeight);
   PageCanvas& target = Target();
   for (std::size_t line = 0; line < lineCount; ++line) {
@@ -241,6 +237,15 @@ void PageEngine::EmitRow() {
   }
   m_y += static_cast<double>(lineCount - 1) * advance;
   for (TRecPrintTxtFormat& cell : m_row) cell.Text.clear();
+}
+
+void PageEngine::KeepTogether(int lines) {
+  const double advance = RoundPixel(m_lineHeight);
+  const double firstLine = m_y + advance;
+  if (firstLine + lines * advance > m_bottomLimit) {
+    EndPage();
+    StartPage();
+  }
 }
 
 void PageEngine::StartPage() {
@@ -267,9 +272,16 @@ void PageEngine::StartPage() {
   m_row[kCellCentre].Align = 2;
   m_row[kCellCentre].Text = m_frame.Title;
   EmitRow();
+  SetCertificateFont(kBodyFontPoints, kBodyFontName);
+  if (!m_frame.StandardLine.empty()) {
+    // The title's larger font reaches half a line further down.
+    m_y += RoundPixel(m_lineHeight * 0.5);
+    m_row[kCellCentre].Style = FontStyle::Plain;
+    m_row[kCellCentre].Text = m_frame.StandardLine;
+    EmitRow();
+  }
   m_y += m_lineHeight;
 
-  SetCertificateFont(kBodyFontPoints, kBodyFontName);
   m_row[kCellLabel].Style = FontStyle::Plain;
   const auto labelled = [this](const Text& label, const std::string& value) {
     m_row[kCellLabel].Text = Tr(label);

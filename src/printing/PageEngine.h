@@ -43,6 +43,9 @@ class PageEngine {
   // room (CellRooms) continues on further lines within its column; the row then grows by those lines, and
   // moves whole to a new page when its last line would pass the bottom limit.
   void EmitRow();
+  // Turns the page unless the given number of lines below the current one fit above the bottom limit:
+  // rows that belong together move whole, as a grown row does.
+  void KeepTogether(int lines);
   // Draws the page header; leaves the print row as it found it.
   void StartPage();
   // Draws the footer (when it is on), turns the page and advances the page number.

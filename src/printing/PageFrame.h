@@ -13,6 +13,7 @@ struct PageFrame {
   std::string OwnerName;        // first header line, right
   std::string Today;            // second header line, right; the short date format
   std::string Title;            // by kind of calculation; empty for none
+  std::string StandardLine;     // under the title, centred; empty for none
   std::string NumberText;       // the calculation number; also the print job title
   std::string CalculationDate;  // the short date format
   bool HasOriginRows = true;    // company, measuring point and designer rows

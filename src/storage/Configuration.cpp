@@ -41,6 +41,10 @@ constexpr const char* kPrintCascadeKey = "Tiskni kaskádu";
 constexpr const char* kPrintGraphKey = "Tiskni graf";
 constexpr const char* kPrintTableKey = "Tiskni tabulku nejistot";
 constexpr const char* kCascadeOnNewPageKey = "Kaskáda na novou stránku";
+// Keys that older versions of the program neither read nor write: a file without them prints all three.
+constexpr const char* kPrintStandardKey = "Tiskni normu";
+constexpr const char* kPrintSignaturesKey = "Tiskni podpisy";
+constexpr const char* kPrintReasonsKey = "Tiskni důvody nesplnění normy";
 constexpr const char* kSortKey = "Třídit";
 constexpr const char* kLanguageKey = "LangID";
 
@@ -211,6 +215,9 @@ Configuration ReadConfiguration(FileSystem& fs, const ConfigurationPaths& paths,
   state.PrintGraph = reader.Flag(kInterface, kPrintGraphKey, true);
   state.PrintUncertaintyTable = reader.Flag(kInterface, kPrintTableKey, true);
   state.CascadeOnNewPage = reader.Flag(kInterface, kCascadeOnNewPageKey, false);
+  state.PrintStandard = reader.Flag(kInterface, kPrintStandardKey, true);
+  state.PrintSignatures = reader.Flag(kInterface, kPrintSignaturesKey, true);
+  state.PrintNonComplianceReasons = reader.Flag(kInterface, kPrintReasonsKey, true);
   state.SortOrder = static_cast<int>(reader.Integer(kInterface, kSortKey, 0));
   configuration.Language = ReadLanguage(fs, paths.file);
   configuration.DatabaseFolderExists = fs.IsDirectory(configuration.DatabaseFolder);
@@ -268,6 +275,9 @@ bool SaveInterfaceState(FileSystem& fs, const std::string& file, const Interface
     ini.SetValue(kInterface, kPrintGraphKey, state.PrintGraph ? "1" : "0");
     ini.SetValue(kInterface, kPrintTableKey, state.PrintUncertaintyTable ? "1" : "0");
     ini.SetValue(kInterface, kCascadeOnNewPageKey, state.CascadeOnNewPage ? "1" : "0");
+    ini.SetValue(kInterface, kPrintStandardKey, state.PrintStandard ? "1" : "0");
+    ini.SetValue(kInterface, kPrintSignaturesKey, state.PrintSignatures ? "1" : "0");
+    ini.SetValue(kInterface, kPrintReasonsKey, state.PrintNonComplianceReasons ? "1" : "0");
     ini.SetValue(kInterface, kSortKey, std::to_string(state.SortOrder));
     return true;
   });

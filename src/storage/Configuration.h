@@ -27,6 +27,9 @@ struct InterfaceState {
   bool PrintGraph = true;
   bool PrintUncertaintyTable = true;
   bool CascadeOnNewPage = false;
+  bool PrintStandard = true;
+  bool PrintSignatures = true;
+  bool PrintNonComplianceReasons = true;
   int SortOrder = 0;  // 1 = the database page lists in reverse file order
 };
 

@@ -100,6 +100,11 @@ void AddCertificateOptions(CLI::App& command, std::vector<CertificateEdit>& edit
       {"--graph", "print the uncertainty graph", nullptr, &PrintOptions::Graph},
       {"--uncertainty-table", "print the uncertainty tables", nullptr, &PrintOptions::Table},
       {"--cascade-new-page", "start the cascade table on a new page", nullptr, &PrintOptions::CascadeNewPage},
+      {"--standard", "print the parts and editions of the standard under the title", nullptr,
+       &PrintOptions::Standard},
+      {"--signatures", "print the signature block at the end", nullptr, &PrintOptions::Signatures},
+      {"--non-compliance-reasons", "print why a result is outside the standard", nullptr,
+       &PrintOptions::NonComplianceReasons},
       {"--footer", "print the footer", &CertificateSettings::FooterOn, nullptr},
   };
   for (const Switch& s : switches) {

@@ -57,6 +57,7 @@
 #include "core/Messages.h"
 #include "db_convert.h"
 #include "state_json.h"
+#include "printing/PrintOptionsConfiguration.h"
 #include "storage/Companies.h"
 #include "storage/Configuration.h"
 #include "storage/DatabaseFile.h"
@@ -686,9 +687,7 @@ int Certificate(const CommandLine& line, Messages& messages) {
   settings.FooterText = configuration.Working.Footer;
   settings.FooterOn = configuration.Working.PrintFooter;
   settings.DatabasePath = line.arguments[1];
-  const InterfaceState& print = configuration.Interface;
-  settings.Options = {print.PrintDescription, print.PrintCascade, print.PrintGraph,
-                      print.PrintUncertaintyTable, print.CascadeOnNewPage};
+  settings.Options = PrintOptionsOf(configuration.Interface);
   for (const auto& edit : line.certificateEdits) edit(request);
   request.pdfPath = line.arguments[3];
   std::string error;

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "RecordingCanvas.h"
+#include "core/StraightLengths.h"
 #include "core/Validity.h"
 #include "strings/core.h"
 
@@ -424,7 +425,7 @@ TEST_F(CertificateBody, NonComplianceLineForEveryFlagButTheVelocity) {
 }
 
 TEST_F(CertificateBody, AllOptionsOffEndAfterTheUncertainties) {
-  settings.Options = {false, false, false, false, false};
+  settings.Options = {false, false, false, false, false, false, false, false};
   state.LimitFlags[kFlagBeta] = true;
   ASSERT_TRUE(Render());
   EXPECT_FALSE(Has("Popis"));
@@ -439,6 +440,7 @@ TEST_F(CertificateBody, AllOptionsOffEndAfterTheUncertainties) {
 TEST_F(CertificateBody, CascadeTableWithItsFrame) {
   settings.Options.Graph = false;
   settings.Options.Table = false;
+  settings.Options.Signatures = false;  // its lines to fill in are no frame's
   ASSERT_TRUE(Render());
   ExpectRow("Snímač tlakové diference", {"Snímač tlakové diference", "1", "2", "3", "4"});
   ExpectRow("Rozsah            [Pa]",
@@ -552,6 +554,7 @@ TEST_F(CertificateBody, StoredGraphSettingsDecideScaleCurvesAndCaption) {
 
 TEST_F(CertificateBody, UncertaintyTablesShowTheCurves) {
   settings.Options.Graph = false;
+  settings.Options.Signatures = false;  // its lines to fill in are no frame's
   ASSERT_TRUE(Render());
   const UncertaintyCurves curves = CertificateCurves(state);
   // Transmitter 1 ranges over the differential pressure at maximum flow.
@@ -652,6 +655,98 @@ TEST_F(CertificateBody, NoTwoTextsOverlapForAnyElementMaterialOrNote) {
       ASSERT_TRUE(Render());
       EXPECT_EQ(OverlappingTexts(printer), "") << "element " << element << ", material " << material;
     }
+  }
+}
+
+constexpr const char* kStandardPart2 = "Norma: ČSN EN ISO 5167-1:2003 a ČSN EN ISO 5167-2:2003";
+
+TEST_F(CertificateBody, StandardSignaturesAndReasonsOnlyWhenOn) {
+  state.LimitFlags[kFlagBeta] = true;
+  state.LimitFlags[kFlagMinimumFlow] = true;
+  state.Designer = "Ing. Novák";
+  const std::vector<std::string> reasons = ListLimitMessages(state, ',');
+  ASSERT_EQ(reasons.size(), 2u);
+  for (int mask = 0; mask < 8; ++mask) {
+    settings.Options.Standard = mask & 1;
+    settings.Options.Signatures = mask & 2;
+    settings.Options.NonComplianceReasons = mask & 4;
+    ASSERT_TRUE(Render());
+    EXPECT_EQ(Has(kStandardPart2), settings.Options.Standard) << mask;
+    EXPECT_EQ(Has("Schválil"), settings.Options.Signatures) << mask;
+    EXPECT_EQ(Has(reasons[0]) && Has(reasons[1]), settings.Options.NonComplianceReasons) << mask;
+    EXPECT_EQ(OverlappingTexts(printer), "") << mask;
+  }
+  // The standard under the title of every page; the reasons line by line under the warning; the designer
+  // on the name line of the first column.
+  for (int page = 1; page <= printer.page; ++page) {
+    const DrawnText* line = printer.Find(kStandardPart2, page);
+    ASSERT_NE(line, nullptr) << page;
+    EXPECT_GT(line->y, printer.Find("Osvědčení o výpočtu primárního prvku dle ČSN EN ISO 5167", page)->y);
+    EXPECT_LT(line->y, printer.Find("Číslo výpočtu:", page)->y);
+  }
+  const auto warning = Where("!!! Výpočet nebo zadání neodpovídá ČSN EN ISO 5167 !!!");
+  EXPECT_EQ(Where(reasons[0]), std::pair(warning.first, warning.second + 90));
+  EXPECT_EQ(Where(reasons[1]), std::pair(warning.first, warning.second + 180));
+  ExpectRow("Jméno:", {"Jméno:", "Ing. Novák", "Jméno:", "Jméno:"});
+}
+
+TEST_F(CertificateBody, SignatureBlockStaysWholeAtTheFootOfTheLastPage) {
+  // Without graph and tables the body ends after the warning and its reasons: lengths and flags bring its
+  // end nearer to the foot line by line.
+  settings.Options.Graph = false;
+  settings.Options.Table = false;
+  const double bottomLimit = 6816 * 0.975 - 90;
+  bool moved = false;
+  for (int fittings = 0; fittings <= kFittingBoxCount; ++fittings) {
+    for (int flags = 0; flags <= kFlagReDMax; ++flags) {
+      state.Fittings = {};
+      std::fill_n(state.Fittings.begin(), fittings, true);
+      state.LimitFlags = {};
+      std::fill_n(state.LimitFlags.begin(), flags, true);
+      settings.Options.Signatures = false;
+      ASSERT_TRUE(Render());
+      const int pagesWithout = printer.page;
+      settings.Options.Signatures = true;
+      ASSERT_TRUE(Render());
+      moved = moved || printer.page > pagesWithout;
+      EXPECT_LE(printer.page, pagesWithout + 1);
+      for (const DrawnText& t : printer.texts) {
+        if (t.text == "Vypracoval" || t.text == "Datum:" || t.text == "Podpis:") {
+          EXPECT_EQ(t.page, printer.page);
+        }
+      }
+      const DrawnText* signature = printer.Find("Podpis:");
+      ASSERT_NE(signature, nullptr);
+      EXPECT_LE(signature->y + 2 * 90, bottomLimit);
+      EXPECT_GT(signature->y + 3 * 90, bottomLimit);
+    }
+  }
+  EXPECT_TRUE(moved);
+}
+
+TEST(CertificateStandardLine, NamesThePartOfTheElementAndTheEditionOfTheStraightLengths) {
+  struct Case {
+    PrimaryElementKind kind;
+    const char* tag;
+    std::string line;
+  };
+  const std::string lengths1998 = ", přímé délky dle ČSN EN ISO 5167-1:1998";
+  const Case cases[] = {
+      {PrimaryElementKind::OrificeFlange, "ver3.5", kStandardPart2},
+      {PrimaryElementKind::NozzleLongRadius, "ver3.4",
+       "Norma: ČSN EN ISO 5167-1:2003 a ČSN EN ISO 5167-3:2003"},
+      {PrimaryElementKind::VenturiNozzle, "ver3.5", "Norma: ČSN EN ISO 5167-1:2003 a ČSN EN ISO 5167-3:2003"},
+      {PrimaryElementKind::VenturiWelded, "ver3.5", "Norma: ČSN EN ISO 5167-1:2003 a ČSN EN ISO 5167-4:2003"},
+      {PrimaryElementKind::OrificeCorner, "ver3.3", kStandardPart2 + lengths1998},
+      {PrimaryElementKind::VenturiCast, "ver2.2",
+       "Norma: ČSN EN ISO 5167-1:2003 a ČSN EN ISO 5167-4:2003" + lengths1998},
+      {static_cast<PrimaryElementKind>(12), "ver3.5", ""},
+  };
+  for (const Case& c : cases) {
+    CalculationState state;
+    state.ElementKind = c.kind;
+    state.VersionTag = c.tag;
+    EXPECT_EQ(StandardLineOf(state), c.line) << static_cast<int>(c.kind) << " " << c.tag;
   }
 }
 

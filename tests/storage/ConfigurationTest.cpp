@@ -67,6 +67,9 @@ TEST_F(ConfigurationTest, AFileOfTheOlderProgramReadsRight) {
   EXPECT_EQ(c.Working.FlowRefTemperature, 20);
   EXPECT_EQ(c.Interface.LastDatabase, "Teplárna.flw");
   EXPECT_FALSE(c.Interface.PrintGraph);
+  // Options the older program did not know are on.
+  EXPECT_TRUE(c.Interface.PrintStandard && c.Interface.PrintSignatures &&
+              c.Interface.PrintNonComplianceReasons);
   EXPECT_EQ(c.Interface.SortOrder, 1);
   EXPECT_EQ(c.Language, "English");
   std::string code;
@@ -109,6 +112,7 @@ TEST_F(ConfigurationTest, EverySettingRoundTripsAndTheFolderIsCreatedOnFirstWrit
   InterfaceState state;
   state.LastDatabase = "{Q}";
   state.CascadeOnNewPage = true;
+  state.PrintSignatures = false;
   state.SortOrder = 1;
   ASSERT_TRUE(SaveInterfaceState(LocalFileSystem(), paths.file, state, messages));
   const std::string code("\x0a\x00\x6e\\x41\x20", 6);
@@ -128,6 +132,8 @@ TEST_F(ConfigurationTest, EverySettingRoundTripsAndTheFolderIsCreatedOnFirstWrit
   EXPECT_EQ(read.Working.DensityRefTemperature, -12.5);
   EXPECT_EQ(read.Interface.LastDatabase, "{Q}");
   EXPECT_TRUE(read.Interface.CascadeOnNewPage);
+  EXPECT_FALSE(read.Interface.PrintSignatures);
+  EXPECT_TRUE(read.Interface.PrintStandard && read.Interface.PrintNonComplianceReasons);
   EXPECT_EQ(read.Interface.SortOrder, 1);
   EXPECT_EQ(read.AdministratorPasswordCode, code);
   EXPECT_EQ(read.Language, "Slovensky");

@@ -46,7 +46,8 @@ TEST(PramoCalcCertificate, OptionsOffGiveOnePage) {
 }
 
 TEST(PramoCalcCertificate, BadOptionValuesAreUnusableInput) {
-  for (const char* args : {"--zoom 60", "--graph maybe", "--decimal-separator x", "--certificate"}) {
+  for (const char* args :
+       {"--zoom 60", "--graph maybe", "--signatures maybe", "--decimal-separator x", "--certificate"}) {
     const ToolRun run = RunTool(kCalc + " " + kExample + " " + args);
     EXPECT_EQ(run.exitCode, 2) << args;
   }

@@ -5,6 +5,7 @@
 #include "core/CalculationState.h"
 #include "core/Messages.h"
 #include "printing/Certificate.h"
+#include "printing/windows/CertificatePdfExport.h"
 
 class QWidget;
 
@@ -25,9 +26,12 @@ class CertificatePrinter {
   bool Print(const CalculationState& state, const CertificateSettings& settings, Messages& messages);
   // The printer's name as the last rendering reported it.
   QString PrinterName();
+  // Certificates written as PDF files instead, for the preview's and the main window's export.
+  CertificatePdfExport& PdfExport() { return m_pdfExport; }
 
  private:
   QPrinter m_printer;
+  CertificatePdfExport m_pdfExport;
 };
 
 }  // namespace pramo

@@ -33,6 +33,7 @@ TFNahled::TFNahled(Messages& messages, CertificatePrinter& printer, QWidget* par
   setWindowFlag(Qt::WindowMaximizeButtonHint);
   setWindowModality(Qt::ApplicationModal);
   ui->TBTisk5->setIcon(PrintIcon());
+  ui->TBExportPdf->setIcon(QIcon::fromTheme(QStringLiteral("document-export"), ToolIcon(ToolGlyph::Export)));
   ui->TBPrvni->setIcon(style()->standardIcon(QStyle::SP_MediaSkipBackward));
   ui->TBPredchozi->setIcon(style()->standardIcon(QStyle::SP_MediaSeekBackward));
   ui->TBDalsi->setIcon(style()->standardIcon(QStyle::SP_MediaSeekForward));
@@ -50,6 +51,7 @@ TFNahled::TFNahled(Messages& messages, CertificatePrinter& printer, QWidget* par
   ui->SBNahledDoleni->addWidget(m_statusPrinter, 1);
 
   connect(ui->TBTisk5, &QToolButton::clicked, this, &TFNahled::TBTisk5Click);
+  connect(ui->TBExportPdf, &QToolButton::clicked, this, &TFNahled::TBExportPdfClick);
   connect(ui->TBPrvni, &QToolButton::clicked, this, &TFNahled::TBPrvniClick);
   connect(ui->TBPredchozi, &QToolButton::clicked, this, &TFNahled::TBPredchoziClick);
   connect(ui->TBDalsi, &QToolButton::clicked, this, &TFNahled::TBDalsiClick);
@@ -85,6 +87,7 @@ void TFNahled::FormShow() {
   const bool pages = !Pages().empty();
   m_current = pages ? 1 : 0;
   ui->TBTisk5->setEnabled(pages);
+  ui->TBExportPdf->setEnabled(pages);
   EnablePaging(false, Pages().size() >= 2);
   LoadPage();
   ShowPageStatus();
@@ -157,6 +160,10 @@ void TFNahled::CBMeritkoChange(int) {
   LoadPage();
   ShowPageStatus();
   ui->SBNahled->setFocus();
+}
+
+void TFNahled::TBExportPdfClick() {
+  m_printer.PdfExport().Export(this, m_state, m_settings, m_messages);
 }
 
 void TFNahled::TBTisk5Click() {

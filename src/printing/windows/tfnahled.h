@@ -39,6 +39,7 @@ class TFNahled : public QDialog {
   QString PageStatus() const;
 
   void TBTisk5Click();
+  void TBExportPdfClick();
   void TBPrvniClick();
   void TBPredchoziClick();
   void TBDalsiClick();

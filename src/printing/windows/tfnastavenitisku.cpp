@@ -24,8 +24,14 @@ TFNastaveniTisku::TFNastaveniTisku(CertificatePrinter& printer, QWidget* parent)
 TFNastaveniTisku::~TFNastaveniTisku() = default;
 
 PrintOptions TFNastaveniTisku::Options() const {
-  return {ui->ChBPopis->isChecked(), ui->ChBKaskadu->isChecked(), ui->ChBGrafNejistot5->isChecked(),
-          ui->ChBTabulkaNejistot->isChecked(), ui->ChBKaskadaNovaStrana->isChecked()};
+  return {ui->ChBPopis->isChecked(),
+          ui->ChBKaskadu->isChecked(),
+          ui->ChBGrafNejistot5->isChecked(),
+          ui->ChBTabulkaNejistot->isChecked(),
+          ui->ChBKaskadaNovaStrana->isChecked(),
+          ui->ChBNorma->isChecked(),
+          ui->ChBPodpisy->isChecked(),
+          ui->ChBDuvodyNesplneni->isChecked()};
 }
 
 void TFNastaveniTisku::SetOptions(const PrintOptions& options) {
@@ -34,6 +40,9 @@ void TFNastaveniTisku::SetOptions(const PrintOptions& options) {
   ui->ChBGrafNejistot5->setChecked(options.Graph);
   ui->ChBTabulkaNejistot->setChecked(options.Table);
   ui->ChBKaskadaNovaStrana->setChecked(options.CascadeNewPage);
+  ui->ChBNorma->setChecked(options.Standard);
+  ui->ChBPodpisy->setChecked(options.Signatures);
+  ui->ChBDuvodyNesplneni->setChecked(options.NonComplianceReasons);
 }
 
 void TFNastaveniTisku::showEvent(QShowEvent* event) {

@@ -14,7 +14,7 @@ namespace pramo {
 
 class CertificatePrinter;
 
-// "Nastavení tisku.": the five print options, which the certificate reads when it is rendered, and the
+// "Nastavení tisku.": the print options, which the certificate reads when it is rendered, and the
 // printer set-up.
 class TFNastaveniTisku : public QDialog {
   Q_OBJECT

@@ -6,10 +6,8 @@
 #include "strings/storage.h"
 
 namespace pramo {
-namespace {
 
-// The string table's filter ("name|pattern|name|pattern") as the dialog's filters; "*.*" means every file.
-QStringList NameFilters(const std::string& filter) {
+QStringList FileDialogNameFilters(const std::string& filter) {
   const QStringList parts = ToQt(filter).split(QLatin1Char('|'));
   QStringList filters;
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
@@ -19,12 +17,10 @@ QStringList NameFilters(const std::string& filter) {
   return filters;
 }
 
-}  // namespace
-
 std::string ChooseCalculationFile(QWidget* parent, const CalculationFileChoice& choice) {
   QFileDialog dialog(parent, ToQt(choice.title));
   dialog.setObjectName(choice.save ? QStringLiteral("SDExport") : QStringLiteral("ODImportCln"));
-  dialog.setNameFilters(NameFilters(Tr(str::kExportFilter)));
+  dialog.setNameFilters(FileDialogNameFilters(Tr(str::kExportFilter)));
   dialog.setDefaultSuffix(QStringLiteral("cln"));
   // The program asks itself, once the extension is settled.
   dialog.setOption(QFileDialog::DontConfirmOverwrite);

@@ -3,6 +3,8 @@
 #include <functional>
 #include <string>
 
+#include <QStringList>
+
 class QWidget;
 
 namespace pramo {
@@ -17,6 +19,10 @@ struct CalculationFileChoice {
 // The chosen path, or empty when the dialog was cancelled. The program shows the system's file dialog;
 // tests choose without one.
 using CalculationFileChooser = std::function<std::string(QWidget* parent, const CalculationFileChoice&)>;
+
+// A string table's filter ("name|pattern|name|pattern") as a file dialog's name filters; "*.*" means every
+// file.
+QStringList FileDialogNameFilters(const std::string& filter);
 
 // The file dialog for export files: filter "Soubory Pramo" (*.cln) and "Všechny soubory", default
 // extension "cln".

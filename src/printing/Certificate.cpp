@@ -7,6 +7,7 @@
 #include <vector>
 #include <span>
 
+#include "core/InputGathering.h"
 #include "core/NumberText.h"
 #include "core/SizingIterations.h"
 #include "core/StraightLengths.h"
@@ -662,8 +663,7 @@ InputFieldTexts InputFieldTextsOf(const CalculationState& state, char decimalSep
 
 CalculationState CascadeOfResult(const CalculationState& state) {
   CalculationState result = state;
-  result.CascadeRange[0] = DpAtMaximumFlow(state);
-  result.CascadeAccuracy[0] = state.DpTransmitterAccuracy;
+  SetFirstTransmitter(result, DpAtMaximumFlow(state));
   return result;
 }
 

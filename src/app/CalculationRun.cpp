@@ -114,6 +114,11 @@ bool ChooseSeriesEntry(int index, CalculationState& state, DerivedValues& derive
   return true;
 }
 
+void SetFirstTransmitter(CalculationState& state, double dpMax) {
+  state.CascadeRange[0] = dpMax;
+  state.CascadeAccuracy[0] = state.DpTransmitterAccuracy;
+}
+
 RunOutcome RunCalculation(InputForm& form, CalculationState& state, DerivedValues& derived,
                           const GatherContext& context, char separator) {
   RunOutcome outcome;

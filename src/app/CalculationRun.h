@@ -37,6 +37,10 @@ RunOutcome RunCalculation(InputForm& form, CalculationState& state, DerivedValue
 // recomputation fails.
 bool ChooseSeriesEntry(int index, CalculationState& state, DerivedValues& derived, Messages& messages);
 
+// Transmitter 1 of the cascade measures up to the maximum differential pressure of the shown result, with
+// the accuracy of the differential-pressure transmitter.
+void SetFirstTransmitter(CalculationState& state, double dpMax);
+
 // The series list entry of the state's current result.
 std::string SeriesEntryText(const CalculationState& state, double seriesValue, char decimalSeparator = '.');
 

@@ -415,11 +415,6 @@ bool GatherTexts(InputForm& form, CalculationState& state, const GatherContext& 
          ok;
 }
 
-void SetFirstTransmitter(CalculationState& state, double dpMax) {
-  state.CascadeRange[0] = dpMax;
-  state.CascadeAccuracy[0] = state.DpTransmitterAccuracy;
-}
-
 double Transmitter1Range(const CalculationState& state, int selectedSeriesEntry) {
   if (state.CalcKind == CalculationKind::Dp) return state.Dp;
   if (state.DpMaxGiven) return state.DpMax;
@@ -430,7 +425,8 @@ double Transmitter1Range(const CalculationState& state, int selectedSeriesEntry)
 
 bool ReadCascadeGrid(CascadeGrid& grid, CalculationState& state, int selectedSeriesEntry, Messages& messages,
                      bool& textsChanged) {
-  SetFirstTransmitter(state, Transmitter1Range(state, selectedSeriesEntry));
+  state.CascadeRange[0] = Transmitter1Range(state, selectedSeriesEntry);
+  state.CascadeAccuracy[0] = state.DpTransmitterAccuracy;
 
   // Transmitter n sits in column n of the grid and at index n - 1 of the state's arrays.
   for (int transmitter = kCascadeTransmitters; transmitter >= 2; --transmitter) {

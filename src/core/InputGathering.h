@@ -31,10 +31,6 @@ bool GatherInputs(InputForm& form, CalculationState& state, DerivedValues& deriv
 // a text holds a character that cannot be stored or a grid cell is no number (the user is told which).
 bool GatherTexts(InputForm& form, CalculationState& state, const GatherContext& context);
 
-// Transmitter 1 of the cascade measures up to the maximum differential pressure of the shown result, with
-// the accuracy of the differential-pressure transmitter.
-void SetFirstTransmitter(CalculationState& state, double dpMax);
-
 // Range of cascade transmitter 1: the differential pressure at the maximum flow of the shown result. In
 // the Δp kind that is the computed Dp (the maximum flow is the operating flow there); otherwise the typed
 // maximum when given, else the series value of the chosen series entry (entry 0 when none of 0..9 is).

@@ -7,7 +7,6 @@
 #include <vector>
 #include <span>
 
-#include "core/InputGathering.h"
 #include "core/NumberText.h"
 #include "core/SizingIterations.h"
 #include "core/StraightLengths.h"
@@ -663,7 +662,8 @@ InputFieldTexts InputFieldTextsOf(const CalculationState& state, char decimalSep
 
 CalculationState CascadeOfResult(const CalculationState& state) {
   CalculationState result = state;
-  SetFirstTransmitter(result, DpAtMaximumFlow(state));
+  result.CascadeRange[0] = DpAtMaximumFlow(state);
+  result.CascadeAccuracy[0] = state.DpTransmitterAccuracy;
   return result;
 }
 

@@ -98,7 +98,7 @@ std::string ListingDatePattern(std::string_view localePattern) {
     return c == 'd' || c == 'M' || c == 'y' || (c != '\'' && !std::isalpha(static_cast<unsigned char>(c)));
   });
   const bool shortFields = format.find("ddd") == std::string::npos && format.find("MMM") == std::string::npos;
-  return plain && shortFields && !format.empty() ? format : std::string("d.M.yyyy");
+  return plain && shortFields && !format.empty() ? format : std::string(kPlainListingDatePattern);
 }
 
 std::string DateText(double dayCount, std::string_view pattern) {

@@ -30,7 +30,8 @@ std::string FourDigitYearPattern(std::string_view localePattern);
 
 // The locale's short date pattern as the database listing shows dates: its date separator cut down to one
 // character, the year as the locale writes it. A pattern with names of months or days, eras or quoted
-// texts gives "d.M.yyyy".
+// texts gives the plain pattern.
+inline constexpr const char* kPlainListingDatePattern = "d.M.yyyy";
 std::string ListingDatePattern(std::string_view localePattern);
 // The cut-down: a separator of several characters (as ". " in "d. M. yyyy") is trimmed to its first
 // character that is no blank and replaced by it throughout.

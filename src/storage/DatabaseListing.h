@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/Dates.h"
 #include "storage/DatabaseFile.h"
 
 namespace pramo {
@@ -24,7 +25,7 @@ struct ListingFilter {
 // yy, yyyy and literal characters).
 struct DisplayFormat {
   char decimalSeparator = ',';
-  std::string shortDate = "d.M.yyyy";
+  std::string shortDate = kPlainListingDatePattern;
 };
 
 inline constexpr int kListingColumns = 7;

@@ -301,7 +301,7 @@ class TfMain : public QMainWindow {
   QHeaderView* HCVyber = nullptr;
   QToolButton* TBUzivatel = nullptr;
   QProgressBar* m_listingProgress = nullptr;
-  std::string m_shortDateFormat = "d.M.yyyy";
+  std::string m_shortDateFormat = kPlainListingDatePattern;
   std::vector<QLineEdit*> m_numericEdits;
   std::vector<QCheckBox*> m_fittingBoxes;
   QString m_textOnEntry;

@@ -24,14 +24,16 @@ TFNastaveniTisku::TFNastaveniTisku(CertificatePrinter& printer, QWidget* parent)
 TFNastaveniTisku::~TFNastaveniTisku() = default;
 
 PrintOptions TFNastaveniTisku::Options() const {
-  return {ui->ChBPopis->isChecked(),
-          ui->ChBKaskadu->isChecked(),
-          ui->ChBGrafNejistot5->isChecked(),
-          ui->ChBTabulkaNejistot->isChecked(),
-          ui->ChBKaskadaNovaStrana->isChecked(),
-          ui->ChBNorma->isChecked(),
-          ui->ChBPodpisy->isChecked(),
-          ui->ChBDuvodyNesplneni->isChecked()};
+  PrintOptions options;
+  options.Description = ui->ChBPopis->isChecked();
+  options.Cascade = ui->ChBKaskadu->isChecked();
+  options.Graph = ui->ChBGrafNejistot5->isChecked();
+  options.Table = ui->ChBTabulkaNejistot->isChecked();
+  options.CascadeNewPage = ui->ChBKaskadaNovaStrana->isChecked();
+  options.Standard = ui->ChBNorma->isChecked();
+  options.Signatures = ui->ChBPodpisy->isChecked();
+  options.NonComplianceReasons = ui->ChBDuvodyNesplneni->isChecked();
+  return options;
 }
 
 void TFNastaveniTisku::SetOptions(const PrintOptions& options) {

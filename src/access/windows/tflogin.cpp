@@ -10,14 +10,14 @@
 #include "app/windows/Help.h"
 #include "app/windows/Language.h"
 #include "app/windows/WindowText.h"
-#include "app/windows/tfmain.h"
 #include "storage/DatabasePage.h"
 #include "strings/access.h"
 #include "ui_tflogin.h"
 
 namespace pramo {
 
-TFLogin::TFLogin(TfMain& main, TFZmenaHesla2& passwordChange, Messages& messages, ConfigurationPaths paths)
+TFLogin::TFLogin(SessionWindow& main, TFZmenaHesla2& passwordChange, Messages& messages,
+                 ConfigurationPaths paths)
     : ui(std::make_unique<Ui::TFLogin>()),
       m_main(main),
       m_passwordChange(passwordChange),
@@ -42,13 +42,14 @@ TFLogin::TFLogin(TfMain& main, TFZmenaHesla2& passwordChange, Messages& messages
   connect(ui->BBKonec, &QPushButton::clicked, this, &TFLogin::BBKonecClick);
   connect(ui->BBNapoveda, &QPushButton::clicked, this, &TFLogin::BBNapovedaClick);
   connect(ui->CBJazykProgramu, &QComboBox::activated, this, &TFLogin::CBJazykProgramuChange);
-  connect(&m_main, &TfMain::LoggedOut, this, [this] {
-    FormShow();
-    show();
-  });
 }
 
 TFLogin::~TFLogin() = default;
+
+void TFLogin::ShowAgain() {
+  FormShow();
+  show();
+}
 
 void TFLogin::FormShow() {
   m_main.LoginShown();
@@ -127,12 +128,12 @@ void TFLogin::Refuse() {
 void TFLogin::EnterMain() {
   ui->EUser->clear();
   ui->EHeslo->clear();
-  m_main.show();
+  m_main.EnterSession();
   hide();
 }
 
 void TFLogin::BBKonecClick() {
-  if (!m_main.close()) return;
+  if (!m_main.EndProgram()) return;
   hide();
   emit ProgramEnded();
 }

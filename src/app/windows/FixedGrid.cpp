@@ -26,4 +26,10 @@ void SetUpFixedGrid(QTableWidget* grid, int rows, std::span<const int> columnWid
   }
 }
 
+QTableWidgetItem* FixedItem(const QString& text) {
+  auto* item = new QTableWidgetItem(text);
+  item->setFlags(Qt::ItemIsEnabled);
+  return item;
+}
+
 }  // namespace pramo

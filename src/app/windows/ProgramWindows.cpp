@@ -89,6 +89,7 @@ ProgramWindows::ProgramWindows(Messages& messages, const Configuration& configur
   fMain.SetUncertaintyWindows(&FGraf, &FTabulkaNejistot);
   fMain.SetFlowTableWindow(&FPrutok2mA);
   fMain.SetConversionWindow(&FConvert);
+  QObject::connect(&fMain, &TfMain::LoggedOut, &FLogin, &TFLogin::ShowAgain);
   InstallHelpKey(messages);
   fMain.SwitchLanguage(FLogin.LanguageList());
   fMain.Environment_ReInit();

@@ -1,6 +1,8 @@
 #include "app/windows/sessioncontroller.h"
 
 #include "access/Users.h"
+#include "storage/FileSystem.h"
+#include "strings/storage.h"
 
 namespace pramo {
 
@@ -38,6 +40,40 @@ void SessionController::Start(const Session& session) {
 
 bool SessionController::IsAdministrator() const {
   return m_session.userName == AdministratorLoginName();
+}
+
+void SessionController::SaveProgramSettings(const CalculationState& state, bool printFooter,
+                                            Messages& messages, char decimalSeparator) {
+  TakeWorkingSettings(state, m_configuration.Working);
+  m_configuration.Working.PrintFooter = printFooter;
+  if (SaveSettings(LocalFileSystem(), m_configurationPath, m_configuration, messages, decimalSeparator))
+    ClearChanges();
+}
+
+void SessionController::SaveInterfaceStateIfConfigured(const std::optional<PrintOptions>& options,
+                                                       Messages& messages) {
+  InterfaceState& interface = m_configuration.Interface;
+  if (options) {
+    interface.PrintDescription = options->Description;
+    interface.PrintCascade = options->Cascade;
+    interface.PrintGraph = options->Graph;
+    interface.PrintUncertaintyTable = options->Table;
+    interface.CascadeOnNewPage = options->CascadeNewPage;
+  }
+  if (LocalFileSystem().Exists(m_configurationPath))
+    SaveInterfaceState(LocalFileSystem(), m_configurationPath, interface, messages);
+}
+
+bool SessionController::AdministratorMayLeave(const CalculationState& state, bool printFooter,
+                                              Messages& messages, char decimalSeparator) {
+  if (!Unsaved()) return true;
+  const Answer answer = messages.Show(Message{MessageKind::Warning,
+                                              str::kSettingsNotSaved.id,
+                                              Tr(str::kSettingsNotSaved),
+                                              {Answer::Yes, Answer::No, Answer::Cancel}});
+  if (answer == Answer::Cancel) return false;
+  if (answer == Answer::Yes) SaveProgramSettings(state, printFooter, messages, decimalSeparator);
+  return true;
 }
 
 }  // namespace pramo

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "access/windows/SessionWindow.h"
+#include "core/CalculationState.h"
+#include "core/Messages.h"
+#include "printing/Certificate.h"
 #include "storage/Configuration.h"
 #include "storage/DatabasePage.h"
 
@@ -61,6 +65,16 @@ class SessionController {
   void MarkSettingsChanged() { m_settingsChanged = true; }
   void MarkTextsChanged() { m_textsChanged = true; }
   void ClearChanges() { m_settingsChanged = m_textsChanged = false; }
+
+  // Saves the settings: the working settings as the state holds them and the footer switch. Nothing
+  // counts as unsaved afterwards.
+  void SaveProgramSettings(const CalculationState& state, bool printFooter, Messages& messages,
+                           char decimalSeparator);
+  // The interface state, with the print options in force, where the configuration file exists.
+  void SaveInterfaceStateIfConfigured(const std::optional<PrintOptions>& options, Messages& messages);
+  // The administrator leaves: unsaved settings are asked about, Yes saves them; false when he stays.
+  bool AdministratorMayLeave(const CalculationState& state, bool printFooter, Messages& messages,
+                             char decimalSeparator);
 
   bool SaveAll() const { return m_saveAll; }
   void AllowSaveAll() { m_saveAll = true; }

@@ -42,6 +42,7 @@ class TSZadani;
 class TSVysledky;
 class TSDatabaze;
 class HiddenKeys;
+class CalculationActions;
 
 // The main window "Pramo": the frame of the input, results, database and administration pages, with the
 // menus and the tool bar, shown in the mode the session is in.
@@ -65,7 +66,7 @@ class TfMain : public QMainWindow, public SessionWindow {
   void SetFlowTableWindow(TFPrutok2mA* prutok2mA);
   void SetConversionWindow(TFConvert* convert) { m_convert = convert; }
   // How the export and import choose their file; the system's file dialog unless told otherwise.
-  void SetFileChooser(CalculationFileChooser chooser) { m_chooseFile = std::move(chooser); }
+  void SetFileChooser(CalculationFileChooser chooser);
 
   // Puts every page into its initial state.
   void Environment_ReInit();
@@ -94,22 +95,13 @@ class TfMain : public QMainWindow, public SessionWindow {
   bool SaveAll() const { return m_session.SaveAll(); }
 
   // The handlers of the actions and menus, named after their control and event.
-  void AVypocetParametru5Execute();
-  void ActionSaveExecute();
   void AKonecExecute();
   void AOdhlasitExecute();
   void BBKonecClick();
   void ChBZapatiClick();
   void ZmenitprstupovehesloClick();
   void Oprogramu1Click();
-  void ATiskOsvedceniExecute();
-  void ANahledExecute();
-  void ANastaveniTiskuExecute();
   void BBZapatiClick();
-  void AZobrazGrafNejistotExecute();
-  void ActionZobrazTabulkuNejistotExecute();
-  void AExportExecute();
-  void AImportExecute();
   // "Kvantora -> Pramo" on the administration page.
   void BBConvertClick();
 
@@ -122,27 +114,13 @@ class TfMain : public QMainWindow, public SessionWindow {
 
  private:
   void FormCreate();
-  void BuildMenuButtons();
   void ConnectHandlers();
   void ConnectPages();
-  void SetToolHints();
   void ShowPage(QWidget* page);
-  void LayOutResultsGrid();
-  // The input page's form with the calculation number of the database page.
-  InputForm FormOfPages() const;
-
-  // Database page commands that change the whole window.
-  void EnterEditing(const CalculationState& state, bool countWritable, bool newCalculation);
-  void ShowStoredCalculation(const CalculationState& state);
-  void ForgetGraphPrintSettings();
-
-  // Printing: what the certificate shows besides the calculation, as the windows hold it now.
-  CertificateSettings CertificateSettingsNow() const;
 
   // Leaving.
-  bool StoreCurrent();
   void LogOut(bool withInterfaceState);
-  void AdministratorLogOut();
+  bool AdministratorMayLeave();
   void SaveProgramSettings();
   void SaveInterfaceStateIfConfigured();
 
@@ -156,18 +134,12 @@ class TfMain : public QMainWindow, public SessionWindow {
   TSVysledky* m_vysledky = nullptr;
   TSDatabaze* m_databaze = nullptr;
   AdministrationPage* m_administration = nullptr;
+  CalculationActions* m_actions = nullptr;
   HiddenKeys* m_hiddenKeys = nullptr;
   QToolButton* TBUzivatel = nullptr;
 
   TFOProgramu* m_oProgramu = nullptr;
   TFZmenaHesla2* m_zmenaHesla2 = nullptr;
-  CertificatePrinter* m_printer = nullptr;
-  TFNahled* m_nahled = nullptr;
-  TFNastaveniTisku* m_nastaveniTisku = nullptr;
-  TFZapati* m_zapati = nullptr;
-  TFGraf* m_graf = nullptr;
-  TFTabulkaNejistot* m_tabulkaNejistot = nullptr;
-  CalculationFileChooser m_chooseFile = ChooseCalculationFile;
   TFConvert* m_convert = nullptr;
 };
 

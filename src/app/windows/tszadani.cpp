@@ -1,20 +1,16 @@
 #include "app/windows/tszadani.h"
 
-#include <cmath>
-
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFocusEvent>
-#include <QHeaderView>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTableWidget>
 
 #include "app/InputPage.h"
-#include "app/windows/FixedGrid.h"
+#include "app/windows/CascadeGridView.h"
+#include "app/windows/EditChangeTracker.h"
 #include "app/windows/Language.h"
 #include "app/windows/WindowText.h"
 #include "app/windows/tfjmenotekutiny.h"
@@ -35,8 +31,6 @@ namespace {
 
 constexpr int kRowTop = 18;  // the kind row of the group "Základní"
 constexpr int kRowHeight = 24;
-constexpr int kCascadeRowHeight = 22;
-constexpr int kCascadeTitleWidth = 135;
 constexpr const char* kRememberedIndex = "rememberedIndex";
 const QString kYellow = QStringLiteral("QLineEdit { background: yellow; }");
 
@@ -82,6 +76,49 @@ void SetChecked(QCheckBox* box, bool checked) {
   box->setChecked(checked);
 }
 
+// The page's controls with the fields of the form they show, for reading the form and filling it alike;
+// the kind, element and fluid lists are read only, since choosing them has consequences of its own.
+struct PageFields {
+  std::vector<std::pair<QLineEdit*, std::string InputForm::*>> edits;
+  std::vector<std::pair<QComboBox*, int InputForm::*>> lists;
+  std::vector<std::pair<QCheckBox*, bool InputForm::*>> boxes;
+};
+
+PageFields FieldsOf(const Ui::TSZadani& ui) {
+  using F = InputForm;
+  return {{{ui.ETlak, &F::ETlak},
+           {ui.EProvozniTeplota, &F::EProvozniTeplota},
+           {ui.EMernaHmotnost, &F::EMernaHmotnost},
+           {ui.EDynamickaViskozita, &F::EDynamickaViskozita},
+           {ui.EVlhkost, &F::EVlhkost},
+           {ui.EIzentropickyExponent7, &F::EIzentropickyExponent7},
+           {ui.EPrutokProvozni, &F::EPrutokProvozni},
+           {ui.EPrutokMax, &F::EPrutokMax},
+           {ui.EPrutokMin, &F::EPrutokMin},
+           {ui.EDifTlakMax, &F::EDifTlakMax},
+           {ui.EPrumerPotrubiPri20C, &F::EPrumerPotrubiPri20C},
+           {ui.ePrumerOtvoru_d20, &F::ePrumerOtvoru_d20},
+           {ui.EPopis, &F::EPopis},
+           {ui.EMericiMisto, &F::EMericiMisto}},
+          {{ui.CBJednTlakH, &F::CBJednTlakH},
+           {ui.CBJednProvozniTeplota, &F::CBJednProvozniTeplota},
+           {ui.CBJednMernaHmotnost, &F::CBJednMernaHmotnost},
+           {ui.CBJednViskozita, &F::CBJednViskozita},
+           {ui.CBFlowUnit, &F::CBFlowUnit},
+           {ui.CBJednDifTlakMaxH, &F::CBJednDifTlakMaxH},
+           {ui.CBJednPrumerPotrubiPri20C, &F::CBJednPrumerPotrubiPri20C},
+           {ui.cbMaterialPrimPrvku, &F::cbMaterialPrimPrvku},
+           {ui.cbMaterialPotrubi, &F::cbMaterialPotrubi}},
+          {{ui.ChBProvozniTeplota, &F::ChBProvozniTeplota},
+           {ui.ChBMernaHmotnost, &F::ChBMernaHmotnost},
+           {ui.ChBDynamickaViskozita, &F::ChBDynamickaViskozita},
+           {ui.ChBIzentropickyExponent, &F::ChBIzentropickyExponent},
+           {ui.ChBSuchyVzduch, &F::ChBSuchyVzduch},
+           {ui.ChBDifTlakMax, &F::ChBDifTlakMax},
+           {ui.ChBNejistota05, &F::ChBNejistota05},
+           {ui.ChBNejistota02, &F::ChBNejistota02}}};
+}
+
 }  // namespace
 
 TSZadani::TSZadani(SessionController& session, CalculationState& state, Messages& messages, QWidget* parent)
@@ -110,28 +147,17 @@ TSZadani::TSZadani(SessionController& session, CalculationState& state, Messages
   m_fittingBoxes = {ui->chbTvarovka01, ui->chbTvarovka02, ui->chbTvarovka03, ui->chbTvarovka04,
                     ui->chbTvarovka05, ui->chbTvarovka06, ui->chbTvarovka07, ui->chbTvarovka08,
                     ui->chbTvarovka09, ui->chbTvarovka10, ui->chbTvarovka11, ui->chbTvarovka12};
-  for (QLineEdit* edit : m_numericEdits) edit->installEventFilter(this);
-  ui->EPopis->installEventFilter(this);
-  ui->EMericiMisto->installEventFilter(this);
-  ui->CBUtvar->installEventFilter(this);
+  auto* tracker = new EditChangeTracker(m_session, this);
+  for (QLineEdit* edit : m_numericEdits) tracker->WatchNumeric(edit);
+  for (QObject* field : std::initializer_list<QObject*>{ui->EPopis, ui->EMericiMisto, ui->CBUtvar})
+    tracker->WatchText(field);
+  tracker->OnEnteredByUser([this](QObject* field) {
+    if (field == ui->EPrutokMax) Tell(m_messages, MessageKind::Warning, str::kFlowMaxWarning);
+  });
   ui->CBUtvar->lineEdit()->setMaxLength(static_cast<int>(kCompanyCapacity));
   for (QComboBox* list : {ui->cbMaterialPrimPrvku, ui->cbMaterialPotrubi}) list->view()->setMinimumWidth(340);
 
-  // The grid keeps its column widths; a smaller font lets the longest titles fit them.
-  QTableWidget* grid = ui->SGKaskada2;
-  QFont gridFont = grid->font();
-  gridFont.setPointSize(8);
-  grid->setFont(gridFont);
-  grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  grid->setRowCount(3);
-  grid->setColumnCount(5);
-  grid->horizontalHeader()->hide();
-  grid->verticalHeader()->hide();
-  grid->verticalHeader()->setDefaultSectionSize(kCascadeRowHeight);
-  for (int r = 0; r < 3; ++r)
-    for (int c = 0; c < 5; ++c)
-      grid->setItem(r, c, r > 0 && c >= 2 ? new QTableWidgetItem() : FixedItem(QString()));
+  SetUpCascadeGrid(*ui->SGKaskada2);
 
   connect(ui->BBBarometrickyTlak1, &QToolButton::clicked, this,
           [this] { OpenValueDialog(ValuePurpose::BarometricPressure); });
@@ -140,30 +166,32 @@ TSZadani::TSZadani(SessionController& session, CalculationState& state, Messages
   connect(ui->BBVPP, &QToolButton::clicked, this, [this] { OpenReferenceDialog(ReferencePurpose::Flow); });
   connect(ui->BBTekutina7, &QToolButton::clicked, this, &TSZadani::BBTekutina7Click);
 
-  connect(ui->CBTekutina5, &QComboBox::activated, this, &TSZadani::CBTekutina5Change);
-  connect(ui->CBPrimarniPrvek, &QComboBox::activated, this, &TSZadani::CBPrimarniPrvekChange);
-  connect(ui->cbDruhVypoctu, &QComboBox::activated, this, &TSZadani::cbDruhVypoctuChange);
-  connect(ui->CBJednTlakH, &QComboBox::activated, this, &TSZadani::CBJednTlakHChange);
-  connect(ui->CBJednMernaHmotnost, &QComboBox::activated, this, &TSZadani::CBJednMernaHmotnostChange);
-  connect(ui->CBFlowUnit, &QComboBox::activated, this, &TSZadani::CBFlowUnitChange);
-  connect(ui->CBJednProvozniTeplota, &QComboBox::activated, this, &TSZadani::CBJednProvozniTeplotaChange);
-  connect(ui->CBJednViskozita, &QComboBox::activated, this, &TSZadani::CBJednViskozitaChange);
-  connect(ui->CBJednDifTlakMaxH, &QComboBox::activated, this, &TSZadani::CBJednDifTlakMaxHChange);
-  connect(ui->CBJednPrumerPotrubiPri20C, &QComboBox::activated, this,
-          &TSZadani::CBJednPrumerPotrubiPri20CChange);
-  connect(ui->cbMaterialPrimPrvku, &QComboBox::activated, this, &TSZadani::cbMaterialPrimPrvkuChange);
-  connect(ui->cbMaterialPotrubi, &QComboBox::activated, this, &TSZadani::cbMaterialPotrubiChange);
-  connect(ui->CBUtvar, &QComboBox::activated, this, &TSZadani::CBUtvarChange);
-
-  connect(ui->ChBProvozniTeplota, &QCheckBox::clicked, this, &TSZadani::ChBProvozniTeplotaClick);
-  connect(ui->ChBMernaHmotnost, &QCheckBox::clicked, this, &TSZadani::ChBMernaHmotnostClick);
-  connect(ui->ChBDynamickaViskozita, &QCheckBox::clicked, this, &TSZadani::ChBDynamickaViskozitaClick);
-  connect(ui->ChBIzentropickyExponent, &QCheckBox::clicked, this, &TSZadani::ChBIzentropickyExponentClick);
-  connect(ui->ChBSuchyVzduch, &QCheckBox::clicked, this, &TSZadani::ChBSuchyVzduchClick);
-  connect(ui->ChBDifTlakMax, &QCheckBox::clicked, this, &TSZadani::ChBDifTlakMaxClick);
-  for (QCheckBox* box : m_fittingBoxes) connect(box, &QCheckBox::clicked, this, &TSZadani::chbTvarovkaClick);
-  connect(ui->ChBNejistota05, &QCheckBox::clicked, this, &TSZadani::ChBNejistota05Click);
-  connect(ui->ChBNejistota02, &QCheckBox::clicked, this, &TSZadani::ChBNejistota02Click);
+  const std::pair<QComboBox*, void (TSZadani::*)(int)> lists[] = {
+      {ui->CBTekutina5, &TSZadani::CBTekutina5Change},
+      {ui->CBPrimarniPrvek, &TSZadani::CBPrimarniPrvekChange},
+      {ui->cbDruhVypoctu, &TSZadani::cbDruhVypoctuChange},
+      {ui->CBJednTlakH, &TSZadani::CBJednTlakHChange},
+      {ui->CBJednMernaHmotnost, &TSZadani::CBJednMernaHmotnostChange},
+      {ui->CBFlowUnit, &TSZadani::CBFlowUnitChange},
+      {ui->CBJednProvozniTeplota, &TSZadani::CBJednProvozniTeplotaChange},
+      {ui->CBJednViskozita, &TSZadani::CBJednViskozitaChange},
+      {ui->CBJednDifTlakMaxH, &TSZadani::CBJednDifTlakMaxHChange},
+      {ui->CBJednPrumerPotrubiPri20C, &TSZadani::CBJednPrumerPotrubiPri20CChange},
+      {ui->cbMaterialPrimPrvku, &TSZadani::cbMaterialPrimPrvkuChange},
+      {ui->cbMaterialPotrubi, &TSZadani::cbMaterialPotrubiChange},
+      {ui->CBUtvar, &TSZadani::CBUtvarChange}};
+  for (const auto& [list, handler] : lists) connect(list, &QComboBox::activated, this, handler);
+  std::vector<std::pair<QCheckBox*, void (TSZadani::*)()>> boxes = {
+      {ui->ChBProvozniTeplota, &TSZadani::ChBProvozniTeplotaClick},
+      {ui->ChBMernaHmotnost, &TSZadani::ChBMernaHmotnostClick},
+      {ui->ChBDynamickaViskozita, &TSZadani::ChBDynamickaViskozitaClick},
+      {ui->ChBIzentropickyExponent, &TSZadani::ChBIzentropickyExponentClick},
+      {ui->ChBSuchyVzduch, &TSZadani::ChBSuchyVzduchClick},
+      {ui->ChBDifTlakMax, &TSZadani::ChBDifTlakMaxClick},
+      {ui->ChBNejistota05, &TSZadani::ChBNejistota05Click},
+      {ui->ChBNejistota02, &TSZadani::ChBNejistota02Click}};
+  for (QCheckBox* box : m_fittingBoxes) boxes.emplace_back(box, &TSZadani::chbTvarovkaClick);
+  for (const auto& [box, handler] : boxes) connect(box, &QCheckBox::clicked, this, handler);
   connect(ui->SGKaskada2, &QTableWidget::itemChanged, this, &TSZadani::SGKaskada2Edited);
 }
 
@@ -184,10 +212,10 @@ void TSZadani::SetDialogs(TFZadej* zadej, TFRadaTlakDif* radaTlakDif, TFZadej2* 
 
 void TSZadani::ResetForStart() {
   ResetInputPage();
-  ClearCascadeGrid();
+  ClearCascadeGrid(*ui->SGKaskada2);
   ui->lDiferencniTlak->move(ui->lDiferencniTlak->x(), ui->ChBDifTlakMax->y());
   CBTekutina5Change(ui->CBTekutina5->currentIndex());
-  LayOutCascadeGrid();
+  LayOutCascadeGrid(*ui->SGKaskada2);
 }
 
 void TSZadani::ResetForNewCalculation() {
@@ -196,26 +224,7 @@ void TSZadani::ResetForNewCalculation() {
   ArrangeRowsForKind();
   CBTekutina5Change(0);
   ClearIdentification();
-  ClearCascadeGrid();
-}
-
-// The value cells of the cascade grid; its titles stay.
-void TSZadani::ClearCascadeGrid() {
-  const QSignalBlocker blocker(ui->SGKaskada2);
-  for (int r = 1; r < 3; ++r)
-    for (int c = 1; c < 5; ++c) ui->SGKaskada2->item(r, c)->setText(QString());
-}
-
-void TSZadani::LayOutCascadeGrid() {
-  QTableWidget* grid = ui->SGKaskada2;
-  const int available = grid->width() - 2 * grid->frameWidth();
-  grid->setColumnWidth(0, kCascadeTitleWidth);
-  const int width = static_cast<int>(std::lround((available - kCascadeTitleWidth) / 4.0)) - 2;
-  for (int c = 1; c < 5; ++c) grid->setColumnWidth(c, width);
-  const QSignalBlocker blocker(grid);
-  for (int c = 0; c < 5; ++c) grid->item(0, c)->setText(ToQt(Tr(str::kCascadeHeader[c])));
-  grid->item(1, 0)->setText(ToQt(Tr(str::kCascadeRangeTitle)));
-  grid->item(2, 0)->setText(ToQt(Tr(str::kCascadeAccuracyTitle)));
+  ClearCascadeGrid(*ui->SGKaskada2);
 }
 
 void TSZadani::RebuildButtonHints() {
@@ -256,9 +265,8 @@ void TSZadani::ShowSizedBore() {
 
 void TSZadani::ShowFirstTransmitter(double range, double accuracy) {
   const char separator = DecimalSeparator();
-  const QSignalBlocker blocker(ui->SGKaskada2);
-  ui->SGKaskada2->item(1, 1)->setText(ToQt(GeneralText(range, 15, separator)));
-  ui->SGKaskada2->item(2, 1)->setText(ToQt(FixedText(accuracy, 3, separator)));
+  SetCascadeCell(*ui->SGKaskada2, 1, 1, ToQt(GeneralText(range, 15, separator)));
+  SetCascadeCell(*ui->SGKaskada2, 2, 1, ToQt(FixedText(accuracy, 3, separator)));
   ui->SGKaskada2->clearSelection();
   ui->SGKaskada2->setCurrentItem(nullptr);
 }
@@ -276,72 +284,6 @@ bool TSZadani::ReadCascadeOfPage(int chosenEntry) {
   ShowCascadeGrid(form.SGKaskada2);
   if (textsChanged) m_session.MarkTextsChanged();
   return read;
-}
-
-bool TSZadani::eventFilter(QObject* watched, QEvent* event) {
-  auto* edit = qobject_cast<QLineEdit*>(watched);
-  // The company field is watched as a whole: its line edit hands focus and keys to the list.
-  const bool company = watched == ui->CBUtvar;
-  if (!edit && !company) return QWidget::eventFilter(watched, event);
-  const bool text = company || edit == ui->EPopis || edit == ui->EMericiMisto;
-  switch (event->type()) {
-    case QEvent::FocusIn: {
-      const auto reason = static_cast<QFocusEvent*>(event)->reason();
-      // Coming back from a message box or a pop-up list is no entering by the user.
-      const bool byUser = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-      text ? OnEditEnter2(watched) : OnEditEnter(watched, byUser);
-      break;
-    }
-    case QEvent::FocusOut:
-      text ? OnEditExit2(watched) : OnEditExit1(watched);
-      break;
-    case QEvent::KeyPress: {
-      const int key = static_cast<QKeyEvent*>(event)->key();
-      if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        text ? OnEKeyPress2(watched) : OnEKeyPress1(watched);
-        return true;  // swallowed: Enter neither closes nor adds anything
-      }
-      break;
-    }
-    default:
-      break;
-  }
-  return QWidget::eventFilter(watched, event);
-}
-
-// The edits of the page: a numeric edit (…1) marks the settings as changed when its trimmed text differs
-// from the text it had when entered, a description edit or the company field (…2) the texts; Enter counts
-// as leaving and entering again.
-QString TSZadani::FieldText(QObject* field) const {
-  if (field == ui->CBUtvar) return ui->CBUtvar->currentText().trimmed();
-  return static_cast<QLineEdit*>(field)->text().trimmed();
-}
-
-void TSZadani::OnEditEnter(QObject* field, bool byUser) {
-  m_textOnEntry = FieldText(field);
-  if (field == ui->EPrutokMax && byUser) Tell(m_messages, MessageKind::Warning, str::kFlowMaxWarning);
-}
-
-void TSZadani::OnEditEnter2(QObject* field) {
-  m_textOnEntry = FieldText(field);
-}
-
-void TSZadani::OnEditExit1(QObject* field) {
-  if (FieldText(field) != m_textOnEntry) m_session.MarkSettingsChanged();
-}
-
-void TSZadani::OnEditExit2(QObject* field) {
-  if (FieldText(field) != m_textOnEntry) m_session.MarkTextsChanged();
-}
-
-void TSZadani::OnEKeyPress1(QObject* field) {
-  OnEditExit1(field);
-  m_textOnEntry = FieldText(field);
-}
-
-void TSZadani::OnEKeyPress2(QObject* field) {
-  OnEditExit2(field);
-  m_textOnEntry = FieldText(field);
 }
 
 void TSZadani::MarkChanged() {
@@ -646,85 +588,28 @@ void TSZadani::BBTekutina7Click() {
 
 InputForm TSZadani::FormOfPage() const {
   InputForm f;
-  auto text = [](const QLineEdit* edit) { return FromQt(edit->text()); };
   f.cbDruhVypoctu = ui->cbDruhVypoctu->currentIndex();
   f.CBPrimarniPrvek = ui->CBPrimarniPrvek->currentIndex();
   f.CBTekutina5 = ui->CBTekutina5->currentIndex();
-  f.ETlak = text(ui->ETlak);
-  f.CBJednTlakH = ui->CBJednTlakH->currentIndex();
-  f.ChBProvozniTeplota = ui->ChBProvozniTeplota->isChecked();
-  f.EProvozniTeplota = text(ui->EProvozniTeplota);
-  f.CBJednProvozniTeplota = ui->CBJednProvozniTeplota->currentIndex();
-  f.ChBMernaHmotnost = ui->ChBMernaHmotnost->isChecked();
-  f.EMernaHmotnost = text(ui->EMernaHmotnost);
-  f.CBJednMernaHmotnost = ui->CBJednMernaHmotnost->currentIndex();
-  f.ChBDynamickaViskozita = ui->ChBDynamickaViskozita->isChecked();
-  f.EDynamickaViskozita = text(ui->EDynamickaViskozita);
-  f.CBJednViskozita = ui->CBJednViskozita->currentIndex();
-  f.EVlhkost = text(ui->EVlhkost);
-  f.ChBIzentropickyExponent = ui->ChBIzentropickyExponent->isChecked();
-  f.EIzentropickyExponent7 = text(ui->EIzentropickyExponent7);
-  f.EPrutokProvozni = text(ui->EPrutokProvozni);
-  f.EPrutokMax = text(ui->EPrutokMax);
-  f.EPrutokMin = text(ui->EPrutokMin);
-  f.CBFlowUnit = ui->CBFlowUnit->currentIndex();
-  f.ChBSuchyVzduch = ui->ChBSuchyVzduch->isChecked();
-  f.ChBDifTlakMax = ui->ChBDifTlakMax->isChecked();
+  const PageFields fields = FieldsOf(*ui);
+  for (const auto& [edit, field] : fields.edits) f.*field = FromQt(edit->text());
+  for (const auto& [list, field] : fields.lists) f.*field = list->currentIndex();
+  for (const auto& [box, field] : fields.boxes) f.*field = box->isChecked();
   f.EDifTlakMaxVisible = !ui->EDifTlakMax->isHidden();
-  f.EDifTlakMax = text(ui->EDifTlakMax);
-  f.CBJednDifTlakMaxH = ui->CBJednDifTlakMaxH->currentIndex();
-  f.EPrumerPotrubiPri20C = text(ui->EPrumerPotrubiPri20C);
-  f.CBJednPrumerPotrubiPri20C = ui->CBJednPrumerPotrubiPri20C->currentIndex();
-  f.ePrumerOtvoru_d20 = text(ui->ePrumerOtvoru_d20);
-  f.cbMaterialPrimPrvku = ui->cbMaterialPrimPrvku->currentIndex();
-  f.cbMaterialPotrubi = ui->cbMaterialPotrubi->currentIndex();
   for (std::size_t i = 0; i < m_fittingBoxes.size(); ++i) f.chbTvarovka[i] = m_fittingBoxes[i]->isChecked();
-  f.ChBNejistota05 = ui->ChBNejistota05->isChecked();
-  f.ChBNejistota02 = ui->ChBNejistota02->isChecked();
   f.CBUtvar = FromQt(ui->CBUtvar->currentText());
-  f.EMericiMisto = text(ui->EMericiMisto);
-  f.EPopis = text(ui->EPopis);
-  for (int r = 0; r < 3; ++r)
-    for (int c = 0; c < 5; ++c) f.SGKaskada2.cells[r][c] = FromQt(ui->SGKaskada2->item(r, c)->text());
+  ReadCascadeCells(*ui->SGKaskada2, f.SGKaskada2);
   return f;
 }
 
 void TSZadani::ShowForm(const InputForm& f) {
-  auto set = [](QLineEdit* edit, const std::string& text) { ShowEditText(edit, ToQt(text)); };
-  SelectItem(ui->CBJednTlakH, f.CBJednTlakH);
-  set(ui->ETlak, f.ETlak);
-  SetChecked(ui->ChBProvozniTeplota, f.ChBProvozniTeplota);
-  set(ui->EProvozniTeplota, f.EProvozniTeplota);
-  SelectItem(ui->CBJednProvozniTeplota, f.CBJednProvozniTeplota);
-  SetChecked(ui->ChBMernaHmotnost, f.ChBMernaHmotnost);
-  set(ui->EMernaHmotnost, f.EMernaHmotnost);
-  SelectItem(ui->CBJednMernaHmotnost, f.CBJednMernaHmotnost);
-  SetChecked(ui->ChBDynamickaViskozita, f.ChBDynamickaViskozita);
-  set(ui->EDynamickaViskozita, f.EDynamickaViskozita);
-  SelectItem(ui->CBJednViskozita, f.CBJednViskozita);
-  set(ui->EVlhkost, f.EVlhkost);
-  SetChecked(ui->ChBIzentropickyExponent, f.ChBIzentropickyExponent);
-  set(ui->EIzentropickyExponent7, f.EIzentropickyExponent7);
-  set(ui->EPrutokProvozni, f.EPrutokProvozni);
-  set(ui->EPrutokMax, f.EPrutokMax);
-  set(ui->EPrutokMin, f.EPrutokMin);
-  SelectItem(ui->CBFlowUnit, f.CBFlowUnit);
-  SetChecked(ui->ChBSuchyVzduch, f.ChBSuchyVzduch);
-  SetChecked(ui->ChBDifTlakMax, f.ChBDifTlakMax);
-  set(ui->EDifTlakMax, f.EDifTlakMax);
-  SelectItem(ui->CBJednDifTlakMaxH, f.CBJednDifTlakMaxH);
-  set(ui->EPrumerPotrubiPri20C, f.EPrumerPotrubiPri20C);
-  SelectItem(ui->CBJednPrumerPotrubiPri20C, f.CBJednPrumerPotrubiPri20C);
-  set(ui->ePrumerOtvoru_d20, f.ePrumerOtvoru_d20);
-  SelectItem(ui->cbMaterialPrimPrvku, f.cbMaterialPrimPrvku);
-  SelectItem(ui->cbMaterialPotrubi, f.cbMaterialPotrubi);
+  const PageFields fields = FieldsOf(*ui);
+  for (const auto& [edit, field] : fields.edits) ShowEditText(edit, ToQt(f.*field));
+  for (const auto& [list, field] : fields.lists) SelectItem(list, f.*field);
+  for (const auto& [box, field] : fields.boxes) SetChecked(box, f.*field);
   for (std::size_t i = 0; i < m_fittingBoxes.size(); ++i) SetChecked(m_fittingBoxes[i], f.chbTvarovka[i]);
-  SetChecked(ui->ChBNejistota05, f.ChBNejistota05);
-  SetChecked(ui->ChBNejistota02, f.ChBNejistota02);
-  set(ui->EPopis, f.EPopis);
   ShowCascadeGrid(f.SGKaskada2);
   ShowCompany(ToQt(f.CBUtvar));
-  set(ui->EMericiMisto, f.EMericiMisto);
   for (std::size_t i = 0; i < m_numericEdits.size(); ++i)
     m_numericEdits[i]->setStyleSheet(f.marked.contains(static_cast<InputField>(i)) ? kYellow : QString());
   UpdateMaterialLabels();
@@ -735,14 +620,10 @@ void TSZadani::ShowForm(const InputForm& f) {
 
 // The grid's value cells, with the cell a reading refused selected for correction.
 void TSZadani::ShowCascadeGrid(const CascadeGrid& cascade) {
-  QTableWidget* grid = ui->SGKaskada2;
-  const QSignalBlocker blocker(grid);
-  for (int r = 1; r < 3; ++r)
-    for (int c = 1; c < 5; ++c) grid->item(r, c)->setText(ToQt(cascade.cells[r][c]));
-  if (cascade.selectedRow < 1 || cascade.selectedColumn < 1) return;
+  if (!ShowCascadeCells(*ui->SGKaskada2, cascade)) return;
   emit PageWanted();
-  grid->setCurrentCell(cascade.selectedRow, cascade.selectedColumn);
-  grid->setFocus(Qt::OtherFocusReason);
+  ui->SGKaskada2->setCurrentCell(cascade.selectedRow, cascade.selectedColumn);
+  ui->SGKaskada2->setFocus(Qt::OtherFocusReason);
 }
 
 void TSZadani::ShowCalculationOnPage(const CalculationState& state) {
@@ -781,8 +662,8 @@ void TSZadani::Radahodnottlakovediference1Click() {
 
 void TSZadani::ValueStored(ValuePurpose purpose) {
   if (purpose != ValuePurpose::DpTransmitterAccuracy) return;
-  const QSignalBlocker blocker(ui->SGKaskada2);
-  ui->SGKaskada2->item(2, 1)->setText(ToQt(FixedText(m_state.DpTransmitterAccuracy, 3, DecimalSeparator())));
+  SetCascadeCell(*ui->SGKaskada2, 2, 1,
+                 ToQt(FixedText(m_state.DpTransmitterAccuracy, 3, DecimalSeparator())));
 }
 
 }  // namespace pramo

@@ -83,19 +83,8 @@ class TSZadani : public QWidget {
   // The page is to be shown, to correct something on it.
   void PageWanted();
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   void ResetInputPage();
-  void LayOutCascadeGrid();
-  QString FieldText(QObject* field) const;
-  void OnEditEnter(QObject* field, bool byUser);
-  void OnEditEnter2(QObject* field);
-  void OnEditExit1(QObject* field);
-  void OnEditExit2(QObject* field);
-  void OnEKeyPress1(QObject* field);
-  void OnEKeyPress2(QObject* field);
   bool ListIndexChanged(QComboBox* list, int index);
   void ApplyFluidLists();
   void ZobrazeniTvarovekNejistot();
@@ -107,7 +96,6 @@ class TSZadani : public QWidget {
   void FillMaterialLists();
   // A name that is not in the company list is shown as typed.
   void ShowCompany(const QString& name);
-  void ClearCascadeGrid();
   void ShowCascadeGrid(const CascadeGrid& cascade);
   void ValueStored(ValuePurpose purpose);
 
@@ -143,7 +131,6 @@ class TSZadani : public QWidget {
   PrimaryElementKind m_element = PrimaryElementKind::OrificeCorner;
   std::vector<QLineEdit*> m_numericEdits;
   std::vector<QCheckBox*> m_fittingBoxes;
-  QString m_textOnEntry;
 
   TFZadej* m_zadej = nullptr;
   TFRadaTlakDif* m_radaTlakDif = nullptr;

@@ -7,9 +7,9 @@
 
 #include "access/Login.h"
 #include "access/windows/tfzmenahesla2.h"
-#include "app/windows/Help.h"
-#include "app/windows/Language.h"
-#include "app/windows/WindowText.h"
+#include "windows/Help.h"
+#include "windows/Language.h"
+#include "windows/WindowText.h"
 #include "storage/DatabasePage.h"
 #include "strings/access.h"
 #include "ui_tflogin.h"

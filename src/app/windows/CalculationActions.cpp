@@ -1,7 +1,7 @@
 #include "app/windows/CalculationActions.h"
 
 #include "app/CalculationRun.h"
-#include "app/windows/WindowText.h"
+#include "windows/WindowText.h"
 #include "app/windows/tsdatabaze.h"
 #include "app/windows/tsvysledky.h"
 #include "app/windows/tszadani.h"

@@ -6,8 +6,8 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 
-#include "app/windows/FixedGrid.h"
-#include "app/windows/WindowText.h"
+#include "windows/FixedGrid.h"
+#include "windows/WindowText.h"
 #include "strings/app.h"
 
 namespace pramo {

@@ -5,7 +5,7 @@
 #include <QWidget>
 
 #include "app/FlowTable.h"
-#include "app/windows/WindowText.h"
+#include "windows/WindowText.h"
 #include "app/windows/tfprutok2ma.h"
 #include "strings/app.h"
 

@@ -7,8 +7,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "app/windows/Icons.h"
-#include "app/windows/WindowText.h"
+#include "windows/Icons.h"
+#include "windows/WindowText.h"
 #include "strings/app.h"
 
 namespace pramo {

@@ -8,9 +8,9 @@
 #include <QTranslator>
 #include <QWidget>
 
-#include "app/windows/Help.h"
-#include "app/windows/Icons.h"
-#include "app/windows/Language.h"
+#include "windows/Help.h"
+#include "windows/Icons.h"
+#include "windows/Language.h"
 
 namespace pramo {
 namespace {

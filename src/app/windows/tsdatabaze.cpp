@@ -11,8 +11,8 @@
 #include <QTableWidget>
 #include <QToolButton>
 
-#include "app/windows/Language.h"
-#include "app/windows/WindowText.h"
+#include "windows/Language.h"
+#include "windows/WindowText.h"
 #include "core/NumberText.h"
 #include "storage/FileSystem.h"
 #include "storage/windows/companiesgroup.h"

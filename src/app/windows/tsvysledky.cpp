@@ -7,10 +7,10 @@
 #include <QStylePainter>
 
 #include "app/ResultsPage.h"
-#include "app/windows/FixedGrid.h"
-#include "app/windows/Icons.h"
-#include "app/windows/Language.h"
-#include "app/windows/WindowText.h"
+#include "windows/FixedGrid.h"
+#include "windows/Icons.h"
+#include "windows/Language.h"
+#include "windows/WindowText.h"
 #include "core/NumberText.h"
 #include "core/Validity.h"
 #include "storage/DatabasePage.h"

@@ -10,7 +10,7 @@
 #include <QToolButton>
 
 #include "ProgramFixture.h"
-#include "app/windows/Icons.h"
+#include "windows/Icons.h"
 #include "printing/PageEngine.h"
 
 using namespace pramo;

@@ -1,4 +1,4 @@
-#include "app/windows/FixedGrid.h"
+#include "windows/FixedGrid.h"
 
 #include <QHeaderView>
 #include <QTableWidget>

@@ -51,14 +51,7 @@ void BuildMenuButtons(QMainWindow& window, QMenuBar& menuBar, QToolBar& actionBa
   });
 }
 
-QToolButton* DecorateActionButtons(QToolBar& actionBar, const ToolActions& actions) {
-  const char* buttonNames[] = {"TBUlozit",       "TBExport",          "TBImport", "TBVypocet",
-                               "TBGrafNejistot", "TBTabulkaNejistot", "TBNahled", "TBNapoveda"};
-  for (std::size_t i = 0; i < actions.size(); ++i) {
-    actions[i]->setIcon(ToolIcon(static_cast<ToolGlyph>(i)));
-    if (QWidget* button = actionBar.widgetForAction(actions[i]))
-      button->setObjectName(QString::fromLatin1(buttonNames[i]));
-  }
+QToolButton* AddUserButton(QToolBar& actionBar) {
   actionBar.addSeparator();
   auto* user = new QToolButton(&actionBar);
   user->setObjectName(QStringLiteral("TBUzivatel"));
@@ -66,6 +59,16 @@ QToolButton* DecorateActionButtons(QToolBar& actionBar, const ToolActions& actio
   user->setFocusPolicy(Qt::NoFocus);
   actionBar.addWidget(user);
   return user;
+}
+
+void DecorateActionButtons(QToolBar& actionBar, const ToolActions& actions) {
+  const char* buttonNames[] = {"TBUlozit",       "TBExport",          "TBImport", "TBVypocet",
+                               "TBGrafNejistot", "TBTabulkaNejistot", "TBNahled", "TBNapoveda"};
+  for (std::size_t i = 0; i < actions.size(); ++i) {
+    actions[i]->setIcon(ToolIcon(static_cast<ToolGlyph>(i)));
+    if (QWidget* button = actionBar.widgetForAction(actions[i]))
+      button->setObjectName(QString::fromLatin1(buttonNames[i]));
+  }
 }
 
 void SetToolHints(QToolBar& actionBar, const ToolActions& actions) {

@@ -20,8 +20,11 @@ using ToolActions = std::array<QAction*, 8>;
 void BuildMenuButtons(QMainWindow& window, QMenuBar& menuBar, QToolBar& actionBar,
                       const std::array<QMenu*, 4>& menus);
 
-// The action buttons' glyphs and object names, and the button of the logged-in user's name at their end.
-QToolButton* DecorateActionButtons(QToolBar& actionBar, const ToolActions& actions);
+// The button of the logged-in user's name, at the end of the action buttons.
+QToolButton* AddUserButton(QToolBar& actionBar);
+
+// The action buttons' glyphs and object names.
+void DecorateActionButtons(QToolBar& actionBar, const ToolActions& actions);
 
 // The action buttons' hints, in the language in force.
 void SetToolHints(QToolBar& actionBar, const ToolActions& actions);

@@ -80,14 +80,15 @@ void TfMain::FormCreate() {
   ui->TBPramo11->setIconSize(QSize(22, 22));
   BuildMenuButtons(*this, *ui->MMPramo, *ui->TBPramo11,
                    {ui->MSoubor, ui->MVypocet, ui->MNastaveni, ui->MNapoveda});
-  TBUzivatel = DecorateActionButtons(*ui->TBPramo11, ToolActionsOf(*ui));
-  ui->ATiskOsvedceni->setIcon(PrintIcon());
+  TBUzivatel = AddUserButton(*ui->TBPramo11);
   const int toolRow =
       std::max(ui->TBPramo11->sizeHint().height(), findChild<QToolBar*>("TBMenu")->sizeHint().height());
   ui->PCNastaveni->setGeometry(0, 0, kClientWidth, kClientHeight - toolRow);
   setFixedSize(kClientWidth, kClientHeight);
   if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
   ui->PCNastaveni->hide();
+  ui->ATiskOsvedceni->setIcon(PrintIcon());
+  DecorateActionButtons(*ui->TBPramo11, ToolActionsOf(*ui));
   ConnectHandlers();
   ConnectPages();
   m_zadani->RebuildButtonHints();

@@ -3876,11 +3876,73 @@ Hodnoty nebyly načteny!</translation>
     </message>
 </context>
 <context>
-    <name>TfMain</name>
+    <name>TSDatabaze</name>
     <message>
-        <source>Pramo</source>
-        <translation>Pramo</translation>
+        <source>Databáze</source>
+        <translation>Databáze</translation>
     </message>
+    <message>
+        <source> Výpočty </source>
+        <translation> Výpočty </translation>
+    </message>
+    <message>
+        <source>Zobrazit výpočet</source>
+        <translation>Zobrazit výpočet</translation>
+    </message>
+    <message>
+        <source>Nový výpočet</source>
+        <translation>Nový výpočet</translation>
+    </message>
+    <message>
+        <source>Kopie výpočtu</source>
+        <translation>Kopie výpočtu</translation>
+    </message>
+    <message>
+        <source>Přepočítat výpočet</source>
+        <translation>Přepočítat výpočet</translation>
+    </message>
+    <message>
+        <source> 0 / 0 </source>
+        <translation> 0 / 0 </translation>
+    </message>
+    <message>
+        <source> Filtr </source>
+        <translation> Filtr </translation>
+    </message>
+    <message>
+        <source> Číslo výpočtu </source>
+        <translation> Číslo výpočtu </translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>Projektant</source>
+        <translation>Projektant</translation>
+    </message>
+</context>
+<context>
+    <name>TSVysledky</name>
+    <message>
+        <source>Výsledky</source>
+        <translation>Výsledky</translation>
+    </message>
+    <message>
+        <source> Vypočtené hodnoty </source>
+        <translation> Vypočtené hodnoty </translation>
+    </message>
+    <message>
+        <source> Chybové hlášení </source>
+        <translation> Chybové hlášení </translation>
+    </message>
+    <message>
+        <source> % </source>
+        <translation> % </translation>
+    </message>
+</context>
+<context>
+    <name>TSZadani</name>
     <message>
         <source>Zadání</source>
         <translation>Zadání</translation>
@@ -4269,65 +4331,12 @@ Hodnoty nebyly načteny!</translation>
         <source> Kaskáda snímačů tlakové diference </source>
         <translation> Kaskáda snímačů tlakové diference </translation>
     </message>
+</context>
+<context>
+    <name>TfMain</name>
     <message>
-        <source>Výsledky</source>
-        <translation>Výsledky</translation>
-    </message>
-    <message>
-        <source> Vypočtené hodnoty </source>
-        <translation> Vypočtené hodnoty </translation>
-    </message>
-    <message>
-        <source> Chybové hlášení </source>
-        <translation> Chybové hlášení </translation>
-    </message>
-    <message>
-        <source> % </source>
-        <translation> % </translation>
-    </message>
-    <message>
-        <source>Databáze</source>
-        <translation>Databáze</translation>
-    </message>
-    <message>
-        <source> Výpočty </source>
-        <translation> Výpočty </translation>
-    </message>
-    <message>
-        <source>Zobrazit výpočet</source>
-        <translation>Zobrazit výpočet</translation>
-    </message>
-    <message>
-        <source>Nový výpočet</source>
-        <translation>Nový výpočet</translation>
-    </message>
-    <message>
-        <source>Kopie výpočtu</source>
-        <translation>Kopie výpočtu</translation>
-    </message>
-    <message>
-        <source>Přepočítat výpočet</source>
-        <translation>Přepočítat výpočet</translation>
-    </message>
-    <message>
-        <source> 0 / 0 </source>
-        <translation> 0 / 0 </translation>
-    </message>
-    <message>
-        <source> Filtr </source>
-        <translation> Filtr </translation>
-    </message>
-    <message>
-        <source> Číslo výpočtu </source>
-        <translation> Číslo výpočtu </translation>
-    </message>
-    <message>
-        <source>-</source>
-        <translation>-</translation>
-    </message>
-    <message>
-        <source>Projektant</source>
-        <translation>Projektant</translation>
+        <source>Pramo</source>
+        <translation>Pramo</translation>
     </message>
     <message>
         <source>Admin - nastavení</source>
@@ -4346,120 +4355,28 @@ Hodnoty nebyly načteny!</translation>
         <translation>Tisknout zápatí</translation>
     </message>
     <message>
-        <source>Odhlásit</source>
-        <translation type="vanished">Odhlásit</translation>
-    </message>
-    <message>
-        <source>Konec</source>
-        <translation type="vanished">Konec</translation>
-    </message>
-    <message>
-        <source>Soubor</source>
-        <translation type="vanished">Soubor</translation>
-    </message>
-    <message>
-        <source>Výpočet</source>
-        <translation type="vanished">Výpočet</translation>
-    </message>
-    <message>
-        <source>Nastavení</source>
-        <translation type="vanished">Nastavení</translation>
-    </message>
-    <message>
-        <source>Nápověda</source>
-        <translation type="vanished">Nápověda</translation>
-    </message>
-    <message>
-        <source>Uložit</source>
-        <translation type="vanished">Uložit</translation>
-    </message>
-    <message>
         <source>Ctrl+S</source>
         <translation>Ctrl+S</translation>
-    </message>
-    <message>
-        <source>Export ...</source>
-        <translation type="vanished">Export ...</translation>
-    </message>
-    <message>
-        <source>Import ...</source>
-        <translation type="vanished">Import ...</translation>
-    </message>
-    <message>
-        <source>Nastavení tisku</source>
-        <translation type="vanished">Nastavení tisku</translation>
-    </message>
-    <message>
-        <source>Tisk osvědčení</source>
-        <translation type="vanished">Tisk osvědčení</translation>
     </message>
     <message>
         <source>Ctrl+P</source>
         <translation>Ctrl+P</translation>
     </message>
     <message>
-        <source>Náhled</source>
-        <translation type="vanished">Náhled</translation>
-    </message>
-    <message>
         <source>Ctrl+N</source>
         <translation>Ctrl+N</translation>
-    </message>
-    <message>
-        <source>Výpočet parametrů</source>
-        <translation type="vanished">Výpočet parametrů</translation>
     </message>
     <message>
         <source>F5</source>
         <translation>F5</translation>
     </message>
     <message>
-        <source>Zobraz graf nejistot</source>
-        <translation type="vanished">Zobraz graf nejistot</translation>
-    </message>
-    <message>
         <source>F6</source>
         <translation>F6</translation>
     </message>
     <message>
-        <source>Zobraz tabulku nejistot</source>
-        <translation type="vanished">Zobraz tabulku nejistot</translation>
-    </message>
-    <message>
         <source>F7</source>
         <translation>F7</translation>
-    </message>
-    <message>
-        <source>Přesnost snímače tlakové diference</source>
-        <translation type="vanished">Přesnost snímače tlakové diference</translation>
-    </message>
-    <message>
-        <source>Přesnost stanovení měrné hmotnosti</source>
-        <translation type="vanished">Přesnost stanovení měrné hmotnosti</translation>
-    </message>
-    <message>
-        <source>Řada hodnot tlakové diference</source>
-        <translation type="vanished">Řada hodnot tlakové diference</translation>
-    </message>
-    <message>
-        <source>Barometrický tlak</source>
-        <translation type="vanished">Barometrický tlak</translation>
-    </message>
-    <message>
-        <source>Vztažné podmínky pro měrnou hmotnost</source>
-        <translation type="vanished">Vztažné podmínky pro měrnou hmotnost</translation>
-    </message>
-    <message>
-        <source>Vztažné podmínky pro průtok</source>
-        <translation type="vanished">Vztažné podmínky pro průtok</translation>
-    </message>
-    <message>
-        <source>Změnit přístupové heslo</source>
-        <translation type="vanished">Změnit přístupové heslo</translation>
-    </message>
-    <message>
-        <source>O programu ...</source>
-        <translation type="vanished">O programu ...</translation>
     </message>
     <message>
         <source>&amp;Odhlásit</source>

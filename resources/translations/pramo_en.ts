@@ -3876,11 +3876,73 @@ The values have not been read!</translation>
     </message>
 </context>
 <context>
-    <name>TfMain</name>
+    <name>TSDatabaze</name>
     <message>
-        <source>Pramo</source>
-        <translation>Pramo</translation>
+        <source>Databáze</source>
+        <translation>Database</translation>
     </message>
+    <message>
+        <source> Výpočty </source>
+        <translation> Calculations </translation>
+    </message>
+    <message>
+        <source>Zobrazit výpočet</source>
+        <translation>Show calculation</translation>
+    </message>
+    <message>
+        <source>Nový výpočet</source>
+        <translation>New calculation</translation>
+    </message>
+    <message>
+        <source>Kopie výpočtu</source>
+        <translation>Copy calculation</translation>
+    </message>
+    <message>
+        <source>Přepočítat výpočet</source>
+        <translation>Recompute calculation</translation>
+    </message>
+    <message>
+        <source> 0 / 0 </source>
+        <translation> 0 / 0 </translation>
+    </message>
+    <message>
+        <source> Filtr </source>
+        <translation> Filter </translation>
+    </message>
+    <message>
+        <source> Číslo výpočtu </source>
+        <translation> Calculation number </translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>Projektant</source>
+        <translation>Designer</translation>
+    </message>
+</context>
+<context>
+    <name>TSVysledky</name>
+    <message>
+        <source>Výsledky</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source> Vypočtené hodnoty </source>
+        <translation> Computed values </translation>
+    </message>
+    <message>
+        <source> Chybové hlášení </source>
+        <translation> Error messages </translation>
+    </message>
+    <message>
+        <source> % </source>
+        <translation> % </translation>
+    </message>
+</context>
+<context>
+    <name>TSZadani</name>
     <message>
         <source>Zadání</source>
         <translation>Input</translation>
@@ -4269,65 +4331,12 @@ The values have not been read!</translation>
         <source> Kaskáda snímačů tlakové diference </source>
         <translation> Cascade of differential pressure transmitters </translation>
     </message>
+</context>
+<context>
+    <name>TfMain</name>
     <message>
-        <source>Výsledky</source>
-        <translation>Results</translation>
-    </message>
-    <message>
-        <source> Vypočtené hodnoty </source>
-        <translation> Computed values </translation>
-    </message>
-    <message>
-        <source> Chybové hlášení </source>
-        <translation> Error messages </translation>
-    </message>
-    <message>
-        <source> % </source>
-        <translation> % </translation>
-    </message>
-    <message>
-        <source>Databáze</source>
-        <translation>Database</translation>
-    </message>
-    <message>
-        <source> Výpočty </source>
-        <translation> Calculations </translation>
-    </message>
-    <message>
-        <source>Zobrazit výpočet</source>
-        <translation>Show calculation</translation>
-    </message>
-    <message>
-        <source>Nový výpočet</source>
-        <translation>New calculation</translation>
-    </message>
-    <message>
-        <source>Kopie výpočtu</source>
-        <translation>Copy calculation</translation>
-    </message>
-    <message>
-        <source>Přepočítat výpočet</source>
-        <translation>Recompute calculation</translation>
-    </message>
-    <message>
-        <source> 0 / 0 </source>
-        <translation> 0 / 0 </translation>
-    </message>
-    <message>
-        <source> Filtr </source>
-        <translation> Filter </translation>
-    </message>
-    <message>
-        <source> Číslo výpočtu </source>
-        <translation> Calculation number </translation>
-    </message>
-    <message>
-        <source>-</source>
-        <translation>-</translation>
-    </message>
-    <message>
-        <source>Projektant</source>
-        <translation>Designer</translation>
+        <source>Pramo</source>
+        <translation>Pramo</translation>
     </message>
     <message>
         <source>Admin - nastavení</source>
@@ -4346,120 +4355,28 @@ The values have not been read!</translation>
         <translation>Print footer</translation>
     </message>
     <message>
-        <source>Odhlásit</source>
-        <translation type="vanished">Log out</translation>
-    </message>
-    <message>
-        <source>Konec</source>
-        <translation type="vanished">Exit</translation>
-    </message>
-    <message>
-        <source>Soubor</source>
-        <translation type="vanished">File</translation>
-    </message>
-    <message>
-        <source>Výpočet</source>
-        <translation type="vanished">Calculation</translation>
-    </message>
-    <message>
-        <source>Nastavení</source>
-        <translation type="vanished">Settings</translation>
-    </message>
-    <message>
-        <source>Nápověda</source>
-        <translation type="vanished">Help</translation>
-    </message>
-    <message>
-        <source>Uložit</source>
-        <translation type="vanished">Save</translation>
-    </message>
-    <message>
         <source>Ctrl+S</source>
         <translation>Ctrl+S</translation>
-    </message>
-    <message>
-        <source>Export ...</source>
-        <translation type="vanished">Export ...</translation>
-    </message>
-    <message>
-        <source>Import ...</source>
-        <translation type="vanished">Import ...</translation>
-    </message>
-    <message>
-        <source>Nastavení tisku</source>
-        <translation type="vanished">Print settings</translation>
-    </message>
-    <message>
-        <source>Tisk osvědčení</source>
-        <translation type="vanished">Print certificate</translation>
     </message>
     <message>
         <source>Ctrl+P</source>
         <translation>Ctrl+P</translation>
     </message>
     <message>
-        <source>Náhled</source>
-        <translation type="vanished">Preview</translation>
-    </message>
-    <message>
         <source>Ctrl+N</source>
         <translation>Ctrl+N</translation>
-    </message>
-    <message>
-        <source>Výpočet parametrů</source>
-        <translation type="vanished">Compute</translation>
     </message>
     <message>
         <source>F5</source>
         <translation>F5</translation>
     </message>
     <message>
-        <source>Zobraz graf nejistot</source>
-        <translation type="vanished">Show uncertainty graph</translation>
-    </message>
-    <message>
         <source>F6</source>
         <translation>F6</translation>
     </message>
     <message>
-        <source>Zobraz tabulku nejistot</source>
-        <translation type="vanished">Show uncertainty table</translation>
-    </message>
-    <message>
         <source>F7</source>
         <translation>F7</translation>
-    </message>
-    <message>
-        <source>Přesnost snímače tlakové diference</source>
-        <translation type="vanished">Accuracy of the differential pressure transmitter</translation>
-    </message>
-    <message>
-        <source>Přesnost stanovení měrné hmotnosti</source>
-        <translation type="vanished">Accuracy of the density</translation>
-    </message>
-    <message>
-        <source>Řada hodnot tlakové diference</source>
-        <translation type="vanished">Differential pressure series</translation>
-    </message>
-    <message>
-        <source>Barometrický tlak</source>
-        <translation type="vanished">Barometric pressure</translation>
-    </message>
-    <message>
-        <source>Vztažné podmínky pro měrnou hmotnost</source>
-        <translation type="vanished">Reference conditions for density</translation>
-    </message>
-    <message>
-        <source>Vztažné podmínky pro průtok</source>
-        <translation type="vanished">Reference conditions for flow rate</translation>
-    </message>
-    <message>
-        <source>Změnit přístupové heslo</source>
-        <translation type="vanished">Change password</translation>
-    </message>
-    <message>
-        <source>O programu ...</source>
-        <translation type="vanished">About ...</translation>
     </message>
     <message>
         <source>&amp;Odhlásit</source>

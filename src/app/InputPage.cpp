@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "app/InputPageRules.h"
 #include "core/NumberText.h"
 #include "core/Units.h"
 
@@ -78,19 +79,18 @@ InputForm FormFromState(const CalculationState& s, NumberTexts numbers, char sep
 }
 
 void ApplyPageRules(InputForm& f) {
-  const auto fluid = static_cast<FluidKind>(f.CBTekutina5);
-  const auto kind = static_cast<CalculationKind>(f.cbDruhVypoctu);
-  const bool userFluid = fluid == FluidKind::Gas || fluid == FluidKind::Liquid;
-  if (fluid != FluidKind::SaturatedSteam) f.ChBProvozniTeplota = true;
-  if (userFluid) f.ChBMernaHmotnost = f.ChBDynamickaViskozita = true;
-  if (fluid != FluidKind::Gas) {
+  const FluidControls controls = FluidControlsFor(static_cast<FluidKind>(f.CBTekutina5));
+  const InputRowLayout rows = InputRowsFor(static_cast<CalculationKind>(f.cbDruhVypoctu));
+  if (controls.temperatureForced) f.ChBProvozniTeplota = true;
+  if (controls.densityForced) f.ChBMernaHmotnost = true;
+  if (controls.viscosityForced) f.ChBDynamickaViskozita = true;
+  if (!controls.kappaBox) {
     f.ChBIzentropickyExponent = false;
     f.EIzentropickyExponent7.clear();
   }
-  if (fluid != FluidKind::HumidAir || kind == CalculationKind::Flow) f.ChBSuchyVzduch = false;
-  if (kind == CalculationKind::Dp) f.ChBDifTlakMax = false;
-  if (kind == CalculationKind::Flow) f.ChBDifTlakMax = true;
-  f.EDifTlakMaxVisible = kind != CalculationKind::Dp;
+  if (!controls.humidity || rows.dryAir < 0) f.ChBSuchyVzduch = false;
+  if (rows.dpMaxChecked) f.ChBDifTlakMax = *rows.dpMaxChecked;
+  f.EDifTlakMaxVisible = rows.dpMax >= 0;
 }
 
 }  // namespace pramo

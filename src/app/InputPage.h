@@ -15,10 +15,9 @@ enum class NumberTexts { AsShown, Exact };
 InputForm FormFromState(const CalculationState& state, NumberTexts numbers = NumberTexts::AsShown,
                         char decimalSeparator = '.');
 
-// The rules the page enforces on its check boxes for the fluid and the kind of calculation: the
-// temperature box on for every fluid but saturated steam, density and viscosity on for user gas and
-// liquid, the isentropic exponent only for user gas, dry air only for humid air outside the flow kind,
-// the maximum differential pressure off in the Δp kind and on (its edit shown) in the flow kind.
+// The rules the page enforces on its check boxes for the fluid (FluidControlsFor) and the kind of
+// calculation (InputRowsFor): the boxes a fluid forces on ticked, the isentropic exponent and dry air only
+// where shown, the maximum differential pressure box as the kind decides it.
 void ApplyPageRules(InputForm& form);
 
 }  // namespace pramo

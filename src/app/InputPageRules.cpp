@@ -100,11 +100,13 @@ InputRowLayout InputRowsFor(CalculationKind kind) {
       rows.dryAir = 9;
       rows.pipeDiameter = 10;
       rows.bore = 11;
+      rows.dpMaxChecked = false;
       break;
     case CalculationKind::Flow:
       rows.dpMax = 8;
       rows.pipeDiameter = 9;
       rows.bore = 10;
+      rows.dpMaxChecked = true;
       break;
   }
   return rows;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,9 @@ struct InputRowLayout {
   int dryAir = -1;
   int dpMax = -1;              // the maximum differential pressure's edit and unit
   bool dpMaxBoxShown = false;  // the check box; otherwise the plain label stands at dpMax
+  // The kind decides the box: off where no maximum is asked for, on where a hidden box makes the
+  // differential pressure count as given.
+  std::optional<bool> dpMaxChecked;
   int pipeDiameter = -1;
   int bore = -1;
   bool cascadeShown = false;

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "app/windows/MessageBoxes.h"
+#include "windows/MessageBoxes.h"
 #include "app/windows/ProgramWindows.h"
 #include "storage/Configuration.h"
 

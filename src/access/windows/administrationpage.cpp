@@ -2,8 +2,8 @@
 
 #include <QInputDialog>
 
-#include "app/windows/Language.h"
-#include "app/windows/WindowText.h"
+#include "windows/Language.h"
+#include "windows/WindowText.h"
 #include "storage/DatabasePage.h"
 #include "strings/access.h"
 #include "strings/storage.h"

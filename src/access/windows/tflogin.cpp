@@ -7,10 +7,9 @@
 
 #include "access/Login.h"
 #include "access/windows/tfzmenahesla2.h"
-#include "app/windows/Help.h"
-#include "app/windows/Language.h"
-#include "app/windows/WindowText.h"
-#include "app/windows/tfmain.h"
+#include "windows/Help.h"
+#include "windows/Language.h"
+#include "windows/WindowText.h"
 #include "core/Dates.h"
 #include "printing/qt/LocaleFormats.h"
 #include "storage/DatabasePage.h"
@@ -19,7 +18,8 @@
 
 namespace pramo {
 
-TFLogin::TFLogin(TfMain& main, TFZmenaHesla2& passwordChange, Messages& messages, ConfigurationPaths paths)
+TFLogin::TFLogin(SessionWindow& main, TFZmenaHesla2& passwordChange, Messages& messages,
+                 ConfigurationPaths paths)
     : ui(std::make_unique<Ui::TFLogin>()),
       m_main(main),
       m_passwordChange(passwordChange),
@@ -44,13 +44,14 @@ TFLogin::TFLogin(TfMain& main, TFZmenaHesla2& passwordChange, Messages& messages
   connect(ui->BBKonec, &QPushButton::clicked, this, &TFLogin::BBKonecClick);
   connect(ui->BBNapoveda, &QPushButton::clicked, this, &TFLogin::BBNapovedaClick);
   connect(ui->CBJazykProgramu, &QComboBox::activated, this, &TFLogin::CBJazykProgramuChange);
-  connect(&m_main, &TfMain::LoggedOut, this, [this] {
-    FormShow();
-    show();
-  });
 }
 
 TFLogin::~TFLogin() = default;
+
+void TFLogin::ShowAgain() {
+  FormShow();
+  show();
+}
 
 void TFLogin::FormShow() {
   m_main.LoginShown();
@@ -129,12 +130,12 @@ void TFLogin::Refuse() {
 void TFLogin::EnterMain() {
   ui->EUser->clear();
   ui->EHeslo->clear();
-  m_main.show();
+  m_main.EnterSession();
   hide();
 }
 
 void TFLogin::BBKonecClick() {
-  if (!m_main.close()) return;
+  if (!m_main.EndProgram()) return;
   hide();
   emit ProgramEnded();
 }

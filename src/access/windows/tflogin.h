@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+#include "access/windows/SessionWindow.h"
 #include "core/Messages.h"
 #include "storage/Configuration.h"
 
@@ -16,7 +17,6 @@ class TFLogin;
 
 namespace pramo {
 
-class TfMain;
 class TFZmenaHesla2;
 
 // "Přihlášení": the database, the language and the account; every run and every logout passes through it.
@@ -24,12 +24,14 @@ class TFLogin : public QDialog {
   Q_OBJECT
 
  public:
-  TFLogin(TfMain& main, TFZmenaHesla2& passwordChange, Messages& messages, ConfigurationPaths paths);
+  TFLogin(SessionWindow& main, TFZmenaHesla2& passwordChange, Messages& messages, ConfigurationPaths paths);
   ~TFLogin() override;
 
   // Each showing reads the configuration again, so settings saved by the administrator apply to the next
   // login.
   void FormShow();
+  // After a logout: shown again for the next login.
+  void ShowAgain();
 
   void BBPrihlasitClick();
   void BBKonecClick();
@@ -56,7 +58,7 @@ class TFLogin : public QDialog {
   void EnterMain();
 
   std::unique_ptr<Ui::TFLogin> ui;
-  TfMain& m_main;
+  SessionWindow& m_main;
   TFZmenaHesla2& m_passwordChange;
   Messages& m_messages;
   ConfigurationPaths m_paths;

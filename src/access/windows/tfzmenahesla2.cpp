@@ -4,8 +4,8 @@
 #include <QKeyEvent>
 
 #include "access/Login.h"
-#include "app/windows/Language.h"
-#include "app/windows/WindowText.h"
+#include "windows/Language.h"
+#include "windows/WindowText.h"
 #include "storage/FileSystem.h"
 #include "ui_tfzmenahesla2.h"
 

@@ -8,9 +8,9 @@
 #include <QTranslator>
 #include <QWidget>
 
-#include "app/windows/Help.h"
-#include "app/windows/Icons.h"
-#include "app/windows/Language.h"
+#include "windows/Help.h"
+#include "windows/Icons.h"
+#include "windows/Language.h"
 
 namespace pramo {
 namespace {
@@ -89,6 +89,7 @@ ProgramWindows::ProgramWindows(Messages& messages, const Configuration& configur
   fMain.SetUncertaintyWindows(&FGraf, &FTabulkaNejistot);
   fMain.SetFlowTableWindow(&FPrutok2mA);
   fMain.SetConversionWindow(&FConvert);
+  QObject::connect(&fMain, &TfMain::LoggedOut, &FLogin, &TFLogin::ShowAgain);
   InstallHelpKey(messages);
   fMain.SwitchLanguage(FLogin.LanguageList());
   fMain.Environment_ReInit();

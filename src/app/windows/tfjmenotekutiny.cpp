@@ -1,8 +1,8 @@
 #include "app/windows/tfjmenotekutiny.h"
 
 #include "app/SettingsDialogs.h"
-#include "app/windows/Language.h"
-#include "app/windows/WindowText.h"
+#include "windows/Language.h"
+#include "windows/WindowText.h"
 #include "ui_tfjmenotekutiny.h"
 
 namespace pramo {

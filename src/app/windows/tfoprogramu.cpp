@@ -1,8 +1,8 @@
 #include "app/windows/tfoprogramu.h"
 
-#include "app/windows/Icons.h"
-#include "app/windows/Language.h"
-#include "app/windows/WindowText.h"
+#include "windows/Icons.h"
+#include "windows/Language.h"
+#include "windows/WindowText.h"
 #include "core/ProgramVersion.h"
 #include "strings/app.h"
 #include "ui_tfoprogramu.h"

@@ -1,9 +1,9 @@
 #include "app/windows/tfprutok2ma.h"
 
 #include "app/FlowTable.h"
-#include "app/windows/FixedGrid.h"
-#include "app/windows/Language.h"
-#include "app/windows/WindowText.h"
+#include "windows/FixedGrid.h"
+#include "windows/Language.h"
+#include "windows/WindowText.h"
 #include "strings/app.h"
 #include "ui_tfprutok2ma.h"
 

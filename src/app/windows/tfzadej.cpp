@@ -1,7 +1,7 @@
 #include "app/windows/tfzadej.h"
 
-#include "app/windows/Language.h"
-#include "app/windows/WindowText.h"
+#include "windows/Language.h"
+#include "windows/WindowText.h"
 #include "ui_tfzadej.h"
 
 namespace pramo {

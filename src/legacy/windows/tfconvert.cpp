@@ -4,8 +4,8 @@
 #include <QFileDialog>
 #include <QHeaderView>
 
-#include "app/windows/Language.h"
-#include "app/windows/WindowText.h"
+#include "windows/Language.h"
+#include "windows/WindowText.h"
 #include "legacy/windows/tfstavprevodu.h"
 #include "storage/DatabasePage.h"
 #include "storage/FileSystem.h"

@@ -4,8 +4,8 @@
 
 #include <QCloseEvent>
 
-#include "app/windows/Language.h"
-#include "app/windows/WindowText.h"
+#include "windows/Language.h"
+#include "windows/WindowText.h"
 #include "legacy/ConversionRun.h"
 #include "storage/DatabaseRecord.h"
 #include "strings/legacy.h"

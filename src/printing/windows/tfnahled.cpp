@@ -6,8 +6,8 @@
 #include <QPainter>
 #include <QStyle>
 
-#include "app/windows/Icons.h"
-#include "app/windows/Language.h"
+#include "windows/Icons.h"
+#include "windows/Language.h"
 #include "printing/windows/CertificatePrinter.h"
 #include "printing/windows/QtPrinterCanvas.h"
 #include "strings/printing.h"

@@ -2,7 +2,7 @@
 
 #include <QPrintDialog>
 
-#include "app/windows/Language.h"
+#include "windows/Language.h"
 #include "printing/windows/CertificatePrinter.h"
 #include "ui_tfnastavenitisku.h"
 

@@ -3,8 +3,8 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
-#include "app/windows/Language.h"
-#include "app/windows/WindowText.h"
+#include "windows/Language.h"
+#include "windows/WindowText.h"
 #include "ui_tfzapati.h"
 
 namespace pramo {

@@ -2,7 +2,7 @@
 
 #include <QFileDialog>
 
-#include "app/windows/WindowText.h"
+#include "windows/WindowText.h"
 #include "strings/storage.h"
 
 namespace pramo {

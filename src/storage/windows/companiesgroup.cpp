@@ -2,8 +2,8 @@
 
 #include <QLineEdit>
 
-#include "app/windows/Language.h"
-#include "app/windows/WindowText.h"
+#include "windows/Language.h"
+#include "windows/WindowText.h"
 #include "storage/Companies.h"
 #include "storage/ListOrder.h"
 #include "ui_companiesgroup.h"

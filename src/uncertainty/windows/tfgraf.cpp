@@ -3,7 +3,7 @@
 #include <QPixmap>
 #include <QShortcut>
 
-#include "app/windows/Language.h"
+#include "windows/Language.h"
 #include "printing/qt/PainterCanvas.h"
 #include "ui_tfgraf.h"
 

@@ -3,9 +3,9 @@
 #include <QTableWidget>
 #include <array>
 
-#include "app/windows/FixedGrid.h"
-#include "app/windows/Language.h"
-#include "app/windows/WindowText.h"
+#include "windows/FixedGrid.h"
+#include "windows/Language.h"
+#include "windows/WindowText.h"
 #include "strings/uncertainty.h"
 #include "ui_tftabulkanejistot.h"
 #include "uncertainty/UncertaintyGraph.h"

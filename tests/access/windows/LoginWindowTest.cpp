@@ -20,7 +20,7 @@
 #include "access/Login.h"
 #include "access/PasswordCode.h"
 #include "app/windows/ProgramWindows.h"
-#include "app/windows/WindowText.h"
+#include "windows/WindowText.h"
 #include "storage/FileSystem.h"
 #include "strings/access.h"
 #include "strings/app.h"

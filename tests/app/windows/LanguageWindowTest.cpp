@@ -14,7 +14,7 @@
 #include <QTextBrowser>
 
 #include "app/windows/ProgramWindows.h"
-#include "app/windows/tfnapoveda.h"
+#include "windows/tfnapoveda.h"
 #include "storage/FileSystem.h"
 #include "strings/app.h"
 

@@ -13,7 +13,7 @@
 #include <QToolButton>
 
 #include "ProgramFixture.h"
-#include "app/windows/Icons.h"
+#include "windows/Icons.h"
 #include "printing/PageEngine.h"
 #include "strings/printing.h"
 

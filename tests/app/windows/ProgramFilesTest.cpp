@@ -6,9 +6,9 @@
 #include <QFileInfo>
 #include <QTest>
 
-#include "app/windows/Help.h"
-#include "app/windows/Language.h"
-#include "app/windows/ProgramFiles.h"
+#include "windows/Help.h"
+#include "windows/Language.h"
+#include "windows/ProgramFiles.h"
 
 using namespace pramo;
 

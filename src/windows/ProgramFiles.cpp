@@ -1,4 +1,4 @@
-#include "app/windows/ProgramFiles.h"
+#include "windows/ProgramFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>

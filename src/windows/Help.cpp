@@ -1,4 +1,4 @@
-#include "app/windows/Help.h"
+#include "windows/Help.h"
 
 #include <QApplication>
 #include <QDir>
@@ -8,9 +8,9 @@
 #include <QTabWidget>
 #include <QWidget>
 
-#include "app/windows/Language.h"
-#include "app/windows/ProgramFiles.h"
-#include "app/windows/tfnapoveda.h"
+#include "windows/Language.h"
+#include "windows/ProgramFiles.h"
+#include "windows/tfnapoveda.h"
 #include "strings/app.h"
 #include "strings/storage.h"
 

@@ -1,10 +1,10 @@
-#include "app/windows/MessageBoxes.h"
+#include "windows/MessageBoxes.h"
 
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "app/windows/Help.h"
-#include "app/windows/WindowText.h"
+#include "windows/Help.h"
+#include "windows/WindowText.h"
 #include "strings/app.h"
 
 namespace pramo {

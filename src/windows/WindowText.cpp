@@ -1,4 +1,4 @@
-#include "app/windows/WindowText.h"
+#include "windows/WindowText.h"
 
 #include <QLineEdit>
 

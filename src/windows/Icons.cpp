@@ -1,4 +1,4 @@
-#include "app/windows/Icons.h"
+#include "windows/Icons.h"
 
 #include <QPainter>
 #include <QPainterPath>

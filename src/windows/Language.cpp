@@ -1,4 +1,4 @@
-#include "app/windows/Language.h"
+#include "windows/Language.h"
 
 #include <memory>
 
@@ -11,9 +11,9 @@
 #include <QTranslator>
 #include <QWidget>
 
-#include "app/windows/Help.h"
-#include "app/windows/ProgramFiles.h"
-#include "app/windows/WindowText.h"
+#include "windows/Help.h"
+#include "windows/ProgramFiles.h"
+#include "windows/WindowText.h"
 #include "language/StringTable.h"
 #include "strings/app.h"
 

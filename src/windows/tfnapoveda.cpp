@@ -1,4 +1,4 @@
-#include "app/windows/tfnapoveda.h"
+#include "windows/tfnapoveda.h"
 
 #include <algorithm>
 #include <string>
@@ -10,9 +10,9 @@
 #include <QTextDocument>
 #include <QUrl>
 
-#include "app/windows/Icons.h"
-#include "app/windows/Language.h"
-#include "app/windows/WindowText.h"
+#include "windows/Icons.h"
+#include "windows/Language.h"
+#include "windows/WindowText.h"
 #include "strings/app.h"
 #include "ui_tfnapoveda.h"
 

@@ -1,4 +1,4 @@
-#include "app/windows/FixedGrid.h"
+#include "windows/FixedGrid.h"
 
 #include <QHeaderView>
 #include <QTableWidget>
@@ -24,6 +24,12 @@ void SetUpFixedGrid(QTableWidget* grid, int rows, std::span<const int> columnWid
     grid->setRowHeight(r, rowHeight);
     for (int c = 0; c < columns; ++c) grid->setItem(r, c, new QTableWidgetItem);
   }
+}
+
+QTableWidgetItem* FixedItem(const QString& text) {
+  auto* item = new QTableWidgetItem(text);
+  item->setFlags(Qt::ItemIsEnabled);
+  return item;
 }
 
 }  // namespace pramo

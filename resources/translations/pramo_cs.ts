@@ -4419,6 +4419,10 @@ Hodnoty nebyly načteny!</translation>
         <translation>&amp;Nastavení tisku</translation>
     </message>
     <message>
+        <source>Export &amp;PDF ...</source>
+        <translation>Export &amp;PDF ...</translation>
+    </message>
+    <message>
         <source>&amp;Tisk osvědčení</source>
         <translation>&amp;Tisk osvědčení</translation>
     </message>

@@ -4419,6 +4419,10 @@ The values have not been read!</translation>
         <translation>Print setti&amp;ngs</translation>
     </message>
     <message>
+        <source>Export &amp;PDF ...</source>
+        <translation>Export P&amp;DF ...</translation>
+    </message>
+    <message>
         <source>&amp;Tisk osvědčení</source>
         <translation>&amp;Print certificate</translation>
     </message>

@@ -7,6 +7,7 @@
 #include "app/windows/tsvysledky.h"
 #include "app/windows/tszadani.h"
 #include "core/NumberText.h"
+#include "printing/PrintOptionsConfiguration.h"
 #include "printing/qt/LocaleFormats.h"
 #include "printing/windows/CertificatePrinter.h"
 #include "printing/windows/tfnahled.h"
@@ -38,9 +39,7 @@ void CalculationActions::SetPrintWindows(CertificatePrinter* printer, TFNahled* 
   m_nahled = nahled;
   m_nastaveniTisku = nastaveniTisku;
   m_zapati = zapati;
-  const InterfaceState& interface = m_session.Settings().Interface;
-  m_nastaveniTisku->SetOptions({interface.PrintDescription, interface.PrintCascade, interface.PrintGraph,
-                                interface.PrintUncertaintyTable, interface.CascadeOnNewPage});
+  m_nastaveniTisku->SetOptions(PrintOptionsOf(m_session.Settings().Interface));
   connect(m_zapati, &TFZapati::TextsChanged, this, [this] { m_session.MarkTextsChanged(); });
   connect(m_zapati, &TFZapati::FooterTaken, this,
           [this](const std::string& footer) { m_session.Settings().Working.Footer = footer; });
@@ -204,6 +203,10 @@ void CalculationActions::ATiskOsvedceniExecute() {
 
 void CalculationActions::ANahledExecute() {
   if (m_nahled && m_nahled->Render(m_state, CertificateSettingsNow())) m_nahled->showMaximized();
+}
+
+void CalculationActions::AExportPdfExecute() {
+  if (m_printer) m_printer->PdfExport().Export(&m_window, m_state, CertificateSettingsNow(), m_messages);
 }
 
 void CalculationActions::ANastaveniTiskuExecute() {

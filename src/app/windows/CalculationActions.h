@@ -62,6 +62,8 @@ class CalculationActions : public QObject {
   bool MayLeaveCalculation();
   void ATiskOsvedceniExecute();
   void ANahledExecute();
+  // "Export PDF ...": the certificate as the printer would print it, into a file the user names.
+  void AExportPdfExecute();
   void ANastaveniTiskuExecute();
   // The footer text of the administration page.
   void BBZapatiClick();

@@ -1,6 +1,7 @@
 #include "app/windows/sessioncontroller.h"
 
 #include "access/Users.h"
+#include "printing/PrintOptionsConfiguration.h"
 #include "storage/FileSystem.h"
 #include "strings/storage.h"
 
@@ -53,13 +54,7 @@ void SessionController::SaveProgramSettings(const CalculationState& state, bool 
 void SessionController::SaveInterfaceStateIfConfigured(const std::optional<PrintOptions>& options,
                                                        Messages& messages) {
   InterfaceState& interface = m_configuration.Interface;
-  if (options) {
-    interface.PrintDescription = options->Description;
-    interface.PrintCascade = options->Cascade;
-    interface.PrintGraph = options->Graph;
-    interface.PrintUncertaintyTable = options->Table;
-    interface.CascadeOnNewPage = options->CascadeNewPage;
-  }
+  if (options) TakePrintOptions(*options, interface);
   if (LocalFileSystem().Exists(m_configurationPath))
     SaveInterfaceState(LocalFileSystem(), m_configurationPath, interface, messages);
 }

@@ -8,6 +8,7 @@
 #include "core/Messages.h"
 #include "printing/Certificate.h"
 #include "storage/Configuration.h"
+#include "app/CalculationCommands.h"
 #include "storage/DatabasePage.h"
 
 namespace pramo {

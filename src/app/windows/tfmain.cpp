@@ -107,6 +107,7 @@ void TfMain::ConnectHandlers() {
       {ui->AUlozit, &CalculationActions::ActionSaveExecute},
       {ui->ATiskOsvedceni, &CalculationActions::ATiskOsvedceniExecute},
       {ui->ANahled, &CalculationActions::ANahledExecute},
+      {ui->AExportPdf, &CalculationActions::AExportPdfExecute},
       {ui->AZobrazGrafNejistot, &CalculationActions::AZobrazGrafNejistotExecute},
       {ui->AZobrazTabulkuNejistot, &CalculationActions::ActionZobrazTabulkuNejistotExecute},
       {ui->AExport, &CalculationActions::AExportExecute},
@@ -251,7 +252,7 @@ void TfMain::SetMode(MainMode mode) {
   ui->AUlozit->setEnabled(controls.save);
   ui->AExport->setEnabled(controls.exportInputs);
   ui->AImport->setEnabled(controls.importInputs);
-  for (QAction* print : {ui->ANastaveniTisku, ui->ATiskOsvedceni, ui->ANahled})
+  for (QAction* print : {ui->ANastaveniTisku, ui->ATiskOsvedceni, ui->ANahled, ui->AExportPdf})
     print->setEnabled(controls.printing);
   ui->MVypocet->menuAction()->setEnabled(controls.calculationMenu);
   ui->AVypocetParametru5->setEnabled(controls.run);

@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "app/windows/WindowText.h"
+#include "windows/WindowText.h"
 #include "printing/qt/PdfPrinterCanvas.h"
 #include "strings/printing.h"
 

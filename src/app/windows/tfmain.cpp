@@ -385,7 +385,8 @@ void TfMain::BBZapatiClick() {
 }
 
 void TfMain::SetFlowTableWindow(TFPrutok2mA* prutok2mA) {
-  m_hiddenKeys = new HiddenKeys(*this, m_session, m_state, m_messages, prutok2mA);
+  // A child of the window, which keeps it for the window's life.
+  new HiddenKeys(*this, m_session, m_state, m_messages, prutok2mA);
 }
 
 void TfMain::BBConvertClick() {

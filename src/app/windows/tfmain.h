@@ -33,7 +33,6 @@ class CertificatePrinter;
 class TFNahled;
 class TFNastaveniTisku;
 class TFZapati;
-struct CertificateSettings;
 class TFGraf;
 class TFTabulkaNejistot;
 class TFPrutok2mA;
@@ -41,7 +40,6 @@ class TFConvert;
 class TSZadani;
 class TSVysledky;
 class TSDatabaze;
-class HiddenKeys;
 class CalculationActions;
 
 // The main window "Pramo": the frame of the input, results, database and administration pages, with the
@@ -135,7 +133,6 @@ class TfMain : public QMainWindow, public SessionWindow {
   TSDatabaze* m_databaze = nullptr;
   AdministrationPage* m_administration = nullptr;
   CalculationActions* m_actions = nullptr;
-  HiddenKeys* m_hiddenKeys = nullptr;
   QToolButton* TBUzivatel = nullptr;
 
   TFOProgramu* m_oProgramu = nullptr;

@@ -14,25 +14,13 @@ namespace {
 using test::ComputedCalculation;
 using test::MessageIds;
 
-class CalculationCommandsTest : public ::testing::Test {
+class CalculationCommandsTest : public test::ListedDatabaseTest {
  protected:
-  DatabaseAccess Db() { return test::AccessTo(LocalFileSystem(), path, messages); }
-  DatabaseListing Listed() {
-    auto db = Db();
-    DatabaseListing listing;
-    EXPECT_TRUE(ListDatabase(db, listingRequest, listing));
-    return listing;
-  }
   StoreOutcome Store(CalculationState& state, StoreRequest request = {}) {
     auto db = Db();
     return StoreCalculation(db, state, request, listing, listingRequest);
   }
 
-  test::TempFolder folder;
-  std::string path = folder.Copy("legacy.flw", "Teplárna.flw");
-  MessageRecorder messages{Answer::Yes};
-  ListingRequest listingRequest{{}, 45300, {}, false, {}};
-  DatabaseListing listing = Listed();
   const Signer signer{"Eva Dvořáková", 3};
   const WorkingSettings settings;
 };

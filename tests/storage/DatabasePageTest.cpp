@@ -11,22 +11,7 @@ namespace {
 using test::ComputedCalculation;
 using test::MessageIds;
 
-class DatabasePageTest : public ::testing::Test {
- protected:
-  DatabaseAccess Db() { return test::AccessTo(LocalFileSystem(), path, messages); }
-  DatabaseListing Listed() {
-    auto db = Db();
-    DatabaseListing listing;
-    EXPECT_TRUE(ListDatabase(db, listingRequest, listing));
-    return listing;
-  }
-
-  test::TempFolder folder;
-  std::string path = folder.Copy("legacy.flw", "Teplárna.flw");
-  MessageRecorder messages{Answer::Yes};
-  ListingRequest listingRequest{{}, 45300, {}, false, {}};
-  DatabaseListing listing = Listed();
-};
+using DatabasePageTest = test::ListedDatabaseTest;
 
 TEST_F(DatabasePageTest, RaisingVersion33ClearsFittingsAndRemapsMaterials) {
   CalculationState state;

@@ -14,6 +14,7 @@
 #include "core/CalculationState.h"
 #include "core/Messages.h"
 #include "storage/DatabaseFile.h"
+#include "storage/DatabaseListing.h"
 #include "storage/FileSystem.h"
 #include "support/MessageIds.h"
 
@@ -200,5 +201,23 @@ inline DatabaseAccess AccessTo(FileSystem& fs, const std::string& path, Messages
   db.lockPolicy.waitSeconds = 0.2;
   return db;
 }
+
+// A copy of the older program's converted database, listed as the database page lists it.
+class ListedDatabaseTest : public ::testing::Test {
+ protected:
+  DatabaseAccess Db() { return AccessTo(LocalFileSystem(), path, messages); }
+  DatabaseListing Listed() {
+    auto db = Db();
+    DatabaseListing listing;
+    EXPECT_TRUE(ListDatabase(db, listingRequest, listing));
+    return listing;
+  }
+
+  TempFolder folder;
+  std::string path = folder.Copy("legacy.flw", "Teplárna.flw");
+  MessageRecorder messages{Answer::Yes};
+  ListingRequest listingRequest{{}, 45300, {}, false, {}};
+  DatabaseListing listing = Listed();
+};
 
 }  // namespace pramo::test

@@ -1,7 +1,6 @@
 #include "printing/windows/CertificatePdfExport.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -12,14 +11,8 @@
 namespace pramo {
 
 std::string ChooseCertificatePdfFile(QWidget* parent, const CalculationFileChoice& choice) {
-  QFileDialog dialog(parent, ToQt(choice.title));
-  dialog.setObjectName(QStringLiteral("SDExportPdf"));
-  dialog.setNameFilters(FileDialogNameFilters(Tr(str::kPdfExportFilter)));
-  dialog.setDefaultSuffix(QStringLiteral("pdf"));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.selectFile(ToQt(choice.proposedName));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return FromQt(dialog.selectedFiles().front());
+  return ChooseFile(parent, choice,
+                    {QStringLiteral("SDExportPdf"), Tr(str::kPdfExportFilter), QStringLiteral("pdf"), false});
 }
 
 bool CertificatePdfExport::Export(QWidget* parent, const CalculationState& state,

@@ -17,13 +17,12 @@ QStringList FileDialogNameFilters(const std::string& filter) {
   return filters;
 }
 
-std::string ChooseCalculationFile(QWidget* parent, const CalculationFileChoice& choice) {
+std::string ChooseFile(QWidget* parent, const CalculationFileChoice& choice, const FileDialogKind& kind) {
   QFileDialog dialog(parent, ToQt(choice.title));
-  dialog.setObjectName(choice.save ? QStringLiteral("SDExport") : QStringLiteral("ODImportCln"));
-  dialog.setNameFilters(FileDialogNameFilters(Tr(str::kExportFilter)));
-  dialog.setDefaultSuffix(QStringLiteral("cln"));
-  // The program asks itself, once the extension is settled.
-  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  dialog.setObjectName(kind.objectName);
+  dialog.setNameFilters(FileDialogNameFilters(kind.filter));
+  dialog.setDefaultSuffix(kind.suffix);
+  if (kind.programAsksBeforeReplacing) dialog.setOption(QFileDialog::DontConfirmOverwrite);
   if (choice.save) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.selectFile(ToQt(choice.proposedName));
@@ -33,6 +32,13 @@ std::string ChooseCalculationFile(QWidget* parent, const CalculationFileChoice& 
   }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return FromQt(dialog.selectedFiles().front());
+}
+
+std::string ChooseCalculationFile(QWidget* parent, const CalculationFileChoice& choice) {
+  // The program asks itself before replacing, once the extension is settled.
+  return ChooseFile(parent, choice,
+                    {choice.save ? QStringLiteral("SDExport") : QStringLiteral("ODImportCln"),
+                     Tr(str::kExportFilter), QStringLiteral("cln"), true});
 }
 
 }  // namespace pramo

@@ -1,7 +1,8 @@
 # bash completion for pramo-calc and pramo-db (installed under both names)
 
 _pramo_certificate_options="--certificate --png --zoom --description --cascade --graph --uncertainty-table
-  --cascade-new-page --footer --footer-text --owner --database --decimal-separator"
+  --cascade-new-page --standard --signatures --non-compliance-reasons --footer --footer-text --owner --database
+  --decimal-separator"
 
 # Completes the value of a certificate option; returns 1 when the previous word is none.
 _pramo_certificate_value() {
@@ -11,7 +12,8 @@ _pramo_certificate_value() {
     --png) _filedir -d ;;
     --database) _filedir flw ;;
     --zoom) mapfile -t COMPREPLY < <(compgen -W "50 75 100 150" -- "$cur") ;;
-    --description | --cascade | --graph | --uncertainty-table | --cascade-new-page | --footer)
+    --description | --cascade | --graph | --uncertainty-table | --cascade-new-page | --standard | --signatures | \
+      --non-compliance-reasons | --footer)
       mapfile -t COMPREPLY < <(compgen -W "on off" -- "$cur") ;;
     --decimal-separator) mapfile -t COMPREPLY < <(compgen -W ". ," -- "$cur") ;;
     --footer-text | --owner) ;;

@@ -10,6 +10,7 @@
 #include <iostream>
 
 #include "core/CalculationBlockCodec.h"
+#include "core/Dates.h"
 #include "storage/DatabaseFile.h"
 #include "storage/DatabaseListing.h"
 
@@ -75,7 +76,7 @@ int main(int argc, char** argv) {
   Quiet messages;
   DatabaseAccess db{LocalFileSystem(), PathsOf(path), messages};
   ListingRequest request;
-  request.today = Today();
+  request.today = TodayDayCount();
   const long peakBefore = PeakKilobytes();
   auto start = std::chrono::steady_clock::now();
   DatabaseListing listing;

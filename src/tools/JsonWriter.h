@@ -19,6 +19,10 @@ class JsonWriter {
   void Integer(long long value);
   void Boolean(bool value);
   void String(std::string_view text);
+  // A value that is already JSON text, written as it stands.
+  void Raw(std::string_view json);
+  // Writes again the value that Text() holds from `begin` to `end`.
+  void Repeat(std::size_t begin, std::size_t end);
 
   template <class Container>
   void Numbers(const Container& values) {
@@ -28,6 +32,10 @@ class JsonWriter {
   }
 
   std::string& Text() { return m_out; }
+  // Starts a new text in the same buffer: its capacity is kept for the next one.
+  void Clear();
+  // Ends a value written at the top with `after`; the next value starts afresh.
+  void EndValue(std::string_view after);
 
  private:
   void Separate();

@@ -12,8 +12,6 @@
 namespace pramo::tools {
 namespace {
 
-using nlohmann::json;
-
 // The fields a calculation is given by; everything else the calculation computes.
 const std::set<std::string, std::less<>> kInputKeys = {"CalcKind",
                                                        "ElementKind",
@@ -62,15 +60,42 @@ const std::set<std::string, std::less<>> kInputKeys = {"CalcKind",
 
 }  // namespace
 
-std::optional<UnusableInput> ReadInputs(const json& input, CalculationState& state) {
-  if (!input.is_object()) return UnusableInput{"", "each calculation must be a JSON object"};
-  for (const auto& [key, value] : input.items())
-    if (!kInputKeys.contains(key)) return UnusableInput{key, "unknown key"};
-  if (auto key = StateFromJson(input, state)) return UnusableInput{*key, "wrong type, or outside its range"};
-  return CompleteInputs(input, state);
+std::optional<std::string> ParseJson(simdjson::dom::parser& parser, const std::string& text,
+                                     simdjson::dom::element& parsed) {
+  using namespace simdjson;
+  const error_code error = parser.parse(text).get(parsed);
+  if (!error) return std::nullopt;
+  std::string reason;
+  switch (error) {
+    case NUMBER_ERROR:
+    case NUMBER_OUT_OF_RANGE:
+      reason = "a number is malformed or out of the range of a double";
+      break;
+    case DEPTH_ERROR:
+      reason = "nested deeper than " + std::to_string(DEFAULT_MAX_DEPTH) + " levels";
+      break;
+    case UTF8_ERROR:
+      reason = "not UTF-8 text";
+      break;
+    case EMPTY:
+      reason = "no JSON value";
+      break;
+    default:
+      reason = error_message(error);
+  }
+  return "not valid JSON: " + reason;
 }
 
-std::optional<UnusableInput> CompleteInputs(const json& input, CalculationState& state) {
+std::optional<UnusableInput> ReadInputs(simdjson::dom::element input, CalculationState& state) {
+  simdjson::dom::object object;
+  if (input.get_object().get(object)) return UnusableInput{"", "each calculation must be a JSON object"};
+  for (const simdjson::dom::key_value_pair member : object)
+    if (!kInputKeys.contains(member.key)) return UnusableInput{std::string(member.key), "unknown key"};
+  if (auto key = StateFromJson(object, state)) return UnusableInput{*key, "wrong type, or outside its range"};
+  return CompleteInputs(object, state);
+}
+
+std::optional<UnusableInput> CompleteInputs(simdjson::dom::object input, CalculationState& state) {
   // The unit lists offer only the units that fit the fluid.
   if (static_cast<int>(state.DensityUnit) >= DensityUnitItemCount(state.Fluid))
     return UnusableInput{"DensityUnit", "this density unit is not offered for the fluid"};
@@ -79,7 +104,7 @@ std::optional<UnusableInput> CompleteInputs(const json& input, CalculationState&
   // The fluid list writes its own name for the fluids the program knows; user fluids keep a given name.
   const bool namedByUser = state.Fluid == FluidKind::Gas || state.Fluid == FluidKind::Liquid ||
                            state.Fluid == FluidKind::Undetermined;
-  if (!namedByUser || !input.contains("FluidName")) {
+  if (!namedByUser || input["FluidName"].error()) {
     if (state.Fluid != FluidKind::Undetermined) state.FluidName = FluidItemText(state.Fluid);
   }
   // Reference conditions typed in base units (Pa, °C).
@@ -158,9 +183,16 @@ void WriteResult(JsonWriter& out, const SeriesEntry& entry) {
   for (const auto& line : ResultMemo(s, entry.seriesValue)) out.String(line);
   out.EndArray();
   out.Key("CurveSingle");
+  const std::size_t singleStart = out.Text().size();
   out.Numbers(curves.single);
+  const std::size_t singleEnd = out.Text().size();
   out.Key("CurveCascade");
-  out.Numbers(curves.cascade);
+  // Without further transmitters the cascade's curve is the single one: its text is written again, not
+  // formatted a second time.
+  if (curves.cascade == curves.single)
+    out.Repeat(singleStart, singleEnd);
+  else
+    out.Numbers(curves.cascade);
   out.Key("SeriesEntry");
   out.String(entry.text);
   out.EndObject();
@@ -258,7 +290,9 @@ void WriteNames(JsonWriter& out, const CalculationState& s) {
   out.EndObject();
 }
 
-void WriteUnits(JsonWriter& out) {
+namespace {
+
+void WriteUnitsObject(JsonWriter& out) {
   static constexpr std::pair<const char*, const char*> kUnits[] = {
       {"SeriesValue", "Pa"},
       {"Pressure", "Pa"},
@@ -327,6 +361,18 @@ void WriteUnits(JsonWriter& out) {
     out.String(unit);
   }
   out.EndObject();
+}
+
+}  // namespace
+
+void WriteUnits(JsonWriter& out) {
+  // The same object closes every result line: it is written once and then copied.
+  static const std::string kText = [] {
+    JsonWriter units;
+    WriteUnitsObject(units);
+    return std::move(units.Text());
+  }();
+  out.Raw(kText);
 }
 
 std::string InputCodesHelp() {

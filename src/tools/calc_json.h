@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include <nlohmann/json.hpp>
+#include <simdjson.h>
 
 #include "app/CalculationRun.h"
 #include "core/CalculationState.h"
@@ -21,14 +21,19 @@ struct UnusableInput {
   std::string reason;
 };
 
+// Parses one JSON text into `parsed`, which lives as long as the parser or until its next parse. On
+// failure, the reason ("not valid JSON: ...").
+std::optional<std::string> ParseJson(simdjson::dom::parser& parser, const std::string& text,
+                                     simdjson::dom::element& parsed);
+
 // Sets the input fields of a new calculation from one JSON object whose keys are the state's field names,
 // each in the unit of that field. Unknown keys, wrong types and list indices outside their list are
 // unusable input.
-std::optional<UnusableInput> ReadInputs(const nlohmann::json& input, CalculationState& state);
+std::optional<UnusableInput> ReadInputs(simdjson::dom::element input, CalculationState& state);
 
 // What the input page adds to the fields taken from `input`: the units checked against the fluid, the
 // fluid's name as the fluid list writes it, the reference conditions as typed.
-std::optional<UnusableInput> CompleteInputs(const nlohmann::json& input, CalculationState& state);
+std::optional<UnusableInput> CompleteInputs(simdjson::dom::object input, CalculationState& state);
 
 // One result of a run by the state's field names, with its series value, status, memo lines, both
 // uncertainty curves and the series list entry.

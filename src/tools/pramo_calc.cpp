@@ -22,10 +22,11 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
-#include <nlohmann/json.hpp>
+#include <simdjson.h>
 
 #include "app/CalculationRun.h"
 #include "app/InputPage.h"
@@ -39,7 +40,6 @@
 
 namespace {
 
-using nlohmann::json;
 using namespace pramo;
 
 // A calculation's outcome, in the order of the exit status: the worst one of a batch decides.
@@ -223,44 +223,62 @@ Outcome CalculateLine(const std::string& text, bool tooLong, long line, const Op
                       tools::JsonWriter& out) {
   if (tooLong) return UnusableLine(line, {"", "line longer than 1 MiB"}, out);
   if (text.find_first_not_of(" \t") == std::string::npos) return UnusableLine(line, {"", "empty line"}, out);
-  json input;
-  try {
-    input = json::parse(text);
-  } catch (const json::exception& e) {
-    return UnusableLine(line, {"", std::string("not valid JSON: ") + e.what()}, out);
-  }
+  // A parser per thread keeps its buffers from one line to the next.
+  thread_local simdjson::dom::parser parser;
+  simdjson::dom::element input;
+  if (auto error = tools::ParseJson(parser, text, input)) return UnusableLine(line, {"", *error}, out);
   CalculationState state;
   if (auto unusable = tools::ReadInputs(input, state)) return UnusableLine(line, *unusable, out);
   return Calculate(std::move(state), options, line, out);
 }
 
-// Computes `count` independent calculations on `jobs` threads and appends their texts to `written` in
-// their order, each followed by `separator`.
-template <class Produce>
-Outcome InOrder(std::size_t count, int jobs, Produce produce, char separator, std::string& written) {
-  std::vector<std::string> texts(count);
-  std::vector<Outcome> outcomes(count);
-  const auto workers = std::min<std::size_t>(static_cast<std::size_t>(jobs), count);
-  auto work = [&](std::size_t worker) {
-    for (std::size_t i = worker; i < count; i += workers) {
-      tools::JsonWriter out;
-      out.Text().reserve(12000);
-      outcomes[i] = produce(i, out);
-      texts[i] = std::move(out.Text());
+// Computes independent calculations on a number of threads and writes their texts in their order. The
+// texts' buffers are kept from one block of lines to the next, and one thread writes its whole block at once.
+class InOrderWriter {
+ public:
+  explicit InOrderWriter(int jobs) : m_workers(static_cast<std::size_t>(jobs)) {}
+
+  // Calculations 0 to count - 1 by produce(i, out), each followed by `after`, the last by `afterLast`.
+  template <class Produce>
+  Outcome Write(std::size_t count, Produce produce, std::string_view after, std::string_view afterLast) {
+    const std::size_t workers = std::min(m_workers.size(), count);
+    m_ends.resize(count);
+    m_outcomes.resize(count);
+    auto work = [&](std::size_t worker) {
+      tools::JsonWriter& out = m_workers[worker];
+      out.Clear();
+      for (std::size_t i = worker; i < count; i += workers) {
+        m_outcomes[i] = produce(i, out);
+        out.EndValue(i + 1 < count ? after : afterLast);
+        m_ends[i] = out.Text().size();
+      }
+    };
+    std::vector<std::thread> threads;
+    for (std::size_t w = 1; w < workers; ++w) threads.emplace_back(work, w);
+    if (workers > 0) work(0);
+    for (auto& thread : threads) thread.join();
+    if (workers == 1) {
+      Put(m_workers[0].Text());
+    } else {
+      std::vector<std::size_t> written(workers, 0);
+      for (std::size_t i = 0; i < count; ++i) {
+        const std::size_t worker = i % workers;
+        Put(std::string_view(m_workers[worker].Text()).substr(written[worker], m_ends[i] - written[worker]));
+        written[worker] = m_ends[i];
+      }
     }
-  };
-  std::vector<std::thread> threads;
-  for (std::size_t w = 1; w < workers; ++w) threads.emplace_back(work, w);
-  if (workers > 0) work(0);
-  for (auto& thread : threads) thread.join();
-  Outcome worst = Outcome::Result;
-  for (std::size_t i = 0; i < count; ++i) {
-    worst = std::max(worst, outcomes[i]);
-    written += texts[i];
-    written += separator;
+    Outcome worst = Outcome::Result;
+    for (std::size_t i = 0; i < count; ++i) worst = std::max(worst, m_outcomes[i]);
+    return worst;
   }
-  return worst;
-}
+
+ private:
+  static void Put(std::string_view text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+
+  std::vector<tools::JsonWriter> m_workers;
+  std::vector<std::size_t> m_ends;  // where each calculation's text ends in its thread's buffer
+  std::vector<Outcome> m_outcomes;
+};
 
 // Memory stays that of one block of lines, however long the input.
 int RunLines(std::FILE* input, const Options& options) {
@@ -268,7 +286,7 @@ int RunLines(std::FILE* input, const Options& options) {
   LineReader reader(input);
   std::vector<std::string> lines(kBlock);
   std::vector<char> tooLong(kBlock);
-  std::string written;
+  InOrderWriter writer(options.jobs);
   long first = 1;
   Outcome worst = Outcome::Result;
   for (;;) {
@@ -276,15 +294,10 @@ int RunLines(std::FILE* input, const Options& options) {
     bool overlong = false;
     while (count < kBlock && reader.Next(lines[count], overlong)) tooLong[count++] = overlong;
     if (count == 0) break;
-    written.clear();
-    worst = std::max(worst, InOrder(
-                                count, options.jobs,
-                                [&](std::size_t i, tools::JsonWriter& out) {
-                                  return CalculateLine(lines[i], tooLong[i], first + static_cast<long>(i),
-                                                       options, out);
-                                },
-                                '\n', written));
-    std::fwrite(written.data(), 1, written.size(), stdout);
+    const auto calculate = [&](std::size_t i, tools::JsonWriter& out) {
+      return CalculateLine(lines[i], tooLong[i], first + static_cast<long>(i), options, out);
+    };
+    worst = std::max(worst, writer.Write(count, calculate, "\n", "\n"));
     first += static_cast<long>(count);
   }
   if (std::ferror(input)) return Unusable("cannot read " + options.inputPath + ": " + Reason(errno));
@@ -293,16 +306,14 @@ int RunLines(std::FILE* input, const Options& options) {
 }
 
 int RunStates(const std::vector<CalculationState>& states, bool asArray, const Options& options) {
-  std::string written = asArray ? "[" : "";
-  const Outcome worst = InOrder(
-      states.size(), options.jobs,
-      [&](std::size_t i, tools::JsonWriter& out) { return Calculate(states[i], options, 0, out); },
-      asArray ? ',' : '\n', written);
-  if (asArray) {
-    if (!states.empty()) written.pop_back();
-    written += "]\n";
-  }
-  std::fwrite(written.data(), 1, written.size(), stdout);
+  const auto calculate = [&](std::size_t i, tools::JsonWriter& out) {
+    return Calculate(states[i], options, 0, out);
+  };
+  InOrderWriter writer(options.jobs);
+  if (!asArray) return static_cast<int>(writer.Write(states.size(), calculate, "\n", "\n"));
+  std::fputc('[', stdout);
+  const Outcome worst = writer.Write(states.size(), calculate, ",", "");
+  std::fputs("]\n", stdout);
   return static_cast<int>(worst);
 }
 
@@ -318,21 +329,25 @@ int RunDocument(std::FILE* input, const Options& options) {
   if (std::ferror(input)) return Unusable("cannot read " + options.inputPath + ": " + Reason(errno));
   if (text.find_first_not_of(" \t\r\n") == std::string::npos)
     return Unusable(options.inputPath + " is empty: no calculation given");
-  json doc;
-  try {
-    doc = json::parse(text);
-  } catch (const json::exception& e) {
-    return Unusable(options.inputPath + ": not valid JSON: " + e.what());
-  }
+  simdjson::dom::parser parser;
+  simdjson::dom::element doc;
+  if (auto error = tools::ParseJson(parser, text, doc)) return Unusable(options.inputPath + ": " + *error);
   text = {};
-  const bool asArray = doc.is_array();
-  std::vector<CalculationState> states(asArray ? doc.size() : 1);
-  for (std::size_t i = 0; i < states.size(); ++i) {
-    if (auto unusable = tools::ReadInputs(asArray ? doc[i] : doc, states[i])) {
-      const std::string where = asArray ? "calculation " + std::to_string(i + 1) + ", " : "";
-      return Unusable(where + (unusable->key.empty() ? "input" : "key \"" + unusable->key + "\"") + ": " +
-                      unusable->reason);
-    }
+  simdjson::dom::array array;
+  const bool asArray = !doc.get_array().get(array);
+  std::vector<CalculationState> states;
+  const auto read = [&](simdjson::dom::element item) -> std::optional<std::string> {
+    const auto unusable = tools::ReadInputs(item, states.emplace_back());
+    if (!unusable) return std::nullopt;
+    const std::string where = asArray ? "calculation " + std::to_string(states.size()) + ", " : "";
+    return where + (unusable->key.empty() ? "input" : "key \"" + unusable->key + "\"") + ": " +
+           unusable->reason;
+  };
+  if (asArray) {
+    for (const simdjson::dom::element item : array)
+      if (auto error = read(item)) return Unusable(*error);
+  } else if (auto error = read(doc)) {
+    return Unusable(*error);
   }
   if (!options.blockOut.empty() && states.size() != 1)
     return Unusable("--block-out writes the export file of one calculation");

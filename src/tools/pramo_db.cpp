@@ -494,18 +494,17 @@ std::optional<CalculationState> ReadInput(const std::string& path, Messages& mes
   std::ifstream in(path, std::ios::binary);
   if (!in || std::filesystem::is_directory(path))
     throw UsageError{"cannot read " + path + ": " + std::strerror(in ? EISDIR : errno)};
-  nlohmann::json input;
-  try {
-    input = nlohmann::json::parse(in);
-  } catch (const nlohmann::json::exception& error) {
-    throw UsageError{path + ": not valid JSON: " + error.what()};
-  }
-  if (!input.is_object()) throw UsageError{path + ": the calculation must be a JSON object"};
+  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  simdjson::dom::parser parser;
+  simdjson::dom::element parsed;
+  if (const auto error = tools::ParseJson(parser, text, parsed)) throw UsageError{path + ": " + *error};
+  simdjson::dom::object input;
+  if (parsed.get_object().get(input)) throw UsageError{path + ": the calculation must be a JSON object"};
   // What show --json adds for scripts is no stored field: its output can be saved again.
-  for (const char* companion : {"DateIso", "names", "units"}) input.erase(companion);
+  static constexpr std::string_view kCompanions[] = {"DateIso", "names", "units"};
   CalculationState state;
   state.Fittings = {};
-  if (const auto bad = StateFromJson(input, state))
+  if (const auto bad = StateFromJson(input, state, kCompanions))
     throw UsageError{path + ": key \"" + *bad + "\": unknown, wrong type, or outside its range"};
   if (const auto bad = tools::CompleteInputs(input, state))
     throw UsageError{path + ": key \"" + bad->key + "\": " + bad->reason};

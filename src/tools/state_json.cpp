@@ -1,5 +1,7 @@
 #include "state_json.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <limits>
 #include <vector>
 
@@ -20,29 +22,32 @@ nlohmann::ordered_json ElementToJson(T value) {
     return value;
 }
 
+using simdjson::dom::element;
+
 // Reads one element of a field from a JSON item; false when its type or range does not fit.
-bool ElementFromJson(const nlohmann::json& item, const CalculationField& field, std::string& value) {
-  if (!item.is_string()) return false;
-  const std::string text = item.get<std::string>();
+bool ElementFromJson(element item, const CalculationField& field, std::string& value) {
+  std::string_view view;
+  if (item.get_string().get(view)) return false;
+  std::string text(view);
   if (!To1250(text) || CharacterCount(text) > field.capacity) return false;
-  value = text;
+  value = std::move(text);
   return true;
 }
-bool ElementFromJson(const nlohmann::json& item, const CalculationField&, bool& value) {
-  if (!item.is_boolean()) return false;
-  value = item.get<bool>();
-  return true;
+bool ElementFromJson(element item, const CalculationField&, bool& value) {
+  return !item.get_bool().get(value);
 }
-bool ElementFromJson(const nlohmann::json& item, const CalculationField& field, double& value) {
-  if (!item.is_number() || !FitsRange(field, item.get<double>())) return false;
-  value = item.get<double>();
+bool ElementFromJson(element item, const CalculationField& field, double& value) {
+  double number = 0;
+  if (item.get_double().get(number) || !FitsRange(field, number)) return false;
+  value = number;
   return true;
 }
 template <class T>
-bool ElementFromJson(const nlohmann::json& item, const CalculationField& field, T& value) {
-  if (!item.is_number_integer()) return false;
-  const long long number = item.get<long long>();
-  if (number < 0 || number > static_cast<long long>(std::numeric_limits<T>::max()) ||
+bool ElementFromJson(element item, const CalculationField& field, T& value) {
+  // A number with a fraction or an exponent is no integer, even where its value is whole.
+  std::int64_t number = 0;
+  if (item.get_int64().get(number)) return false;
+  if (number < 0 || number > static_cast<std::int64_t>(std::numeric_limits<T>::max()) ||
       !FitsRange(field, static_cast<double>(number)))
     return false;
   value = static_cast<T>(number);
@@ -69,27 +74,32 @@ nlohmann::ordered_json StateToJson(const CalculationState& state) {
   return json;
 }
 
-std::optional<std::string> StateFromJson(const nlohmann::json& object, CalculationState& state) {
-  if (!object.is_object()) return std::string("(input)");
-  for (const auto& [key, item] : object.items()) {
+std::optional<std::string> StateFromJson(simdjson::dom::object object, CalculationState& state,
+                                         std::span<const std::string_view> passedOver) {
+  for (const simdjson::dom::key_value_pair member : object) {
+    const std::string_view key = member.key;
+    const element given = member.value;
+    if (std::find(passedOver.begin(), passedOver.end(), key) != passedOver.end()) continue;
     const CalculationField* field = FindCalculationField(key);
-    if (!field) return key;
+    if (!field) return std::string(key);
     const bool fits = std::visit(
         [&](auto elements) {
-          if (field->count == 1) return ElementFromJson(item, *field, elements[0]);
-          if (!item.is_array() || item.size() != elements.size()) return false;
+          if (field->count == 1) return ElementFromJson(given, *field, elements[0]);
+          simdjson::dom::array array;
+          if (given.get_array().get(array) || array.size() != elements.size()) return false;
           // All elements or none: a bad element leaves the field as it was.
           std::vector<typename decltype(elements)::value_type> read(elements.begin(), elements.end());
-          for (std::size_t i = 0; i < read.size(); ++i) {
-            typename decltype(elements)::value_type value = read[i];
-            if (!ElementFromJson(item[i], *field, value)) return false;
-            read[i] = value;
+          std::size_t i = 0;
+          for (const element item : array) {
+            typename decltype(elements)::value_type value = read[i];  // read may be a vector of bits
+            if (!ElementFromJson(item, *field, value)) return false;
+            read[i++] = value;
           }
           std::copy(read.begin(), read.end(), elements.begin());
           return true;
         },
         ValuesIn(*field, state));
-    if (!fits) return key;
+    if (!fits) return std::string(key);
   }
   return std::nullopt;
 }

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include <nlohmann/json.hpp>
+#include <simdjson.h>
 
 #include "core/CalculationState.h"
 
@@ -15,9 +18,10 @@ namespace pramo {
 // identification included. Numbers round-trip.
 nlohmann::ordered_json StateToJson(const CalculationState& state);
 
-// Takes the keys present in a JSON object into the state. On a key that is unknown, of the wrong type, out
-// of its range or a text the stored code page cannot hold, returns that key's name (and the state may be
-// partly changed).
-std::optional<std::string> StateFromJson(const nlohmann::json& object, CalculationState& state);
+// Takes the keys present in a JSON object into the state; the `passedOver` keys are no fields and are not
+// read. On a key that is unknown, of the wrong type, out of its range or a text the stored code page cannot
+// hold, returns that key's name (and the state may be partly changed).
+std::optional<std::string> StateFromJson(simdjson::dom::object object, CalculationState& state,
+                                         std::span<const std::string_view> passedOver = {});
 
 }  // namespace pramo

@@ -105,10 +105,10 @@ TEST(PramoCalc, JsonLinesAnswerEveryLineInOrder) {
       {R"({"Fluid": 2,)", "not valid JSON"},
       {R"({"Foo": 1})", "key \"Foo\""},
       {"", "empty line"},
-      {R"({"PressureEntered": 1e999})", "number overflow"},
+      {R"({"PressureEntered": 1e999})", "out of the range"},
       {"[1, 2]", "JSON object"},
       {"\"\xff\xfe\"", "not valid JSON"},
-      {std::string(100000, '[') + std::string(100000, ']'), "JSON object"},
+      {std::string(100000, '[') + std::string(100000, ']'), "nested deeper"},
       {good + "\r", nullptr},
   };
   std::string input;

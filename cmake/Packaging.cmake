@@ -26,6 +26,7 @@ if(TARGET pramo)
   install(DIRECTORY ${resources}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 endif()
 install(TARGETS ${tools} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS pramo_certificate LIBRARY DESTINATION ${PRAMO_MODULE_DIR})
 install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 foreach(tool pramo-calc pramo-db)
   install(FILES ${resources}/completion/pramo-tools.bash DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions

@@ -34,10 +34,8 @@ bool WritePages(const ImagePreviewCanvas& preview, const std::string& dir, std::
   return true;
 }
 
-}  // namespace
-
-bool WriteCertificate(const CalculationState& state, const CertificateRequest& request, Messages& messages,
-                      std::string& error) {
+bool RenderCertificateFiles(const CalculationState& state, const CertificateRequest& request,
+                            Messages& messages, std::string& error) {
   CertificateSettings settings = request.settings;
   if (!request.separatorGiven) settings.DecimalSeparator = LocaleDecimalPoint();
   if (settings.Today.empty()) settings.Today = LocaleShortDate(TodayDayCount());
@@ -63,4 +61,12 @@ bool WriteCertificate(const CalculationState& state, const CertificateRequest& r
   return WritePages(preview, request.pngDir, error);
 }
 
+}  // namespace
+
 }  // namespace pramo::tools
+
+extern "C" __attribute__((visibility("default"))) bool pramo_write_certificate(
+    const pramo::CalculationState& state, const pramo::tools::CertificateRequest& request,
+    pramo::Messages& messages, std::string& error) {
+  return pramo::tools::RenderCertificateFiles(state, request, messages, error);
+}

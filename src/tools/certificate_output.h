@@ -24,8 +24,14 @@ struct CertificateRequest {
 // Renders the certificate of a computed calculation into the requested PDF file and PNG pages
 // (DIR/page-1.png, …). The dates left empty in the request's settings become today's and the
 // calculation's, in the locale's short date form, as the program prints them. False with the reason in error
-// when a renderer refused (its message went to messages) or a file could not be written.
+// when the renderer cannot be loaded or refused (its message went to messages) or a file could not be
+// written.
 bool WriteCertificate(const CalculationState& state, const CertificateRequest& request, Messages& messages,
                       std::string& error);
+
+// The renderer module's entry point, which WriteCertificate calls.
+using CertificateWriter = bool(const CalculationState& state, const CertificateRequest& request,
+                               Messages& messages, std::string& error);
+inline constexpr const char* kCertificateWriterName = "pramo_write_certificate";
 
 }  // namespace pramo::tools

@@ -50,3 +50,9 @@ string(JSON entry GET "${output}" results 1 SeriesEntry)
 if(NOT entry MATCHES "^0; +10000;")
   message(FATAL_ERROR "the installed pramo-calc gave: ${entry}")
 endif()
+# The certificate renderer is a module the installed tool loads from below the prefix.
+expect_run(${PREFIX}/bin/pramo-calc --certificate ${PREFIX}/certificate.pdf
+           ${PREFIX}/share/doc/pramo/examples/water-orifice-series.json)
+if(NOT EXISTS ${PREFIX}/certificate.pdf)
+  message(FATAL_ERROR "the installed pramo-calc wrote no certificate")
+endif()

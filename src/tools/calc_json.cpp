@@ -265,27 +265,56 @@ std::string Item(const Text (&items)[N], int index) {
   return index >= 0 && index < static_cast<int>(N) ? Tr(items[index]) : std::string();
 }
 
+// The names the program shows for the codes of each list, for the help and the output's "names".
+constexpr auto kCalcKindName = [](int i) { return CalculationKindText(static_cast<CalculationKind>(i)); };
+constexpr auto kElementName = [](int i) { return ElementItemText(static_cast<PrimaryElementKind>(i)); };
+constexpr auto kFluidName = [](int i) { return FluidItemText(static_cast<FluidKind>(i)); };
+constexpr auto kPressureUnitName = [](int i) { return Item(str::kPressureUnitItem, i); };
+constexpr auto kTemperatureUnitName = [](int i) { return Item(str::kTemperatureUnitItem, i); };
+constexpr auto kDensityUnitName = [](int i) { return Item(str::kDensityUnitItem, i); };
+constexpr auto kViscosityUnitName = [](int i) { return Item(str::kViscosityUnitItem, i); };
+constexpr auto kFlowUnitName = [](int i) { return Item(str::kFlowUnitKindText, i); };
+constexpr auto kDpUnitName = [](int i) { return Item(str::kDpUnitItem, i); };
+constexpr auto kPipeDiameterUnitName = [](int i) { return Item(str::kPipeDiameterUnitItem, i); };
+constexpr auto kMaterialName = [](int i) { return MaterialText(i); };
+
+// A code's name as a JSON string. Every result line names its codes: the names of a list are made and
+// quoted once, on first use.
+template <class Name>
+std::string_view QuotedName(Name name, int count, int code) {
+  static const std::vector<std::string> quoted = [&] {
+    std::vector<std::string> texts;
+    for (int i = 0; i < count; ++i) {
+      JsonWriter text;
+      text.String(name(i));
+      texts.push_back(std::move(text.Text()));
+    }
+    return texts;
+  }();
+  return code >= 0 && code < count ? std::string_view(quoted[static_cast<std::size_t>(code)]) : "\"\"";
+}
+
 }  // namespace
 
 void WriteNames(JsonWriter& out, const CalculationState& s) {
-  const std::pair<const char*, std::string> names[] = {
-      {"CalcKind", CalculationKindText(s.CalcKind)},
-      {"ElementKind", ElementItemText(s.ElementKind)},
-      {"Fluid", FluidItemText(s.Fluid)},
-      {"PressureUnit", Item(str::kPressureUnitItem, s.PressureUnit)},
-      {"TemperatureUnit", Item(str::kTemperatureUnitItem, s.TemperatureUnit)},
-      {"DensityUnit", Item(str::kDensityUnitItem, s.DensityUnit)},
-      {"ViscosityUnit", Item(str::kViscosityUnitItem, s.ViscosityUnit)},
-      {"FlowUnit", Item(str::kFlowUnitKindText, static_cast<int>(s.FlowUnit))},
-      {"DpUnit", Item(str::kDpUnitItem, s.DpUnit)},
-      {"PipeDiameterUnit", Item(str::kPipeDiameterUnitItem, s.PipeDiameterUnit)},
-      {"ElementMaterial", MaterialText(s.ElementMaterial)},
-      {"PipeMaterial", MaterialText(s.PipeMaterial)},
+  const std::pair<const char*, std::string_view> names[] = {
+      {"CalcKind", QuotedName(kCalcKindName, kCalculationKindCount, static_cast<int>(s.CalcKind))},
+      {"ElementKind", QuotedName(kElementName, kElementKindCount, static_cast<int>(s.ElementKind))},
+      {"Fluid", QuotedName(kFluidName, kFluidKindCount, static_cast<int>(s.Fluid))},
+      {"PressureUnit", QuotedName(kPressureUnitName, kPressureUnitCount, s.PressureUnit)},
+      {"TemperatureUnit", QuotedName(kTemperatureUnitName, kTemperatureUnitCount, s.TemperatureUnit)},
+      {"DensityUnit", QuotedName(kDensityUnitName, kDensityUnitCount, s.DensityUnit)},
+      {"ViscosityUnit", QuotedName(kViscosityUnitName, kViscosityUnitCount, s.ViscosityUnit)},
+      {"FlowUnit", QuotedName(kFlowUnitName, kFlowUnitKindCount, static_cast<int>(s.FlowUnit))},
+      {"DpUnit", QuotedName(kDpUnitName, kDpUnitCount, s.DpUnit)},
+      {"PipeDiameterUnit", QuotedName(kPipeDiameterUnitName, kPipeDiameterUnitCount, s.PipeDiameterUnit)},
+      {"ElementMaterial", QuotedName(kMaterialName, kMaterialCount, s.ElementMaterial)},
+      {"PipeMaterial", QuotedName(kMaterialName, kMaterialCount, s.PipeMaterial)},
   };
   out.BeginObject();
   for (const auto& [key, name] : names) {
     out.Key(key);
-    out.String(name);
+    out.Raw(name);
   }
   out.EndObject();
 }
@@ -389,19 +418,17 @@ std::string InputCodesHelp() {
     }
     text += "\n";
   };
-  list("CalcKind", kCalculationKindCount,
-       [](int i) { return CalculationKindText(static_cast<CalculationKind>(i)); });
-  list("ElementKind", kElementKindCount,
-       [](int i) { return ElementItemText(static_cast<PrimaryElementKind>(i)); });
-  list("Fluid", kFluidKindCount, [](int i) { return FluidItemText(static_cast<FluidKind>(i)); });
-  list("PressureUnit", kPressureUnitCount, [](int i) { return Item(str::kPressureUnitItem, i); });
-  list("TemperatureUnit", kTemperatureUnitCount, [](int i) { return Item(str::kTemperatureUnitItem, i); });
-  list("DensityUnit", kDensityUnitCount, [](int i) { return Item(str::kDensityUnitItem, i); });
-  list("ViscosityUnit", kViscosityUnitCount, [](int i) { return Item(str::kViscosityUnitItem, i); });
-  list("FlowUnit", kFlowUnitKindCount, [](int i) { return Item(str::kFlowUnitKindText, i); });
-  list("DpUnit", kDpUnitCount, [](int i) { return Item(str::kDpUnitItem, i); });
-  list("PipeDiameterUnit", kPipeDiameterUnitCount, [](int i) { return Item(str::kPipeDiameterUnitItem, i); });
-  list("ElementMaterial, PipeMaterial", kMaterialCount, [](int i) { return MaterialText(i); });
+  list("CalcKind", kCalculationKindCount, kCalcKindName);
+  list("ElementKind", kElementKindCount, kElementName);
+  list("Fluid", kFluidKindCount, kFluidName);
+  list("PressureUnit", kPressureUnitCount, kPressureUnitName);
+  list("TemperatureUnit", kTemperatureUnitCount, kTemperatureUnitName);
+  list("DensityUnit", kDensityUnitCount, kDensityUnitName);
+  list("ViscosityUnit", kViscosityUnitCount, kViscosityUnitName);
+  list("FlowUnit", kFlowUnitKindCount, kFlowUnitName);
+  list("DpUnit", kDpUnitCount, kDpUnitName);
+  list("PipeDiameterUnit", kPipeDiameterUnitCount, kPipeDiameterUnitName);
+  list("ElementMaterial, PipeMaterial", kMaterialCount, kMaterialName);
   return text;
 }
 

@@ -1,5 +1,6 @@
 #include "uncertainty/FlowUncertainty.h"
 
+#include <array>
 #include <cmath>
 
 #include "core/Numerics.h"
@@ -11,6 +12,14 @@ namespace {
 constexpr double kPipeDiameterUncertainty = 0.4;
 constexpr double kBoreUncertainty = 0.07;
 constexpr double kUncertaintyLimit = 100;
+
+// The flow fractions of the curve points, k / 100.0 for k % as the division gives them; formed once
+// rather than for every point of every curve.
+constexpr auto kCurveFractions = [] {
+  std::array<double, kCurvePoints> fractions{};
+  for (int k = 1; k <= kCurvePoints; ++k) fractions[k - 1] = k / 100.0;
+  return fractions;
+}();
 
 // A result that cannot be trusted (above 100 %, or not finite because β reached 1) is reported as 100.
 double LimitTo100(double value) {
@@ -141,7 +150,7 @@ UncertaintyCurves ComputeUncertaintyCurves(const CalculationState& state) {
   const double dpMax = state.CascadeRange[0];
   const double accuracy = state.DpTransmitterAccuracy;
   // The transmitter that measures dp: the first of 4, 3, 2 whose range reaches dp, else transmitter 1.
-  const auto cascadeDpUncertainty = [&](double dp) {
+  const auto cascadeDpUncertaintyAt = [&](double dp) {
     for (int slot = kCascadeTransmitters - 1; slot >= 1; --slot) {
       const double range = state.CascadeRange[slot];
       if (range != 0 && range >= dp) return state.CascadeAccuracy[slot] * range / dp;
@@ -159,12 +168,18 @@ UncertaintyCurves ComputeUncertaintyCurves(const CalculationState& state) {
   UncertaintyCurves curves{};
   if (!(dpMax > 0)) return curves;
   for (int k = 1; k <= kCurvePoints; ++k) {
-    const double fraction = k / 100.0;
+    const double fraction = kCurveFractions[k - 1];
     if (fraction * state.MassFlowMax < state.MassFlowMinAllowed) continue;
     const double dp = fraction * fraction * dpMax;
     const double epsilonUncertainty = model.EpsilonAt(dp);
-    curves.single[k - 1] = pointValue(epsilonUncertainty, accuracy * dpMax / dp);
-    curves.cascade[k - 1] = pointValue(epsilonUncertainty, cascadeDpUncertainty(dp));
+    const double singleDpUncertainty = accuracy * dpMax / dp;
+    const double cascadeDpUncertainty = cascadeDpUncertaintyAt(dp);
+    curves.single[k - 1] = pointValue(epsilonUncertainty, singleDpUncertainty);
+    // Where the cascade measures with transmitter 1 its point is the single curve's: the same terms give
+    // the same value, and the square roots are most of a curve's cost.
+    curves.cascade[k - 1] = cascadeDpUncertainty == singleDpUncertainty
+                                ? curves.single[k - 1]
+                                : pointValue(epsilonUncertainty, cascadeDpUncertainty);
   }
   return curves;
 }

@@ -54,6 +54,7 @@ double StartExpansibility(FluidKind fluid) {
 DischargeCoefficientAtReynolds::DischargeCoefficientAtReynolds(PrimaryElementKind kind, double reD,
                                                                double pipeDiameter, double l1, double l2)
     : m_kind(kind),
+      m_orifice(IsOrifice(kind)),
       m_pipeDiameter(pipeDiameter),
       m_l2(l2),
       m_per19000(19000.0 / reD),
@@ -72,11 +73,14 @@ DischargeCoefficientAtReynolds::DischargeCoefficientAtReynolds(PrimaryElementKin
 
 double DischargeCoefficientAtReynolds::operator()(double beta) const {
   if (m_fault || !std::isfinite(beta)) return kFault;
-  const double logBeta = LogOfPositive(beta);
   // A = (19000·β/Re_D)^0.8 and M2' = 2·L2'/(1 − β), formed for every element: a diameter ratio of one
   // fails whatever the element.
-  const double a = ScaledPower(m_per19000, m_logPer19000, beta, logBeta, 0.8);
   const double m2 = 2.0 * m_l2 / (1.0 - beta);
+  // The power of M2' is the longest chain of operations from β to an orifice's C; asked for first, it is
+  // worked on while the powers of β are formed.
+  const double m2Power = m_orifice ? Pow(m2, 1.1) : 0.0;
+  const double logBeta = LogOfPositive(beta);
+  const double a = ScaledPower(m_per19000, m_logPer19000, beta, logBeta, 0.8);
   if (!std::isfinite(a) || !std::isfinite(m2)) return kFault;
 
   // β^y as Power() forms it.
@@ -86,7 +90,7 @@ double DischargeCoefficientAtReynolds::operator()(double beta) const {
     case PrimaryElementKind::OrificeCorner:
     case PrimaryElementKind::OrificeDD2:
     case PrimaryElementKind::OrificeFlange:
-      c = Orifice(beta, logBeta, a, m2);
+      c = Orifice(beta, logBeta, a, m2, m2Power);
       break;
     case PrimaryElementKind::NozzleIsa1932:
       c = 0.9900 - 0.2262 * betaPower(4.1) -
@@ -112,7 +116,8 @@ double DischargeCoefficientAtReynolds::operator()(double beta) const {
 }
 
 // Reader-Harris/Gallagher equation.
-double DischargeCoefficientAtReynolds::Orifice(double beta, double logBeta, double a, double m2) const {
+double DischargeCoefficientAtReynolds::Orifice(double beta, double logBeta, double a, double m2,
+                                               double m2Power) const {
   const double beta2 = beta * beta;
   const double beta4 = beta2 * beta2;
   const double beta8 = beta4 * beta4;
@@ -121,8 +126,7 @@ double DischargeCoefficientAtReynolds::Orifice(double beta, double logBeta, doub
   double c = 0.5961 + 0.0261 * beta2 - 0.216 * beta8 +
              0.000521 * ScaledPower(m_perMillion, m_logPerMillion, beta, logBeta, 0.7) +
              (0.0188 + 0.0063 * a) * beta35 * m_perMillionPow03 +
-             m_upstream * (1.0 - 0.11 * a) * beta4 / (1.0 - beta4) -
-             0.031 * (m2 - 0.8 * Pow(m2, 1.1)) * beta13;
+             m_upstream * (1.0 - 0.11 * a) * beta4 / (1.0 - beta4) - 0.031 * (m2 - 0.8 * m2Power) * beta13;
   // Pipes below 71.12 mm (2.8 in).
   if (m_pipeDiameter < 0.07112) c += 0.011 * (0.75 - beta) * (2.8 - m_pipeDiameter * 1000.0 / 25.4);
   return c;

@@ -80,12 +80,12 @@ class FlowUncertaintyModel {
       : m_gas(IsGas(state.Fluid)),
         m_epsilon0(state.UncertaintyEpsilon),
         m_dpOperating(state.Dp),
-        m_deviationFactor(0.41 + 0.35 * Power(state.Beta, 4)),
         m_deviationDivisor(state.Kappa * state.Pressure * state.Epsilon) {
     // The additional uncertainties add to that of C before squaring; they are not independent of it.
     const double coefficient =
         state.UncertaintyC + state.AddedUncertaintyShortLengths + state.AddedUncertaintyOffset;
     const double beta4 = Power(state.Beta, 4);
+    m_deviationFactor = 0.41 + 0.35 * beta4;
     const double pipeWeight = 2 * beta4 / (1 - beta4);
     const double boreWeight = 2 / (1 - beta4);
     m_coefficient2 = coefficient * coefficient;
@@ -108,8 +108,8 @@ class FlowUncertaintyModel {
 
  private:
   bool m_gas;
-  double m_epsilon0, m_dpOperating, m_deviationFactor, m_deviationDivisor;
-  double m_coefficient2 = 0, m_pipe2 = 0, m_bore2 = 0, m_density2 = 0;
+  double m_epsilon0, m_dpOperating, m_deviationDivisor;
+  double m_deviationFactor = 0, m_coefficient2 = 0, m_pipe2 = 0, m_bore2 = 0, m_density2 = 0;
 };
 
 }  // namespace
@@ -131,19 +131,19 @@ void ComputeFlowUncertainties(CalculationState& state, DerivedValues& derived, d
   state.UncertaintyD = kPipeDiameterUncertainty;
   state.UncertaintyBore = kBoreUncertainty;
 
+  // Everything the model reads is set above; the results below leave it unchanged.
+  const FlowUncertaintyModel model(state);
   const double accuracy = state.DpTransmitterAccuracy;
   state.UncertaintyDp = LimitTo100(accuracy * dpMax / state.Dp);
-  state.FlowUncertainty =
-      LimitTo100(CombinedFlowUncertainty(state, state.UncertaintyEpsilon, state.UncertaintyDp));
+  state.FlowUncertainty = LimitTo100(model.Combined(state.UncertaintyEpsilon, state.UncertaintyDp));
 
-  derived.EpsilonUncertaintyMax = ExpansibilityUncertaintyAt(state, dpMax);
-  state.FlowUncertaintyMax =
-      LimitTo100(CombinedFlowUncertainty(state, derived.EpsilonUncertaintyMax, accuracy));
+  derived.EpsilonUncertaintyMax = model.EpsilonAt(dpMax);
+  state.FlowUncertaintyMax = LimitTo100(model.Combined(derived.EpsilonUncertaintyMax, accuracy));
 
-  derived.EpsilonUncertaintyMin = ExpansibilityUncertaintyAt(state, dpMin);
+  derived.EpsilonUncertaintyMin = model.EpsilonAt(dpMin);
   derived.DpUncertaintyMin = LimitTo100(accuracy * dpMax / dpMin);
   state.FlowUncertaintyMin =
-      LimitTo100(CombinedFlowUncertainty(state, derived.EpsilonUncertaintyMin, derived.DpUncertaintyMin));
+      LimitTo100(model.Combined(derived.EpsilonUncertaintyMin, derived.DpUncertaintyMin));
 }
 
 UncertaintyCurves ComputeUncertaintyCurves(const CalculationState& state) {

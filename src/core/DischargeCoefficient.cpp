@@ -30,6 +30,11 @@ double LogOfPositive(double x) {
   return x > 0 ? std::log(x) : 0.0;
 }
 
+// x^y as Pow() forms it, from ln x already taken for another term.
+double PowerOfLog(double x, double logX, double y) {
+  return std::isfinite(x) && x > 0 && std::isfinite(y) ? std::exp(y * logX) : Pow(x, y);
+}
+
 }  // namespace
 
 TappingSpacing TappingSpacingOf(PrimaryElementKind kind, double pipeDiameter) {
@@ -64,8 +69,8 @@ DischargeCoefficientAtReynolds::DischargeCoefficientAtReynolds(PrimaryElementKin
   m_fault = !std::isfinite(m_per19000);
   m_logPer19000 = LogOfPositive(m_per19000);
   m_logPerMillion = LogOfPositive(m_perMillion);
-  m_perMillionPow03 = Pow(m_perMillion, 0.3);
-  m_perMillionPow115 = Pow(m_perMillion, 1.15);
+  m_perMillionPow03 = PowerOfLog(m_perMillion, m_logPerMillion, 0.3);
+  m_perMillionPow115 = PowerOfLog(m_perMillion, m_logPerMillion, 1.15);
   // Corner tappings (L1 = 0) need no exponentials: e^0 is 1.
   m_upstream =
       l1 == 0 ? 0.043 + 0.080 - 0.123 : 0.043 + 0.080 * std::exp(-10.0 * l1) - 0.123 * std::exp(-7.0 * l1);
@@ -141,9 +146,10 @@ ExpansibilityAtPressure::ExpansibilityAtPressure(PrimaryElementKind kind, FluidK
     m_ratioTerm = 1.0 - Pow((p1 - dp) / p1, 1.0 / kappa);
   } else {
     const double tau = std::fabs((p1 - dp) / p1);
-    m_tau2k = Pow(tau, 2.0 / kappa);
+    const double logTau = LogOfPositive(tau);
+    m_tau2k = PowerOfLog(tau, logTau, 2.0 / kappa);
     m_lead = kappa * m_tau2k / (kappa - 1.0);
-    m_tail = (1.0 - Pow(tau, (kappa - 1.0) / kappa)) / (1.0 - tau);
+    m_tail = (1.0 - PowerOfLog(tau, logTau, (kappa - 1.0) / kappa)) / (1.0 - tau);
   }
 }
 

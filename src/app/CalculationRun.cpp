@@ -15,6 +15,13 @@ void Fail(Messages& messages) {
   Tell(messages, MessageKind::Error, str::kCalculationFailed);
 }
 
+// The uncertainties refer to the differential pressure this result was sized for, not to a transmitter
+// range left from an earlier result of the series.
+void AddUncertainties(CalculationState& state, DerivedValues& derived, double dpMax) {
+  const double flowRatio = state.MassFlowMin / state.MassFlowMax;
+  ComputeFlowUncertainties(state, derived, flowRatio * flowRatio * dpMax, dpMax);
+}
+
 // Sizes one result of the kind and appends its entry; false when the iteration failed.
 bool SizeAndList(CalculationState& state, DerivedValues& derived, double seriesValue, RunOutcome& outcome,
                  char separator) {
@@ -57,10 +64,7 @@ bool SizeResult(CalculationState& state, DerivedValues& derived, CalculationKind
       break;
   }
   if (!ok) return false;
-  // The uncertainties refer to the differential pressure this result was sized for, not to a transmitter
-  // range left from an earlier result of the series.
-  const double flowRatio = state.MassFlowMin / state.MassFlowMax;
-  ComputeFlowUncertainties(state, derived, flowRatio * flowRatio * dpMax, dpMax);
+  AddUncertainties(state, derived, dpMax);
   return true;
 }
 
@@ -140,7 +144,9 @@ RunOutcome RunCalculation(InputForm& form, CalculationState& state, DerivedValue
     outcome.stopped = true;
     return outcome;
   }
-  if (state.CalcKind == CalculationKind::Bore && !state.DpMaxGiven) {
+  const bool series = state.CalcKind == CalculationKind::Bore && !state.DpMaxGiven;
+  if (series) {
+    outcome.entries.reserve(state.DpSeries.size());
     for (double value : state.DpSeries) {
       if (!SizeAndList(state, derived, value, outcome, separator)) {
         Fail(context.messages);
@@ -153,6 +159,14 @@ RunOutcome RunCalculation(InputForm& form, CalculationState& state, DerivedValue
   }
   if (outcome.entries.empty()) {
     state.ResultsValid = false;
+  } else if (series) {
+    // Choosing entry 0 would size its Δp again, on a state that differs from the entry's copy only in what
+    // a sizing writes: the copy serves, and only the derived terms it does not hold are formed again.
+    state = outcome.entries.front().result;
+    AddUncertainties(state, derived, state.DpSeries[0]);
+    SetFirstTransmitter(state, state.DpSeries[0]);
+    state.ResultsValid = true;
+    outcome.clearChangeFlags = true;
   } else if (ChooseSeriesEntry(0, state, derived, context.messages)) {
     state.ResultsValid = true;
     outcome.clearChangeFlags = true;

@@ -30,6 +30,11 @@ double LogOfPositive(double x) {
   return x > 0 ? std::log(x) : 0.0;
 }
 
+// x^y as Pow() forms it, from ln x already taken for another term.
+double PowerOfLog(double x, double logX, double y) {
+  return std::isfinite(x) && x > 0 && std::isfinite(y) ? std::exp(y * logX) : Pow(x, y);
+}
+
 }  // namespace
 
 TappingSpacing TappingSpacingOf(PrimaryElementKind kind, double pipeDiameter) {
@@ -54,6 +59,7 @@ double StartExpansibility(FluidKind fluid) {
 DischargeCoefficientAtReynolds::DischargeCoefficientAtReynolds(PrimaryElementKind kind, double reD,
                                                                double pipeDiameter, double l1, double l2)
     : m_kind(kind),
+      m_orifice(IsOrifice(kind)),
       m_pipeDiameter(pipeDiameter),
       m_l2(l2),
       m_per19000(19000.0 / reD),
@@ -63,8 +69,8 @@ DischargeCoefficientAtReynolds::DischargeCoefficientAtReynolds(PrimaryElementKin
   m_fault = !std::isfinite(m_per19000);
   m_logPer19000 = LogOfPositive(m_per19000);
   m_logPerMillion = LogOfPositive(m_perMillion);
-  m_perMillionPow03 = Pow(m_perMillion, 0.3);
-  m_perMillionPow115 = Pow(m_perMillion, 1.15);
+  m_perMillionPow03 = PowerOfLog(m_perMillion, m_logPerMillion, 0.3);
+  m_perMillionPow115 = PowerOfLog(m_perMillion, m_logPerMillion, 1.15);
   // Corner tappings (L1 = 0) need no exponentials: e^0 is 1.
   m_upstream =
       l1 == 0 ? 0.043 + 0.080 - 0.123 : 0.043 + 0.080 * std::exp(-10.0 * l1) - 0.123 * std::exp(-7.0 * l1);
@@ -72,11 +78,14 @@ DischargeCoefficientAtReynolds::DischargeCoefficientAtReynolds(PrimaryElementKin
 
 double DischargeCoefficientAtReynolds::operator()(double beta) const {
   if (m_fault || !std::isfinite(beta)) return kFault;
-  const double logBeta = LogOfPositive(beta);
   // A = (19000·β/Re_D)^0.8 and M2' = 2·L2'/(1 − β), formed for every element: a diameter ratio of one
   // fails whatever the element.
-  const double a = ScaledPower(m_per19000, m_logPer19000, beta, logBeta, 0.8);
   const double m2 = 2.0 * m_l2 / (1.0 - beta);
+  // The power of M2' is the longest chain of operations from β to an orifice's C; asked for first, it is
+  // worked on while the powers of β are formed.
+  const double m2Power = m_orifice ? Pow(m2, 1.1) : 0.0;
+  const double logBeta = LogOfPositive(beta);
+  const double a = ScaledPower(m_per19000, m_logPer19000, beta, logBeta, 0.8);
   if (!std::isfinite(a) || !std::isfinite(m2)) return kFault;
 
   // β^y as Power() forms it.
@@ -86,7 +95,7 @@ double DischargeCoefficientAtReynolds::operator()(double beta) const {
     case PrimaryElementKind::OrificeCorner:
     case PrimaryElementKind::OrificeDD2:
     case PrimaryElementKind::OrificeFlange:
-      c = Orifice(beta, logBeta, a, m2);
+      c = Orifice(beta, logBeta, a, m2, m2Power);
       break;
     case PrimaryElementKind::NozzleIsa1932:
       c = 0.9900 - 0.2262 * betaPower(4.1) -
@@ -112,7 +121,8 @@ double DischargeCoefficientAtReynolds::operator()(double beta) const {
 }
 
 // Reader-Harris/Gallagher equation.
-double DischargeCoefficientAtReynolds::Orifice(double beta, double logBeta, double a, double m2) const {
+double DischargeCoefficientAtReynolds::Orifice(double beta, double logBeta, double a, double m2,
+                                               double m2Power) const {
   const double beta2 = beta * beta;
   const double beta4 = beta2 * beta2;
   const double beta8 = beta4 * beta4;
@@ -121,8 +131,7 @@ double DischargeCoefficientAtReynolds::Orifice(double beta, double logBeta, doub
   double c = 0.5961 + 0.0261 * beta2 - 0.216 * beta8 +
              0.000521 * ScaledPower(m_perMillion, m_logPerMillion, beta, logBeta, 0.7) +
              (0.0188 + 0.0063 * a) * beta35 * m_perMillionPow03 +
-             m_upstream * (1.0 - 0.11 * a) * beta4 / (1.0 - beta4) -
-             0.031 * (m2 - 0.8 * Pow(m2, 1.1)) * beta13;
+             m_upstream * (1.0 - 0.11 * a) * beta4 / (1.0 - beta4) - 0.031 * (m2 - 0.8 * m2Power) * beta13;
   // Pipes below 71.12 mm (2.8 in).
   if (m_pipeDiameter < 0.07112) c += 0.011 * (0.75 - beta) * (2.8 - m_pipeDiameter * 1000.0 / 25.4);
   return c;
@@ -137,9 +146,10 @@ ExpansibilityAtPressure::ExpansibilityAtPressure(PrimaryElementKind kind, FluidK
     m_ratioTerm = 1.0 - Pow((p1 - dp) / p1, 1.0 / kappa);
   } else {
     const double tau = std::fabs((p1 - dp) / p1);
-    m_tau2k = Pow(tau, 2.0 / kappa);
+    const double logTau = LogOfPositive(tau);
+    m_tau2k = PowerOfLog(tau, logTau, 2.0 / kappa);
     m_lead = kappa * m_tau2k / (kappa - 1.0);
-    m_tail = (1.0 - Pow(tau, (kappa - 1.0) / kappa)) / (1.0 - tau);
+    m_tail = (1.0 - PowerOfLog(tau, logTau, (kappa - 1.0) / kappa)) / (1.0 - tau);
   }
 }
 

@@ -29,9 +29,10 @@ class DischargeCoefficientAtReynolds {
   double operator()(double beta) const;
 
  private:
-  double Orifice(double beta, double logBeta, double a, double m2) const;
+  double Orifice(double beta, double logBeta, double a, double m2, double m2Power) const;
 
   PrimaryElementKind m_kind;
+  bool m_orifice;
   double m_pipeDiameter;
   double m_l2;
   bool m_fault;       // 19000/Re_D is no finite number: every β fails

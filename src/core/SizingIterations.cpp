@@ -2,6 +2,7 @@
 
 #include <cfenv>
 #include <cmath>
+#include <limits>
 #if defined(__SSE2__)
 #include <immintrin.h>
 #endif
@@ -151,6 +152,8 @@ bool SizeBore(CalculationState& state, DerivedValues& derived, double dpMax) {
   state.C = StartDischargeCoefficient(state.ElementKind);
   state.Epsilon = StartExpansibility(state.Fluid);
   state.Residual = 1.0;
+  // The β the state's C and ε were evaluated at; the start values belong to none.
+  double evaluatedBeta = std::numeric_limits<double>::quiet_NaN();
   for (int step = 0; state.Residual > kIterationTolerance && step < kIterationMaxSteps; ++step) {
     const double x = a2 / (state.C * state.Epsilon);
     const double x2 = x * x;
@@ -164,8 +167,12 @@ bool SizeBore(CalculationState& state, DerivedValues& derived, double dpMax) {
       state.Beta = kBetaBelowOne;
       break;
     }
-    const double c = coefficient(beta);
-    const double epsilon = expansibility(beta);
+    // A settled iteration gives back the β of the step before; C and ε at that β are already known, and
+    // evaluating them again is the better part of a step.
+    const bool settled = beta == evaluatedBeta;
+    const double c = settled ? state.C : coefficient(beta);
+    const double epsilon = settled ? state.Epsilon : expansibility(beta);
+    evaluatedBeta = beta;
     const double residual = std::fabs(a2 - x * c * epsilon) / a2;
     if (!FaultWatch::Finite(c, epsilon, residual)) return false;
     // A step that gives back the C and ε it started from would be repeated unchanged up to the step limit.

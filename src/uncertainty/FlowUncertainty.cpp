@@ -1,5 +1,6 @@
 #include "uncertainty/FlowUncertainty.h"
 
+#include <array>
 #include <cmath>
 
 #include "core/Numerics.h"
@@ -11,6 +12,14 @@ namespace {
 constexpr double kPipeDiameterUncertainty = 0.4;
 constexpr double kBoreUncertainty = 0.07;
 constexpr double kUncertaintyLimit = 100;
+
+// The flow fractions of the curve points, k / 100.0 for k % as the division gives them; formed once
+// rather than for every point of every curve.
+constexpr auto kCurveFractions = [] {
+  std::array<double, kCurvePoints> fractions{};
+  for (int k = 1; k <= kCurvePoints; ++k) fractions[k - 1] = k / 100.0;
+  return fractions;
+}();
 
 // A result that cannot be trusted (above 100 %, or not finite because β reached 1) is reported as 100.
 double LimitTo100(double value) {
@@ -71,12 +80,12 @@ class FlowUncertaintyModel {
       : m_gas(IsGas(state.Fluid)),
         m_epsilon0(state.UncertaintyEpsilon),
         m_dpOperating(state.Dp),
-        m_deviationFactor(0.41 + 0.35 * Power(state.Beta, 4)),
         m_deviationDivisor(state.Kappa * state.Pressure * state.Epsilon) {
     // The additional uncertainties add to that of C before squaring; they are not independent of it.
     const double coefficient =
         state.UncertaintyC + state.AddedUncertaintyShortLengths + state.AddedUncertaintyOffset;
     const double beta4 = Power(state.Beta, 4);
+    m_deviationFactor = 0.41 + 0.35 * beta4;
     const double pipeWeight = 2 * beta4 / (1 - beta4);
     const double boreWeight = 2 / (1 - beta4);
     m_coefficient2 = coefficient * coefficient;
@@ -99,8 +108,8 @@ class FlowUncertaintyModel {
 
  private:
   bool m_gas;
-  double m_epsilon0, m_dpOperating, m_deviationFactor, m_deviationDivisor;
-  double m_coefficient2 = 0, m_pipe2 = 0, m_bore2 = 0, m_density2 = 0;
+  double m_epsilon0, m_dpOperating, m_deviationDivisor;
+  double m_deviationFactor = 0, m_coefficient2 = 0, m_pipe2 = 0, m_bore2 = 0, m_density2 = 0;
 };
 
 }  // namespace
@@ -122,26 +131,26 @@ void ComputeFlowUncertainties(CalculationState& state, DerivedValues& derived, d
   state.UncertaintyD = kPipeDiameterUncertainty;
   state.UncertaintyBore = kBoreUncertainty;
 
+  // Everything the model reads is set above; the results below leave it unchanged.
+  const FlowUncertaintyModel model(state);
   const double accuracy = state.DpTransmitterAccuracy;
   state.UncertaintyDp = LimitTo100(accuracy * dpMax / state.Dp);
-  state.FlowUncertainty =
-      LimitTo100(CombinedFlowUncertainty(state, state.UncertaintyEpsilon, state.UncertaintyDp));
+  state.FlowUncertainty = LimitTo100(model.Combined(state.UncertaintyEpsilon, state.UncertaintyDp));
 
-  derived.EpsilonUncertaintyMax = ExpansibilityUncertaintyAt(state, dpMax);
-  state.FlowUncertaintyMax =
-      LimitTo100(CombinedFlowUncertainty(state, derived.EpsilonUncertaintyMax, accuracy));
+  derived.EpsilonUncertaintyMax = model.EpsilonAt(dpMax);
+  state.FlowUncertaintyMax = LimitTo100(model.Combined(derived.EpsilonUncertaintyMax, accuracy));
 
-  derived.EpsilonUncertaintyMin = ExpansibilityUncertaintyAt(state, dpMin);
+  derived.EpsilonUncertaintyMin = model.EpsilonAt(dpMin);
   derived.DpUncertaintyMin = LimitTo100(accuracy * dpMax / dpMin);
   state.FlowUncertaintyMin =
-      LimitTo100(CombinedFlowUncertainty(state, derived.EpsilonUncertaintyMin, derived.DpUncertaintyMin));
+      LimitTo100(model.Combined(derived.EpsilonUncertaintyMin, derived.DpUncertaintyMin));
 }
 
 UncertaintyCurves ComputeUncertaintyCurves(const CalculationState& state) {
   const double dpMax = state.CascadeRange[0];
   const double accuracy = state.DpTransmitterAccuracy;
   // The transmitter that measures dp: the first of 4, 3, 2 whose range reaches dp, else transmitter 1.
-  const auto cascadeDpUncertainty = [&](double dp) {
+  const auto cascadeDpUncertaintyAt = [&](double dp) {
     for (int slot = kCascadeTransmitters - 1; slot >= 1; --slot) {
       const double range = state.CascadeRange[slot];
       if (range != 0 && range >= dp) return state.CascadeAccuracy[slot] * range / dp;
@@ -159,12 +168,18 @@ UncertaintyCurves ComputeUncertaintyCurves(const CalculationState& state) {
   UncertaintyCurves curves{};
   if (!(dpMax > 0)) return curves;
   for (int k = 1; k <= kCurvePoints; ++k) {
-    const double fraction = k / 100.0;
+    const double fraction = kCurveFractions[k - 1];
     if (fraction * state.MassFlowMax < state.MassFlowMinAllowed) continue;
     const double dp = fraction * fraction * dpMax;
     const double epsilonUncertainty = model.EpsilonAt(dp);
-    curves.single[k - 1] = pointValue(epsilonUncertainty, accuracy * dpMax / dp);
-    curves.cascade[k - 1] = pointValue(epsilonUncertainty, cascadeDpUncertainty(dp));
+    const double singleDpUncertainty = accuracy * dpMax / dp;
+    const double cascadeDpUncertainty = cascadeDpUncertaintyAt(dp);
+    curves.single[k - 1] = pointValue(epsilonUncertainty, singleDpUncertainty);
+    // Where the cascade measures with transmitter 1 its point is the single curve's: the same terms give
+    // the same value, and the square roots are most of a curve's cost.
+    curves.cascade[k - 1] = cascadeDpUncertainty == singleDpUncertainty
+                                ? curves.single[k - 1]
+                                : pointValue(epsilonUncertainty, cascadeDpUncertainty);
   }
   return curves;
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "app/FlowTable.h"
+#include "core/CalculationBlockCodec.h"
 #include "strings/app.h"
 #include "core/NumberText.h"
 #include "strings/core.h"
@@ -70,6 +71,22 @@ TEST_F(Run, SeriesGivesTenEntriesAndLeavesEntryZeroComputed) {
   ASSERT_TRUE(ChooseSeriesEntry(4, state, derived, recorder));
   EXPECT_EQ(state.CascadeRange[0], 40000);
   EXPECT_EQ(state.Bore, outcome.entries[4].result.Bore);
+}
+
+// The run takes entry 0 from its copy instead of sizing it again: the state and the derived terms are
+// those that sizing it again on the state the series left gives.
+TEST_F(Run, EntryZeroFromItsCopyIsEntryZeroSizedAgain) {
+  InputForm f = WaterOrifice();
+  const RunOutcome outcome = Calculate(f);
+  ASSERT_EQ(outcome.entries.size(), 10u);
+  CalculationState sizedAgain = outcome.entries.back().result;
+  DerivedValues derivedAgain = derived;
+  ASSERT_TRUE(ChooseSeriesEntry(0, sizedAgain, derivedAgain, recorder));
+  sizedAgain.ResultsValid = true;
+  EXPECT_EQ(EncodeBlock(sizedAgain), EncodeBlock(state));
+  EXPECT_EQ(derivedAgain.EpsilonUncertaintyMin, derived.EpsilonUncertaintyMin);
+  EXPECT_EQ(derivedAgain.EpsilonUncertaintyMax, derived.EpsilonUncertaintyMax);
+  EXPECT_EQ(derivedAgain.DpUncertaintyMin, derived.DpUncertaintyMin);
 }
 
 TEST_F(Run, TypedMaximumGivesOneEntryThatDoesNotDropDown) {

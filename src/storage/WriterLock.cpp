@@ -29,6 +29,15 @@ std::set<std::string>& HeldLocks() {
   static std::set<std::string> held;
   return held;
 }
+// Threads of this process take, judge and release locks one at a time. A lock that names this process
+// counts as abandoned when it is not among the held ones, which is only true while no other thread of the
+// process is between linking its lock into place and noting it held, or between removing it and noting it
+// released.
+std::mutex& TakingMutex() {
+  static std::mutex mutex;
+  return mutex;
+}
+
 bool HeldHere(const std::string& path) {
   std::lock_guard guard(HeldMutex());
   return HeldLocks().count(path) != 0;
@@ -224,23 +233,27 @@ std::optional<WriterLock> WriterLock::Acquire(FileSystem& fs, const std::string&
   std::minstd_rand jitter(static_cast<unsigned>(::getpid()));
   if (abandonedByOlderWriter) *abandonedByOlderWriter = false;
   for (;;) {
-    FileInfo made;
-    std::string own;
-    const Taken taken = TakeLock(fs, lockPath, made, own);
-    if (taken == Taken::Yes) {
-      NoteHeld(lockPath, true);
-      return WriterLock(fs, lockPath, made, own);
-    }
-    if (taken == Taken::Failed) return std::nullopt;
-    const std::string seen = ReadLockText(fs, lockPath);
-    if (LockFileIsStale(fs, lockPath, seen, policy)) {
-      const auto owner = ParseLockFile(seen);
-      if (abandonedByOlderWriter && (!owner || !owner->keepsJournal)) *abandonedByOlderWriter = true;
-      BreakStaleLock(fs, lockPath, seen, policy);
-      if (std::chrono::steady_clock::now() >= deadline) return std::nullopt;
-      continue;
+    bool broken = false;
+    {
+      const std::lock_guard taking(TakingMutex());
+      FileInfo made;
+      std::string own;
+      const Taken taken = TakeLock(fs, lockPath, made, own);
+      if (taken == Taken::Yes) {
+        NoteHeld(lockPath, true);
+        return WriterLock(fs, lockPath, made, own);
+      }
+      if (taken == Taken::Failed) return std::nullopt;
+      const std::string seen = ReadLockText(fs, lockPath);
+      if (LockFileIsStale(fs, lockPath, seen, policy)) {
+        const auto owner = ParseLockFile(seen);
+        if (abandonedByOlderWriter && (!owner || !owner->keepsJournal)) *abandonedByOlderWriter = true;
+        BreakStaleLock(fs, lockPath, seen, policy);
+        broken = true;
+      }
     }
     if (std::chrono::steady_clock::now() >= deadline) return std::nullopt;
+    if (broken) continue;
     std::this_thread::sleep_for(std::chrono::milliseconds(5 + jitter() % 20));
   }
 }
@@ -271,6 +284,7 @@ WriterLock::~WriterLock() {
 
 void WriterLock::Release() {
   if (m_path.empty()) return;
+  const std::lock_guard taking(TakingMutex());
   // Another writer that took this lock for abandoned may hold the name by now: its lock stays.
   RemoveIfSame(*m_fs, m_path, m_file);
   // The name the lock was written under, when it could not be removed at once.
@@ -291,6 +305,7 @@ bool LeftByGoneProcess(const std::string& name, const std::string& path) {
 }
 
 bool LockHeldByLiveWriter(FileSystem& fs, const std::string& lockPath, const LockPolicy& policy) {
+  const std::lock_guard taking(TakingMutex());
   if (!fs.Inspect(lockPath)) return false;
   return !LockFileIsStale(fs, lockPath, ReadLockText(fs, lockPath), policy);
 }
